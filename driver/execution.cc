@@ -1,0 +1,33 @@
+#include "driver/execution.h"
+
+#include "diagnostics/fatal.h"
+#include "diagnostics/rapport_sortie.h"
+#include "diagnostics/sortie.h"
+#include "driver/etat.h"
+#include "driver/pilote.h"
+#include "scanner/source.h"
+
+Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree) {
+  Execution r;
+  reinitialise_etat();
+  flux_vers_chaines(&r.sortie, &r.erreur);
+  source_depuis_memoire(entree.data(), entree.size());
+  const ModeFin mode_precedent = mode_fin();
+  fixe_mode_fin(ModeFin::exception);
+
+  std::vector<const char*> argv{"rythme"};
+  for (const std::string& mot : mots) argv.push_back(mot.c_str());
+  try {
+    r.statut = execute_pilote(static_cast<int>(argv.size()), argv.data());
+  } catch (const ArretProcessus& arret) {
+    // What the exit handlers of the program do.
+    rapport_de_sortie();
+    r.statut = arret.statut;
+  }
+  vide_sortie();
+  desarme_rapport_de_sortie();
+  fixe_mode_fin(mode_precedent);
+  flux_vers_descripteurs();
+  reinitialise_etat();
+  return r;
+}

@@ -1,0 +1,18 @@
+// One whole run of the checker inside the process, as the program would run
+// it: the words of the command line and the bytes of standard input in, the
+// bytes of both streams and the exit status out. Tests and the fuzzing
+// harness use it; the state is reset before each run.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Execution {
+  std::string sortie;  // bytes written on standard output
+  std::string erreur;  // bytes written on standard error
+  int statut = 0;      // exit status
+};
+
+// mots: the command-line words after the program's name.
+Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree);

@@ -1,0 +1,21 @@
+// rythme: checks the rhythm of a text in the one-character-per-value notation
+// read on standard input; rythme [numerator denominator [decomposition]].
+#include <cstdlib>
+
+#include "diagnostics/sortie.h"
+#include "driver/pilote.h"
+#include "scanner/source.h"
+
+namespace {
+void vide_sortie_a_la_fin() { vide_sortie(); }
+}  // namespace
+
+int main(int argc, char** argv) {
+  flux_vers_descripteurs();
+  source_depuis_descripteur(0);
+  // Registered before the exit report, so that it runs after it.
+  std::atexit(vide_sortie_a_la_fin);
+  const int statut = execute_pilote(argc, argv);
+  vide_sortie();
+  return statut;
+}

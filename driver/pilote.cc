@@ -1,0 +1,77 @@
+#include "driver/pilote.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "diagnostics/latin1.h"
+#include "diagnostics/rapport_sortie.h"
+#include "diagnostics/signale.h"
+#include "diagnostics/sortie.h"
+#include "driver/etat.h"
+#include "meter/metre.h"
+#include "parser/analyse.h"
+
+namespace {
+
+// The C library's decimal conversion: leading blanks, an optional sign, digits;
+// no digits gives 0. The value is taken modulo 2^32, as the C library does.
+int32_t conversion_decimale(const char* mot) {
+  return static_cast<int32_t>(std::strtol(mot, nullptr, 10));
+}
+
+// The meter words of the command line; only their number matters.
+void applique_ligne_de_commande(int argc, const char* const* argv) {
+  if (argc == 4) etat.metre.demandeDécomposition = static_cast<int16_t>(conversion_decimale(argv[3]));
+  if (argc == 3 || argc == 4) {
+    fixe_mesure(conversion_decimale(argv[1]), conversion_decimale(argv[2]), etat.metre.demandeDécomposition);
+    etat.analyseur.finMesureAuto = 2;
+    affiche_indications_mesure();
+  } else {
+    etat.analyseur.finMesureAuto = 0;  // the meter will be inferred from the first measure
+  }
+}
+
+void banniere(const char* format) {
+  if (!mode_interactif()) return;
+  sortie_printf(format, etat.position.numeroLigne, etat.position.numeroColonne);
+  vide_sortie();
+}
+
+// A parse failed: at the end of the input, outside a group, the unfinished
+// piece is dropped silently and the run goes on to the double bar that the
+// scanner supplies. Otherwise the analysis ends here. Inside a group no double
+// bar ever comes at the end of the input, so that case ends too.
+void echec_analyse() {
+  EtatDiagnostics& d = etat.diagnostics;
+  if (d.codeCourant == 0x6021 && mode_interactif() && !etat.scanner.dansGroupe) {
+    d.codeCourant = 0x6022;
+    return;
+  }
+  etat.pilote.finAnalyse = 1;
+  if (etat.scanner.dansGroupe) {
+    d.codeCourant = 0x6012;
+    signale_erreur("fin d'analyse de groupe en erreur.\n\tManque-t-il une parenthèse fermante ')' au groupolet ?"_l1);
+  } else {
+    d.codeCourant = 0x6002;
+    signale_erreur("fin d'analyse en erreur.\n\tManque-t-il une barre doublée \"||\" en finale ?"_l1);
+  }
+}
+
+}  // namespace
+
+int execute_pilote(int argc, const char* const* argv) {
+  for (auto& temps : etat.mesure.tabTemps) temps.reset();
+  applique_ligne_de_commande(argc, argv);
+  if (mode_interactif()) arme_rapport_de_sortie();
+
+  int resultat = 0;
+  do {
+    banniere("** Nouvelle analyse en l. %d col. %d\n");
+    resultat = analyse();
+    if (resultat != 0) echec_analyse();
+    banniere("** Fin d'analyse en l. %d col. %d\n");
+  } while (!etat.pilote.finAnalyse);
+
+  desarme_rapport_de_sortie();
+  return resultat;
+}

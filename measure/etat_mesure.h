@@ -1,0 +1,24 @@
+// The measure routines' part of the shared analysis state: the beats of the
+// current measure and the text of the beat being read.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One recorded beat.
+struct Temps {
+  int32_t valeur = 0;    // the beat's value in quads, recomputed from its text
+  std::string graphie;   // the beat's text, as written or as written out
+};
+
+struct EtatMesure {
+  std::vector<std::unique_ptr<Temps>> tabTemps = std::vector<std::unique_ptr<Temps>>(99);  // beats of the current measure; grows past 99 when needed
+  int32_t nt = 0;              // beats recorded in the current measure
+  std::string graphieTps;      // canonical text of the beat being read
+  int32_t numeroMesure = 1;    // number of the measure being read
+  int32_t modeFermeture = 0;   // how the current measure closes: 1 at a bar line, 2 by count
+  int16_t mesureLiee = 0;      // the last closed measure was tied into the next one
+  int16_t dejaEvaluee = 0;     // the initial meter has been evaluated
+};
