@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "diagnostics/sortie.h"
+#include "measure/essais.h"
+
+namespace {
+
+class Affichage : public AvecEtatPropre {
+ protected:
+  // What the listing has written so far.
+  std::string listing() {
+    vide_sortie();
+    return sortie;
+  }
+};
+
+TEST_F(Affichage, AFourFourMeasureListsItsBeatsStrongAndWeak) {
+  metre(4, 16);
+  etat.mesure.numeroMesure = 3;
+  enregistre_temps({"! ", "[[ ", "(ttt)[. ", "! "});
+  etat.mesure.tabTemps[3]->graphie += "|";
+  affiche_mesure(64);
+  EXPECT_EQ(listing(), latin1("!   = 60\t2\t4 / 4\tF\t1\t! \t=\t16\n"
+                           "!   = 60\t2\t4 / 4\tf\t2\t[[ \t=\t16\n"
+                           "!   = 60\t2\t4 / 4\tF\t3\t(ttt)[. \t=\t16\n"
+                           "!   = 60\t2\t4 / 4\tf\t4\t! |\t=\t16\n"
+                           "\t\tNombre de temps trouvé\t4,\ttotaux\t=\t64\n"));
+}
+
+TEST_F(Affichage, ACompoundMeterIsShownInItsSubBeats) {
+  metre(2, 24, 3, 1);
+  enregistre_temps({"!. ", "[[[ "});
+  affiche_mesure(48);
+  EXPECT_EQ(listing(), latin1("!.  = 60\t0\t6 / 8\tF\t1\t!. \t=\t24\n"
+                           "!.  = 60\t0\t6 / 8\tf\t2\t[[[ \t=\t24\n"
+                           "\t\tNombre de temps trouvé\t2,\ttotaux\t=\t48\n"));
+}
+
+TEST_F(Affichage, EachBeatValueHasItsLabel) {
+  const std::pair<int32_t, const char*> cas[] = {{1, "q   "}, {3, "t.  "}, {14, "[.. "}, {160, "o.o "}};
+  for (const auto& [valeur, libelle] : cas) {
+    sortie.clear();
+    metre(1, valeur, 5);
+    enregistre_temps({"q "});
+    affiche_mesure(1);
+    EXPECT_EQ(listing().substr(0, 9), std::string(libelle) + "= 60\t") << valeur;
+    libere_mesure();
+  }
+}
+
+TEST_F(Affichage, AnUnknownBeatCountIsShownAsQuestionMarks) {
+  metre(99, 16);
+  enregistre_temps({"! "});
+  affiche_mesure(16);
+  const std::string s = listing();
+  EXPECT_EQ(s.substr(0, s.find('\n')), "!   = 60\t0\t?? / 4\tF\t1\t! \t=\t16");
+}
+
+TEST_F(Affichage, AMeasureWithNoBeatPrintsOnlyItsSummary) {
+  affiche_mesure(7);
+  EXPECT_EQ(listing(), latin1("\t\tNombre de temps trouvé\t0,\ttotaux\t=\t7\n"));
+}
+
+TEST_F(Affichage, AMeterThatNoLabelFitsIsAnInternalError) {
+  enregistre_temps({"! "});
+  metre(4, 9);
+  EXPECT_EQ(statut_fatal([] { affiche_mesure(16); }), 1);
+  metre(4, 16, 0);
+  EXPECT_EQ(statut_fatal([] { affiche_mesure(16); }), 1);
+  EXPECT_EQ(erreur,
+            "affiche_mesure : erreur de programmation (valTps 9)\n"
+            "affiche_mesure : erreur de programmation (ennaire 0)\n");
+}
+
+}  // namespace
