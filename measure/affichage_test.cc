@@ -36,18 +36,6 @@ TEST_F(Affichage, ACompoundMeterIsShownInItsSubBeats) {
                            "\t\tNombre de temps trouvé\t2,\ttotaux\t=\t48\n"));
 }
 
-TEST_F(Affichage, EachBeatValueHasItsLabel) {
-  const std::pair<int32_t, const char*> cas[] = {{1, "q   "}, {3, "t.  "}, {14, "[.. "}, {160, "o.o "}};
-  for (const auto& [valeur, libelle] : cas) {
-    sortie.clear();
-    metre(1, valeur, 5);
-    enregistre_temps({"q "});
-    affiche_mesure(1);
-    EXPECT_EQ(listing().substr(0, 9), std::string(libelle) + "= 60\t") << valeur;
-    libere_mesure();
-  }
-}
-
 TEST_F(Affichage, AnUnknownBeatCountIsShownAsQuestionMarks) {
   metre(99, 16);
   enregistre_temps({"! "});

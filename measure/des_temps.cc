@@ -23,7 +23,7 @@ void recrit_temps_tardif() {
   signale_erreur(message_texte());
   m.graphieTps.clear();
   const int64_t mesure = int64_t{etat.metre.nbrTps} * etat.metre.valTps;
-  ajoute_temps_serie(static_cast<int32_t>(mesure - somme_des_temps()));
+  ajoute_temps_serie(en_32_bits(mesure - somme_des_temps()));
 }
 
 }  // namespace

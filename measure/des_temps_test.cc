@@ -21,13 +21,6 @@ class DesTemps : public AvecEtatPropre {
   }
 };
 
-TEST_F(DesTemps, ABeatThatFillsItsValueExactlyIsRecordedQuietly) {
-  termine("[[ ", 16);
-  EXPECT_EQ(valeurs_des_temps(), std::vector<int32_t>{16});
-  EXPECT_EQ(etat.scanner.som, 0);
-  EXPECT_EQ(erreur, "");
-}
-
 TEST_F(DesTemps, ADottedQuarterCarriesItsEighthIntoTheNextBeat) {
   termine("!. ", 24);
   EXPECT_EQ(textes_des_temps(), std::vector<std::string>{"!. "});
@@ -60,6 +53,14 @@ TEST_F(DesTemps, ALateBarRewritesTheLastBeatToWhatStillFits) {
                         rapport(1, 4,
                                 "la barre '|' indiquant une fin de mesure est tardive\n\tmodifiez la valeur du dernier "
                                 "temps ou changez de mesure.\n\td sérié à ..."));
+}
+
+TEST_F(DesTemps, ALongBeatIsQuotedWholeInTheLateBarReport) {
+  enregistre_temps({"! ", "! ", "! "});
+  const std::string longue = std::string(700, 'q') + " ";
+  termine(longue.c_str(), 700);
+  EXPECT_NE(erreur.find("\t" + longue + latin1("sérié à ...\n")), std::string::npos);
+  EXPECT_EQ(valeurs_des_temps(), (std::vector<int32_t>{16, 16, 16, 16}));
 }
 
 TEST_F(DesTemps, ALateBarInAWideMeasureWritesOutMoreThanTheLargestBeatValue) {

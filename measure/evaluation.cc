@@ -15,7 +15,7 @@ void evalue_fixe_mesure_initiale() {
   if (m.numeroMesure != 1) signale_erreur("Attention, mesure sans indications de mesure");
   if (m.nt == 0) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation ( nt = 0 )\n");
   const int64_t somme = somme_des_temps();
-  fixe_mesure_initiale(m.nt, static_cast<int32_t>(somme), etat.metre.demandeDécomposition);
+  fixe_mesure_initiale(m.nt, en_32_bits(somme), etat.metre.demandeDécomposition);
   // The opening measure is brought to the meter's count: empty beats are
   // added, or the beats past it are dropped.
   while (m.nt < etat.metre.nbrTps) ajoute_temps_vide();

@@ -7,6 +7,7 @@
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
+#include "measure/internes.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/scanner.h"
@@ -71,13 +72,13 @@ void mesureB(int32_t total) {
     signale_precoce("Dernier temps en sous-effectif ...");
     const int32_t ancien = m.nt;
     rouvre_dernier_temps();
-    ajoute_temps_serie(static_cast<int32_t>(int64_t{ancien} * valTps - total));
+    ajoute_temps_serie(en_32_bits(int64_t{ancien} * valTps - total));
   } else if (total > enregistre) {
     // Part of a beat was read but not recorded: it becomes the missing value.
     signale_precoce("Dernier temps avec reliquat ...");
     if (m.nt + 1 > etat.metre.nbrTps) erreur_fatale("mesureB : erreur de programmation (nt > nbrTps)\n");
     m.graphieTps.clear();
-    ajoute_temps_serie(static_cast<int32_t>(int64_t{m.nt + 1} * valTps - total));
+    ajoute_temps_serie(en_32_bits(int64_t{m.nt + 1} * valTps - total));
   } else if (m.nt != etat.metre.nbrTps) {
     signale_precoce("Dernier temps complet ...");
   }

@@ -26,13 +26,6 @@ TEST_F(Serie, AValueIsWrittenOutAsOneBeatOfTheSameValue) {
   EXPECT_EQ(erreur, "");
 }
 
-TEST_F(Serie, TheWritingFollowsWhatTheBeatAlreadyHolds) {
-  etat.mesure.graphieTps = "[";
-  ajoute_temps_serie(8);
-  EXPECT_EQ(textes_des_temps(), std::vector<std::string>{"[[ "});
-  EXPECT_EQ(valeurs_des_temps(), std::vector<int32_t>{16});
-}
-
 TEST_F(Serie, AnyLargeValueIsWrittenOut) {
   for (const int32_t n : {1000, 15840, 700000}) {
     ajoute_temps_serie(n);

@@ -2,7 +2,6 @@
 // its text, and releasing the measure once it has been listed.
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <new>
 
@@ -59,10 +58,47 @@ int32_t valeur_caractere(char c) {
   erreur_fatalef("reinterprete_temps : erreur de programmation, temps se terminant\n\tpar \"%s\"\n", reste);
 }
 
-int32_t sature(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
+// Reading a beat text back, one character at a time.
+struct LectureTemps {
+  int64_t total = 0;        // what is complete outside groups
+  int64_t courant = 0;      // the element being read
+  int64_t base = 0;         // its undotted value
+  bool pointe = false;      // it has been dotted once
+  bool dansGroupe = false;  // inside a group
+  int64_t sommeGroupe = 0;  // complete elements of the group
+  int32_t elements = 0;     // elements since the last '('
+
+  // A value character: the element before it is complete.
+  void valeur(int32_t v) {
+    pointe = false;
+    (dansGroupe ? sommeGroupe : total) += courant;
+    courant = v;
+    ++elements;
+  }
+  // A dot; a third one changes nothing.
+  void point() {
+    if (!pointe) {
+      base = courant;
+      courant += courant / 2;
+      pointe = true;
+    } else {
+      courant = base + base / 2 + base / 4;
+    }
+  }
+  void ouvre_groupe() {
+    pointe = false;
+    total += courant;
+    courant = sommeGroupe = elements = 0;
+    dansGroupe = true;
+  }
+  // The group becomes one element, of the kind its count of elements gives.
+  void ferme_groupe() {
+    sommeGroupe += courant;
+    dansGroupe = false;
+    courant = groupe(elements);
+  }
+  int32_t groupe(int32_t sorte) const { return valeur_groupe(en_32_bits(sommeGroupe), sorte); }
+};
 
 }  // namespace
 
@@ -78,52 +114,27 @@ void ajoute_temps_vide() { enregistre(std::string()); }
 // The value of a beat text: values, dots, ties and groups, up to the closing
 // space, which must be its last character.
 int32_t reinterprete_temps(const char* texte) {
-  int64_t total = 0;        // what is complete outside groups
-  int64_t courant = 0;      // the element being read
-  int64_t base = 0;         // its undotted value
-  bool pointe = false;      // it has been dotted once
-  bool dansGroupe = false;  // inside a group
-  int64_t sommeGroupe = 0;  // complete elements of the group
-  int32_t elements = 0;     // elements since the last '('
-  const auto groupe = [&](int32_t sorte) { return valeur_groupe(sature(sommeGroupe), sorte); };
-  for (const char* p = texte;; ++p) {
+  LectureTemps l;
+  for (const char* p = texte; *p != '\0'; ++p) {
     const char c = *p;
-    if (c == '\0') break;
     if (c == ' ') {
       if (p[1] != '\0') fin_de_temps_inattendue(p);
       break;
     }
-    if (const int32_t v = valeur_caractere(c)) {
-      pointe = false;
-      (dansGroupe ? sommeGroupe : total) += courant;
-      courant = v;
-      ++elements;
-    } else if (c == '.') {
-      if (!pointe) {
-        base = courant;
-        courant += courant / 2;
-        pointe = true;
-      } else {
-        courant = base + base / 2 + base / 4;
-      }
-    } else if (c == '_') {
-      // a tie adds nothing
-    } else if (c == '(') {
-      pointe = false;
-      total += courant;
-      courant = sommeGroupe = elements = 0;
-      dansGroupe = true;
-    } else if (c == ')') {
-      sommeGroupe += courant;
-      dansGroupe = false;
-      courant = groupe(elements);
-    } else if (c >= '2' && c <= '7') {
-      courant = groupe(c - '0');
-    } else {
+    if (const int32_t v = valeur_caractere(c))
+      l.valeur(v);
+    else if (c == '.')
+      l.point();
+    else if (c == '(')
+      l.ouvre_groupe();
+    else if (c == ')')
+      l.ferme_groupe();
+    else if (c >= '2' && c <= '7')
+      l.courant = l.groupe(c - '0');  // an explicit kind replaces the count
+    else if (c != '_')               // a tie adds nothing
       fin_de_temps_inattendue(p);
-    }
   }
-  return sature(total + courant);
+  return en_32_bits(l.total + l.courant);
 }
 
 int64_t somme_des_temps() {

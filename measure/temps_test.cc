@@ -53,14 +53,4 @@ TEST_F(Temps_, AMeasureWiderThanTheTableKeepsEveryBeatAndGivesTheRoomBackAtItsRe
   EXPECT_EQ(etat.analyseur.finMesureAuto, 2);  // the count is re-armed
 }
 
-TEST_F(Temps_, ReleaseLeavesTheCountAloneUnlessItWaitsForIt) {
-  for (const int32_t avant : {0, 2}) {
-    enregistre_temps({"! "});
-    etat.analyseur.finMesureAuto = avant;
-    libere_mesure();
-    EXPECT_EQ(etat.analyseur.finMesureAuto, avant);
-    EXPECT_EQ(etat.mesure.tabTemps[0], nullptr);
-  }
-}
-
 }  // namespace
