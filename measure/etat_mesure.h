@@ -14,7 +14,7 @@ struct Temps {
 };
 
 struct EtatMesure {
-  std::vector<std::unique_ptr<Temps>> tabTemps = std::vector<std::unique_ptr<Temps>>(99);  // beats of the current measure; grows past 99 when needed
+  std::vector<std::unique_ptr<Temps>> tabTemps = std::vector<std::unique_ptr<Temps>>(99);  // beats of the current measure; grows for a wider one, back to 99 at its release
   int32_t nt = 0;              // beats recorded in the current measure
   std::string graphieTps;      // canonical text of the beat being read
   int32_t numeroMesure = 1;    // number of the measure being read

@@ -1,0 +1,107 @@
+// Closing a measure: at a bar line, compared with the meter and completed; by
+// count, as it stands. The bar is appended to the measure's last beat.
+#include <cstdint>
+
+#include "diagnostics/fatal.h"
+#include "diagnostics/latin1.h"
+#include "diagnostics/message.h"
+#include "diagnostics/signale.h"
+#include "driver/etat.h"
+#include "measure/internes.h"
+#include "measure/mesure.h"
+#include "parser/grammaire.h"
+#include "scanner/scanner.h"
+
+namespace {
+
+// Reports the early bar, completed by the case met.
+void signale_precoce(const char* cas) {
+  message_ajoute("%s", cas);
+  signale_erreur(message_texte());
+}
+
+// Takes the last recorded beat back into graphieTps, without the space that
+// closed it in the opening measure, so that what is written after it stays
+// part of the same beat.
+void rouvre_dernier_temps() {
+  EtatMesure& m = etat.mesure;
+  m.graphieTps.clear();
+  --m.nt;
+  if (m.nt < 0) erreur_fatale("mesureB : erreur de programmation (nt < 0)\n");
+  auto& slot = m.tabTemps[static_cast<std::size_t>(m.nt)];
+  m.graphieTps = slot->graphie;
+  slot.reset();
+  if (!m.graphieTps.empty() && m.graphieTps.back() == ' ') m.graphieTps.pop_back();
+}
+
+}  // namespace
+
+void ferme_mesure(int32_t total, int lie) {
+  EtatMesure& m = etat.mesure;
+  const int32_t numero = m.numeroMesure;
+  switch (m.modeFermeture) {
+    case 1:
+      mesureB(total);
+      break;
+    case 2:
+      etat.analyseur.finMesureAuto = 1;
+      ajoute_barre();
+      break;
+    default:
+      erreur_fatale("ferme_mesure : erreur de programmation\n");
+  }
+  m.numeroMesure = numero + 1;
+  if (lie == 1) {
+    m.mesureLiee = 1;
+  } else if (lie == 0 && m.mesureLiee) {
+    signale_erreur("préférez l'union de mesures liées à cette mesure,\n\tavec un changement de mesure."_l1);
+    m.mesureLiee = 0;
+  }
+}
+
+// A measure ended by a bar line: an early bar is reported, the measure is
+// completed to nbrTps full beats, and the bar is appended.
+void mesureB(int32_t total) {
+  EtatMesure& m = etat.mesure;
+  const int32_t valTps = etat.metre.valTps;
+  const int64_t enregistre = int64_t{m.nt} * valTps;
+  message_compose("%s", "la barre '|' indiquant une fin de mesure est précoce\n\t"
+                        "supprimez la barre ou changez de mesure.\n\t"_l1);
+  if (total < enregistre) {
+    // The last beat is short: its missing part is written out after it.
+    signale_precoce("Dernier temps en sous-effectif ...");
+    const int32_t ancien = m.nt;
+    rouvre_dernier_temps();
+    ajoute_temps_serie(en_32_bits(int64_t{ancien} * valTps - total));
+  } else if (total > enregistre) {
+    // Part of a beat was read but not recorded: it becomes the missing value.
+    signale_precoce("Dernier temps avec reliquat ...");
+    if (m.nt + 1 > etat.metre.nbrTps) erreur_fatale("mesureB : erreur de programmation (nt > nbrTps)\n");
+    m.graphieTps.clear();
+    ajoute_temps_serie(en_32_bits(int64_t{m.nt + 1} * valTps - total));
+  } else if (m.nt != etat.metre.nbrTps) {
+    signale_precoce("Dernier temps complet ...");
+  }
+  while (m.nt < etat.metre.nbrTps) {
+    m.graphieTps.clear();
+    ajoute_temps_serie(valTps);
+  }
+  ajoute_barre();
+  // As though the scanner had just handed out the end of the measure.
+  memorise_terminal(SFIN_MESURE2);
+}
+
+// Appends the bar to the measure's last beat and ends its accumulation.
+void ajoute_barre() {
+  EtatMesure& m = etat.mesure;
+  if (m.nt == 0) erreur_fatale("ajoute_barre : erreur de programmation (ajoute_temps() n'a pas été appelé)\n"_l1);
+  m.graphieTps += '|';
+  ++m.numeroMesure;
+  m.tabTemps[static_cast<std::size_t>(m.nt - 1)]->graphie += m.graphieTps;
+  m.graphieTps.clear();
+  etat.scanner.som = 0;
+}
+
+void mesure_erreur() {
+  erreur_fatale("mesure_erreur : erreur de programmation (double jeton symbolique SFIN_MESURE2)\n");
+}
