@@ -11,6 +11,11 @@ namespace {
 bool allocationRefusee = false;  // the next allocation fails, and only that one
 }
 
+// GCC sees malloc and free paired across a replaced new and delete.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(std::size_t n) {
   if (allocationRefusee) {
     allocationRefusee = false;
