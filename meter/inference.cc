@@ -36,10 +36,10 @@ void signale_réussite() { signale_erreur("Nombre de temps approché ; c'est une
 
 void signale_base_probable(int32_t e) {
   switch (e) {
-    case 2: signale_erreur("\tprobable mesure non-composée et binaire (ou unaire)."); break;
-    case 3: signale_erreur("\tprobable mesure (composée) ternaire."); break;
-    case 5: signale_erreur("\tprobable mesure (composée) quinaire."); break;
-    default: signale_erreur("\tprobable mesure (composée) septennaire."); break;
+    case 2: signale_erreur("\tprobable mesure non-composée et binaire (ou unaire)."_l1); break;
+    case 3: signale_erreur("\tprobable mesure (composée) ternaire."_l1); break;
+    case 5: signale_erreur("\tprobable mesure (composée) quinaire."_l1); break;
+    default: signale_erreur("\tprobable mesure (composée) septennaire."_l1); break;
   }
 }
 
@@ -181,9 +181,12 @@ Diminution diminue(Amorce& a, Candidat& c) {
 }
 
 // Too few beats: for the candidate, then the values of the base below v,
-// raise the count until the product is the total.
+// raise the count until the product is the total. After a failed decrease the
+// search runs even when the one beat of v already exceeds the total (a single
+// beat of 62 quads rounded up to 64): it then goes on to the smaller values,
+// so that the meter found still holds the whole opening.
 void augmente(Amorce& a, Candidat c) {
-  if (produit(c.m, a.v) >= a.T) return;
+  if (produit(c.m, a.v) == a.T) return;
   signale_erreur(
       "Augmentation progressive du nombre de temps, \n"
       "\tcomme correctif à un déficit de méthode."_l1);
