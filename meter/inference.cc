@@ -54,13 +54,13 @@ void cherche_base_par_diviseurs(Amorce& a) {
       "\tespacez chaque temps de l'amorce de mesures, ou bien,\n"
       "\téchelonnez les symboles d'une manière différente sur un des temps.\n"
       "\tRecherche d'une mesure composée ..."_l1);
-  for (bool premiere_fois = true;; premiere_fois = false) {
+  for (bool première_fois = true;; première_fois = false) {
     const int32_t x = a.T % a.n == 0 ? a.T / a.n : a.T;
     if (x % 7 == 0 || x % 5 == 0 || x % 3 == 0 || x % 2 == 0) {
       a.e = x % 7 == 0 ? 7 : x % 5 == 0 ? 5 : x % 3 == 0 ? 3 : 2;
       break;
     }
-    if (premiere_fois)
+    if (première_fois)
       signale_erreur(
           "\tmesure ni septennaire, ni quinaire, ni ternaire, \n"
           "\tni binaire (ou unaire).\n"
