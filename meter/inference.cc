@@ -1,0 +1,268 @@
+// Inference of the meter from the opening measure: from its number of beats
+// and its total, find a base, a value per beat and a number of beats whose
+// product is the total, announcing every step that departs from the quotient.
+#include <cstdint>
+
+#include "diagnostics/fatal.h"
+#include "diagnostics/latin1.h"
+#include "diagnostics/signale.h"
+#include "diagnostics/sortie.h"
+#include "driver/etat.h"
+#include "meter/echelles.h"
+#include "meter/metre.h"
+
+namespace {
+
+// The opening being examined.
+struct Amorce {
+  int32_t n = 0;  // number of beats, corrected along the way
+  int32_t T = 0;  // total of the opening, in quads
+  int32_t e = 0;  // base found: 2, 3, 5 or 7
+  int32_t v = 0;  // value per beat, one of the 24 once chosen
+};
+
+// Large openings: products are taken in 64 bits.
+int64_t produit(int32_t m, int32_t w) { return static_cast<int64_t>(m) * w; }
+
+bool est_valeur(int32_t x) { return appartient(x, dénominateurs_renversés) != 0; }
+
+int32_t valeur_suivante(int32_t w) { return dénominateur_suivant(w, dénominateurs_renversés); }
+int32_t valeur_précédente(int32_t w) { return dénominateur_prédédent(w, dénominateurs_renversés); }
+bool hors_échelle(int32_t w) {
+  return w < dénominateurs_renversés.front() || w > dénominateurs_renversés.back();
+}
+
+void signale_réussite() { signale_erreur("Nombre de temps approché ; c'est une réussite."_l1); }
+
+void signale_base_probable(int32_t e) {
+  switch (e) {
+    case 2: signale_erreur("\tprobable mesure non-composée et binaire (ou unaire)."_l1); break;
+    case 3: signale_erreur("\tprobable mesure (composée) ternaire."_l1); break;
+    case 5: signale_erreur("\tprobable mesure (composée) quinaire."_l1); break;
+    default: signale_erreur("\tprobable mesure (composée) septennaire."_l1); break;
+  }
+}
+
+// The quotient is no beat value: look for a base among the divisors of the
+// quotient, or of the total, adding beats until one shows.
+void cherche_base_par_diviseurs(Amorce& a) {
+  signale_erreur(
+      "Le dénominateur renversé n'est pas dans 64, 32, 16, 8, 4, 2, 1 ; \n"
+      "\t96, 48, 24, 12, 6, 3 ; 112, 56, 28, 14, 7 ; 160, 80, 40, 20, 10, 5, \n"
+      "\t\t(( qui représentent quatre arbres binaires de valeurs et \n"
+      "\t\t   qui décomposent respectivement o ; o. ; o.. ; o. o )).\n"
+      "\tespacez chaque temps de l'amorce de mesures, ou bien,\n"
+      "\téchelonnez les symboles d'une manière différente sur un des temps.\n"
+      "\tRecherche d'une mesure composée ..."_l1);
+  for (bool première_fois = true;; première_fois = false) {
+    const int32_t x = a.T % a.n == 0 ? a.T / a.n : a.T;
+    if (x % 7 == 0 || x % 5 == 0 || x % 3 == 0 || x % 2 == 0) {
+      a.e = x % 7 == 0 ? 7 : x % 5 == 0 ? 5 : x % 3 == 0 ? 3 : 2;
+      break;
+    }
+    if (première_fois)
+      signale_erreur(
+          "\tmesure ni septennaire, ni quinaire, ni ternaire, \n"
+          "\tni binaire (ou unaire).\n"
+          "\tLe nombre de temps est augmenté, pour y pallier."_l1);
+    a.n += 1;
+    if (a.T > 65535 && a.n == a.T / 2) signale_erreur("\tpatience ...");
+    if (a.n == a.T) {
+      signale_erreur(
+          "Attention !\n"
+          "\tLa mesure est à valeurs de total premier ou, quasi premier,\n"
+          "\tet le palliatif n'a pu que, de provoquer sa décomposition totale."_l1);
+      a.e = 2;
+      break;
+    }
+  }
+  signale_base_probable(a.e);
+}
+
+void trouve_base(Amorce& a) {
+  if (a.T % a.n == 0 && est_valeur(a.T / a.n))
+    a.e = en(a.T / a.n);
+  else if (est_valeur(a.T))
+    a.e = en(a.T);
+  else
+    cherche_base_par_diviseurs(a);
+}
+
+// Beats too long for any value: double their number until they fit.
+void croissance_géométrique(Amorce& a) {
+  if (a.T / a.n <= 160) return;
+  signale_erreur(
+      "Sériation impossible de l'amorce de mesures ; \n"
+      "\tséparez les temps de l'amorce de mesures par un nombre suffisant d'espaces.\n"
+      "\tLe nombre de temps va croître de façon géométrique, avec un quotient à 2."_l1);
+  while (a.T / a.n > 160) a.n *= 2;
+}
+
+void choisit_valeur(Amorce& a) {
+  const int32_t q = a.T / a.n;
+  if (!est_valeur(q)) {
+    signale_erreur(
+        "Échelonnement du dénominateur renversé ou valeur par temps\n"
+        "\t(nombre de temps que divise le total des valeurs de l'amorce de mesures)"_l1);
+    a.v = échelonne(q, dénominateurs_renversés, seuils_renversés);
+    return;
+  }
+  if (a.T % a.n != 0) signale_erreur("Le dénominateur renversé ne sera qu'approché ..."_l1);
+  a.v = q;
+}
+
+// The value is of another base: step down to the nearest value of the base
+// found, with twice as many beats.
+void cherche_mesure_similaire(Amorce& a) {
+  if (en(a.v) == a.e) return;
+  signale_erreur(
+      "Recherche d'indications de mesure similaires, \n"
+      "\taprès division par le nombre de temps,\n"
+      "\tet après échelonnement du dénominateur renversé."_l1);
+  while (en(a.v) != a.e) {
+    if (a.v == dénominateurs_renversés.front()) {
+      valeur_précédente(a.v);  // announces the bottom of the ladder
+      signale_erreur(
+          "\tbizarre, aucune mesure similaire n'a pu été trouvée.\n"
+          "\tPeut-être, faut-il regrouper certains temps de l'amorce de mesures ?\n"
+          "\t\tUn réexamen va suivre."_l1);
+      a.e = en(a.v);
+      return;
+    }
+    a.v = valeur_précédente(a.v);
+    if (en(a.v) == a.e) a.n *= 2;
+  }
+}
+
+// Candidate counts and values of the correction phases.
+struct Candidat {
+  int32_t m = 0;  // number of beats
+  int32_t w = 0;  // value per beat
+};
+
+enum class Diminution { inutile, réussie, échouée };
+
+// Too many beats: for v, then the values of the base above v, then those
+// below, lower the count from n until the product is the total.
+Diminution diminue(Amorce& a, Candidat& c) {
+  c = {a.n, a.v};
+  if (produit(a.n, a.v) <= a.T) return Diminution::inutile;
+  signale_erreur(
+      "Diminution progressive du nombre de temps, \n"
+      "\tcomme correctif à un accroissement excessif."_l1);
+  bool montante = true;
+  for (;;) {
+    while (produit(c.m, c.w) > a.T) c.m -= 1;
+    if (produit(c.m, c.w) == a.T) {
+      signale_réussite();
+      a.n = c.m;
+      a.v = c.w;
+      return Diminution::réussie;
+    }
+    for (;;) {
+      c.m = a.n;
+      c.w = montante ? valeur_suivante(c.w) : valeur_précédente(c.w);
+      if (hors_échelle(c.w)) {
+        if (!montante) {
+          signale_erreur(
+              "Échec à la décroissance du nombre de temps, \n"
+              "\tet d'une valeur compatible de temps d'amorce de mesures."_l1);
+          return Diminution::échouée;
+        }
+        montante = false;
+        c.w = a.v;
+        break;
+      }
+      signale_erreur(montante ? "\tvaleur suivante du temps d'amorce de mesures ..."
+                              : "\tvaleur précédente du temps d'amorce de mesures ..."_l1);
+      if (en(c.w) == a.e) break;
+    }
+  }
+}
+
+// Too few beats: for the candidate, then the values of the base below v,
+// raise the count until the product is the total. After a failed decrease the
+// search runs even when the one beat of v already exceeds the total (a single
+// beat of 62 quads rounded up to 64): it then goes on to the smaller values,
+// so that the meter found still holds the whole opening.
+void augmente(Amorce& a, Candidat c) {
+  if (produit(c.m, a.v) == a.T) return;
+  signale_erreur(
+      "Augmentation progressive du nombre de temps, \n"
+      "\tcomme correctif à un déficit de méthode."_l1);
+  for (;;) {
+    while (produit(c.m, c.w) < a.T) c.m += 1;
+    if (produit(c.m, c.w) == a.T) {
+      signale_réussite();
+      a.n = c.m;
+      a.v = c.w;
+      return;
+    }
+    do {
+      c.m = a.n;
+      c.w = valeur_précédente(c.w);
+      signale_erreur("\tvaleur précédente du temps d'amorce de mesures ..."_l1);
+    } while (en(c.w) != a.e);  // off the ladder, en ends the run
+  }
+}
+
+// A binary opening whose count has another base is a decomposed meter.
+int32_t base_du_nombre_de_temps(int32_t n) {
+  int32_t e = 2;
+  if (n % 3 == 0) e = 3;
+  if (n % 5 == 0) e = 5;
+  if (n % 7 == 0) e = 7;
+  return e;
+}
+
+// The reports come before the meter changes: they are located in the opening.
+void fixe_résultat(const Amorce& a, int16_t demande) {
+  EtatMetre& m = etat.metre;
+  if (a.e == 2) {
+    const int32_t e = base_du_nombre_de_temps(a.n);
+    if (e != 2 && demande != 0)
+      ecrit_erreur(
+          "Après analyse de l'amorce de mesures,\n"
+          "\tla mesure est ternaire, quinaire ou septennaire et se trouve déjà décomposée.\n"_l1);
+    if (e == 2 && demande != 0)
+      signale_erreur(
+          "Après analyse de l'amorce de mesures,\n"
+          "\tla mesure est binaire (ou unaire) et n'est pas composée.\n"
+          "\tPar conséquent, il est inutile de demander sa décomposition."_l1);
+    m.ennaire = e;
+    m.composée = 0;
+    m.nbrTps = a.n;
+    m.valTps = a.v;
+  } else if (demande != 0) {
+    m.ennaire = a.e;
+    m.composée = 0;
+    m.nbrTps = a.n * a.e;
+    m.valTps = a.v / a.e;
+  } else {
+    m.ennaire = a.e;
+    m.composée = 1;
+    m.nbrTps = a.n;
+    m.valTps = a.v;
+  }
+}
+
+}  // namespace
+
+void fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demande) {
+  if (nombreTps < 1) erreur_fatale("fixe_mesure_initiale : erreur de programmation (nombreTps)\n");
+  if (totalEnQuad / nombreTps < 1)
+    erreur_fatale("fixe_mesure_initiale : erreur de programmation (totalEnQuad < nombre de temps)\n");
+
+  Amorce a{.n = nombreTps, .T = totalEnQuad};
+  trouve_base(a);
+  croissance_géométrique(a);
+  choisit_valeur(a);
+  cherche_mesure_similaire(a);
+  Candidat c;
+  if (diminue(a, c) == Diminution::échouée) {
+    signale_erreur("Deuxième essai progressif."_l1);
+    c = {1, a.v};
+  }
+  augmente(a, c);
+  fixe_résultat(a, demande);
+}
