@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 
+#include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
@@ -59,7 +61,9 @@ void echec_analyse() {
 
 }  // namespace
 
-int execute_pilote(int argc, const char* const* argv) {
+namespace {
+
+int execute_analyse(int argc, const char* const* argv) {
   for (auto& temps : etat.mesure.tabTemps) temps.reset();
   applique_ligne_de_commande(argc, argv);
   if (mode_interactif()) arme_rapport_de_sortie();
@@ -74,4 +78,15 @@ int execute_pilote(int argc, const char* const* argv) {
 
   desarme_rapport_de_sortie();
   return resultat;
+}
+
+}  // namespace
+
+int execute_pilote(int argc, const char* const* argv) {
+  try {
+    return execute_analyse(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out where no routine reports it under its own name.
+    erreur_fatale("rythme : il n'y a plus assez de mémoire\n"_l1);
+  }
 }
