@@ -10,16 +10,6 @@ namespace {
 
 class Evaluation : public AvecEtatPropre {};
 
-TEST_F(Evaluation, FourQuarterNotesGiveFourFourAndArmTheCount) {
-  enregistre_temps({"! ", "! ", "! ", "! "});
-  evalue_fixe_mesure_initiale();
-  EXPECT_EQ(etat.metre.nbrTps, 4);
-  EXPECT_EQ(etat.metre.valTps, 16);
-  EXPECT_EQ(etat.mesure.nt, 4);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
-  EXPECT_EQ(erreur, "");
-}
-
 struct Ouverture {
   std::vector<std::string> temps;  // the beats of the opening measure, as written
   int32_t nbrTps;                  // beats of the meter inferred from them
@@ -27,11 +17,12 @@ struct Ouverture {
 };
 
 // The opening keeps its beats up to the inferred count, gets empty beats up to
-// it, and frees those past it.
+// it, frees those past it, and the count is armed for the next measure.
 TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
   std::vector<std::string> cinqRondesPointees(5, "o.o ");
   cinqRondesPointees.insert(cinqRondesPointees.end(), {"o. ", "o "});
   const Ouverture ouvertures[] = {
+      {{"! ", "! ", "! ", "! "}, 4, 16},
       {{"! ", "! ", "! "}, 3, 16},
       {{"d. ", "! "}, 2, 32},
       {{"d ", "[ ", "! "}, 4, 14},                     // one empty beat added
@@ -58,6 +49,7 @@ TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
       EXPECT_EQ(t.valeur, i < o.temps.size() ? reinterprete_temps(o.temps[i].c_str()) : 0) << i;
     }
     for (std::size_t i = n; i < etat.mesure.tabTemps.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr) << i;
+    EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
   }
 }
 
