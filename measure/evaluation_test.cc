@@ -1,44 +1,77 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
+#include <vector>
 
+#include "diagnostics/sortie.h"
 #include "measure/essais.h"
 
 namespace {
 
 class Evaluation : public AvecEtatPropre {};
 
-TEST_F(Evaluation, FourQuarterNotesGiveFourFourAndArmTheCount) {
-  enregistre_temps({"! ", "! ", "! ", "! "});
-  evalue_fixe_mesure_initiale();
-  EXPECT_EQ(etat.metre.nbrTps, 4);
-  EXPECT_EQ(etat.metre.valTps, 16);
-  EXPECT_EQ(etat.mesure.nt, 4);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
-  EXPECT_EQ(erreur, "");
+struct Ouverture {
+  std::vector<std::string> temps;  // the beats of the opening measure, as written
+  int32_t nbrTps;                  // beats of the meter inferred from them
+  int32_t valTps;                  // quads per beat of that meter
+};
+
+// The opening keeps its beats up to the inferred count, gets empty beats up to
+// it, frees those past it, and the count is armed for the next measure.
+TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
+  std::vector<std::string> cinqRondesPointees(5, "o.o ");
+  cinqRondesPointees.insert(cinqRondesPointees.end(), {"o. ", "o "});
+  const Ouverture ouvertures[] = {
+      {{"! ", "! ", "! ", "! "}, 4, 16},
+      {{"! ", "! ", "! "}, 3, 16},
+      {{"d. ", "! "}, 2, 32},
+      {{"d ", "[ ", "! "}, 4, 14},                     // one empty beat added
+      {{"o.oo.od.d "}, 5, 80},                         // four added
+      {{"[ ", "[ ", "[ ", "[ ", "[ ", "[ "}, 6, 8},
+      {std::vector<std::string>(120, "! "), 120, 16},  // wider than the table, kept whole
+      {cinqRondesPointees, 6, 160},                    // its seventh beat dropped
+      {{"o.fq "}, 101, 1},                             // 101 quads over one beat: 100 added
+  };
+  for (const Ouverture& o : ouvertures) {
+    reinitialise_etat();
+    enregistre_temps(o.temps);
+    evalue_fixe_mesure_initiale();
+    SCOPED_TRACE(o.temps.size());
+    ASSERT_EQ(etat.metre.nbrTps, o.nbrTps);
+    EXPECT_EQ(etat.metre.valTps, o.valTps);
+    ASSERT_EQ(etat.mesure.nt, o.nbrTps);
+    const auto n = static_cast<std::size_t>(o.nbrTps);
+    ASSERT_GE(etat.mesure.tabTemps.size(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+      ASSERT_NE(etat.mesure.tabTemps[i], nullptr) << i;
+      const Temps& t = *etat.mesure.tabTemps[i];
+      EXPECT_EQ(t.graphie, i < o.temps.size() ? o.temps[i] : "") << i;
+      EXPECT_EQ(t.valeur, i < o.temps.size() ? reinterprete_temps(o.temps[i].c_str()) : 0) << i;
+    }
+    for (std::size_t i = n; i < etat.mesure.tabTemps.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr) << i;
+    EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
+  }
 }
 
-// Whatever meter is inferred, the opening keeps its first beats up to the
-// meter's count, gets empty beats up to it, and frees those past it.
-TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
-  const std::vector<std::vector<std::string>> ouvertures = {
-      {"! ", "! ", "! "}, {"d. ", "! "},  {"d ", "[ ", "! "}, {"o.oo.od.d "}, {"[ ", "[ ", "[ ", "[ ", "[ ", "[ "},
-      std::vector<std::string>(120, "! ")};
-  for (const auto& ouverture : ouvertures) {
-    reinitialise_etat();
-    enregistre_temps(ouverture);
-    evalue_fixe_mesure_initiale();
-    const auto n = static_cast<std::size_t>(etat.metre.nbrTps);
-    ASSERT_EQ(etat.mesure.nt, etat.metre.nbrTps);
-    for (std::size_t i = 0; i < n; ++i) {
-      const Temps& t = *etat.mesure.tabTemps[i];
-      EXPECT_EQ(t.graphie, i < ouverture.size() ? ouverture[i] : "");
-      if (i >= ouverture.size()) {
-        EXPECT_EQ(t.valeur, 0);
-      }
-    }
-    for (std::size_t i = n; i < ouverture.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr);
-  }
+// An opening the inferred meter fits, once brought to its count, closes at its
+// bar with no report, is listed whole and released.
+TEST_F(Evaluation, AnInferredMeterOfMoreThan99BeatsIsClosedListedAndReleased) {
+  enregistre_temps({"o.fq "});
+  evalue_fixe_mesure_initiale();
+  const std::string inference = erreur;
+  etat.mesure.modeFermeture = 1;
+  ferme_mesure(101, 0);
+  EXPECT_EQ(erreur, inference);  // no early bar
+  affiche_mesure(101);
+  vide_sortie();
+  EXPECT_EQ(sortie.substr(0, sortie.find('\n') + 1), "q   = 60\t1\t101 / 64\tF\t1\to.fq \t=\t101\n");
+  EXPECT_TRUE(sortie.ends_with(latin1("q   = 60\t1\t101 / 64\tf\t100\t\t=\t0\n"
+                                      "q   = 60\t1\t101 / 64\tF\t101\t|\t=\t0\n"
+                                      "\t\tNombre de temps trouvé\t101,\ttotaux\t=\t101\n")));
+  libere_mesure();
+  EXPECT_EQ(etat.mesure.nt, 0);
+  EXPECT_EQ(etat.mesure.tabTemps.size(), 99u);
+  for (const auto& slot : etat.mesure.tabTemps) EXPECT_EQ(slot, nullptr);
 }
 
 TEST_F(Evaluation, ALateEvaluationWarnsThatTheMeasureHadNoMeter) {
