@@ -26,8 +26,12 @@ void ajoute_chiffre() {
 // While no meter is known every space ends a beat as written. Otherwise a
 // space ends the beat only when the beat is full; a space that comes early is
 // reported and the beat goes on.
+// With no meter the beat counts as full only once the opening measure has
+// piled up 9999 quads; the space ends that beat too, so the flag is cleared,
+// or the next value would find the beat still full and stop the run.
 void termine_temps_espace() {
   if (mesure_inconnue()) {
+    etat.scanner.plein = 0;
     ajoute_graphie(" ");
     ajoute_temps(0);
   } else if (etat.scanner.plein) {

@@ -37,6 +37,17 @@ TEST_F(Actions, ASpaceWithNoMeterKnownEndsTheBeatAsWritten) {
   EXPECT_EQ(erreur, "");
 }
 
+// A very long opening measure reaches the accumulator's 9999 quads: the
+// space still ends the beat, and the beat is no longer full.
+TEST_F(Actions, ASpaceWithNoMeterKnownClearsAFullBeat) {
+  etat.scanner.som = 10000;
+  etat.scanner.plein = 1;
+  etat.mesure.graphieTps = "o..";
+  termine_temps_espace();
+  EXPECT_EQ(etat.scanner.plein, 0);
+  EXPECT_EQ(etat.mesure.nt, 1);
+}
+
 TEST_F(Actions, ASpaceAfterAFullBeatEndsIt) {
   mesure_quatre_quatre();
   etat.mesure.graphieTps = "[[";

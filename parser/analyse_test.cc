@@ -125,6 +125,29 @@ TEST_F(Analyse, AFullBeatEndsBeforeTheNextTokenIsAskedFor) {
   EXPECT_EQ(demandes()[1].nt, 1);
 }
 
+// A bar line leaves nothing to decide: the measure is closed, listed and
+// released before the end of the piece is asked for.
+TEST_F(Analyse, AMeasureEndedByABarIsClosedBeforeTheEndOfThePiece) {
+  EXPECT_EQ(analyse_script({SNORE, '|', 0}), 0);
+  ASSERT_EQ(demandes().size(), 3u);
+  EXPECT_EQ(demandes()[1].nt, 1);
+  EXPECT_EQ(demandes()[2].modeFermeture, 1);
+  EXPECT_EQ(demandes()[2].nt, 0);
+}
+
+// After the count's end a second one could follow: the parser needs the next
+// token before it closes the measure.
+TEST_F(Analyse, AMeasureEndedByCountIsClosedAfterTheEndOfThePiece) {
+  etat.metre.nbrTps = 1;
+  etat.metre.valTps = 16;
+  etat.scanner.som = 16;
+  etat.scanner.plein = 1;
+  EXPECT_EQ(analyse_script({SNORE2, SFIN_MESURE2, 0}), 0);
+  ASSERT_EQ(demandes().size(), 3u);
+  EXPECT_EQ(demandes()[2].modeFermeture, 0);
+  EXPECT_EQ(etat.mesure.nt, 0);
+}
+
 // A group of seven elements leaves nothing to shift: its body is reduced, and
 // the '(' inserted, before the closer is asked for. After three elements the
 // parser must first see whether a fourth follows.

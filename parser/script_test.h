@@ -17,6 +17,7 @@ struct Demande {
   std::string graphie;  // the text of the beat being read
   int plein;            // the beat-full flag
   int nt;               // beats recorded
+  int modeFermeture;    // how the current measure closes
 };
 
 class AvecScript : public AvecEtatPropre {
@@ -58,7 +59,7 @@ class AvecScript : public AvecEtatPropre {
  private:
   static int suivant() {
     const std::size_t i = demandes().size();
-    demandes().push_back({etat.mesure.graphieTps, etat.scanner.plein, etat.mesure.nt});
+    demandes().push_back({etat.mesure.graphieTps, etat.scanner.plein, etat.mesure.nt, etat.mesure.modeFermeture});
     return i < jetons().size() ? jetons()[i] : 0;
   }
 };
