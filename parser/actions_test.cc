@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "meter/metre.h"
 #include "parser/script_test.h"
 
 namespace {
@@ -14,8 +15,7 @@ using Actions = AvecScript;
 const std::string espacePrecoce = latin1("la fin du temps ne correspond pas à l'espace ' ' l'indiquant.");
 
 void mesure_quatre_quatre() {
-  etat.metre.nbrTps = 4;
-  etat.metre.valTps = 16;
+  fixe_mesure(4, 4, 0);
 }
 
 TEST_F(Actions, ElementsAppendTheirCanonicalText) {
@@ -81,15 +81,16 @@ TEST_F(Actions, AFullBeatEndsAndClearsTheFlag) {
 
 TEST_F(Actions, WhatRemainsBeforeABarIsRecordedOnlyUnderAKnownMeter) {
   struct Cas {
-    int32_t valTps, som, ntAttendu;
+    bool mesureConnue;
+    int32_t som, ntAttendu;
   };
-  for (const Cas& c : std::vector<Cas>{{16, 8, 1}, {16, 0, 0}, {9999, 8, 0}}) {
-    etat.metre.valTps = c.valTps;
+  for (const Cas& c : std::vector<Cas>{{true, 8, 1}, {true, 0, 0}, {false, 8, 0}}) {
+    reinitialise_etat();
+    if (c.mesureConnue) mesure_quatre_quatre();
     etat.scanner.som = c.som;
-    etat.mesure.nt = 0;
     etat.mesure.graphieTps = c.som ? "[" : "";
     ajoute_temps_restant();
-    EXPECT_EQ(etat.mesure.nt, c.ntAttendu) << c.valTps << " " << c.som;
+    EXPECT_EQ(etat.mesure.nt, c.ntAttendu) << c.mesureConnue << " " << c.som;
   }
 }
 

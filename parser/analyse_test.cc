@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "meter/metre.h"
 #include "parser/script_test.h"
 
 namespace {
@@ -38,10 +39,10 @@ TEST_F(Analyse, ADoubleBarEndsTheAnalysis) {
 }
 
 TEST_F(Analyse, AMeterChangeIsAPieceThatArmsTheCount) {
-  etat.scanner.numerateur = 3;
+  etat.scanner.numerateur = 2;
   etat.scanner.denominateur = 4;
   EXPECT_EQ(analyse_script({CHG_MESURE, 0}), 0);
-  EXPECT_EQ(etat.metre.nbrTps, 3);
+  EXPECT_EQ(etat.metre.nbrTps, 2);
   EXPECT_EQ(etat.metre.valTps, 16);
   EXPECT_EQ(etat.analyseur.finMesureAuto, 2);
   EXPECT_EQ(sortie, "");  // no description for a meter written in the text
@@ -115,8 +116,7 @@ TEST_F(Analyse, TheOverflowIsReportedWithTheCodeInForce) {
 // An element that fills the beat is reduced, and its beat ended, before the
 // parser asks for the next token: the scanner must see the new count.
 TEST_F(Analyse, AFullBeatEndsBeforeTheNextTokenIsAskedFor) {
-  etat.metre.nbrTps = 4;
-  etat.metre.valTps = 16;
+  fixe_mesure(4, 4, 0);
   etat.scanner.som = 16;  // what the scanner's accumulator would hold
   etat.scanner.plein = 1;
   analyse_script({SNORE2, CHG_MESURE});
@@ -138,8 +138,7 @@ TEST_F(Analyse, AMeasureEndedByABarIsClosedBeforeTheEndOfThePiece) {
 // After the count's end a second one could follow: the parser needs the next
 // token before it closes the measure.
 TEST_F(Analyse, AMeasureEndedByCountIsClosedAfterTheEndOfThePiece) {
-  etat.metre.nbrTps = 1;
-  etat.metre.valTps = 16;
+  fixe_mesure(1, 4, 0);
   etat.scanner.som = 16;
   etat.scanner.plein = 1;
   EXPECT_EQ(analyse_script({SNORE2, SFIN_MESURE2, 0}), 0);
