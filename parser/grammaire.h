@@ -1,4 +1,4 @@
-/* A Bison parser, made by GNU Bison 3.8.2.  */
+/* A Bison parser, made by GNU Bison.  */
 
 /* Bison interface for Yacc-like parsers in C
 

@@ -34,7 +34,15 @@
 #include "measure/mesure.h"
 #include "parser/actions.h"
 #include "parser/groupes.h"
-#include "scanner/scanner.h"
+#include "parser/moteur.h"
+
+/* Tokens come from the scanner, or from the source a test installs. */
+#define yylex jeton_suivant
+
+/* At most 150 states on the stack: the stack never grows, and the push of a
+ * 151st state ends the parse (yyerror then reports the overflow). */
+#define YYINITDEPTH 151
+#define YYMAXDEPTH 151
 }
 
 %token CHG_MESURE 257      /* meter change: numerateur / denominateur */

@@ -1,0 +1,79 @@
+#include "parser/actions.h"
+
+#include "diagnostics/latin1.h"
+#include "diagnostics/signale.h"
+#include "driver/etat.h"
+#include "measure/mesure.h"
+#include "meter/metre.h"
+
+namespace {
+
+constexpr int32_t sansMesure = 9999;  // valTps while no meter is known
+
+bool mesure_inconnue() { return etat.metre.valTps == sansMesure; }
+
+}  // namespace
+
+// The text has no bound of its own: while no meter is known a beat ends only
+// at a space or a bar, and the parser's stack stops a run of values long
+// before the text could grow large.
+void ajoute_graphie(const char* texte) { etat.mesure.graphieTps += texte; }
+
+void ajoute_chiffre() {
+  etat.mesure.graphieTps += static_cast<char>('0' + etat.scanner.chiffreGroupe);
+}
+
+// While no meter is known every space ends a beat as written. Otherwise a
+// space ends the beat only when the beat is full; a space that comes early is
+// reported and the beat goes on.
+// With no meter the beat counts as full only once the opening measure has
+// piled up 9999 quads; the space ends that beat too, so the flag is cleared,
+// or the next value would find the beat still full and stop the run.
+void termine_temps_espace() {
+  if (mesure_inconnue()) {
+    etat.scanner.plein = 0;
+    ajoute_graphie(" ");
+    ajoute_temps(0);
+  } else if (etat.scanner.plein) {
+    etat.scanner.plein = 0;
+    ajoute_graphie(" ");
+    ajoute_des_temps();
+  } else {
+    signale_erreur("la fin du temps ne correspond pas à l'espace ' ' l'indiquant."_l1);
+  }
+}
+
+void termine_temps() {
+  etat.scanner.plein = 0;
+  ajoute_des_temps();
+}
+
+// After a space that ended a beat, som is left non-zero only by a beat that ran
+// past its end; that overflow is recorded as one more beat before the bar.
+void ajoute_temps_restant() {
+  if (!mesure_inconnue() && etat.scanner.som != 0) ajoute_temps(0);
+}
+
+// A meter written in the text: no description is printed, and the measures
+// that follow are closed by count.
+void change_de_mesure() {
+  fixe_mesure(etat.scanner.numerateur, etat.scanner.denominateur, 0);
+  etat.analyseur.finMesureAuto = 2;
+}
+
+void termine_mesure(int32_t total, int lie) {
+  ferme_mesure(total, lie);
+  affiche_mesure(total);
+  libere_mesure();
+}
+
+void ferme_par_compte() { etat.mesure.modeFermeture = 2; }
+
+// The first bar while no meter is known: the meter is inferred from the
+// opening measure.
+void ferme_par_barre() {
+  ferme_par_barre_sans_evaluation();
+  if (mesure_inconnue()) evalue_fixe_mesure_initiale();
+}
+
+void ferme_par_barre_sans_evaluation() { etat.mesure.modeFermeture = 1; }

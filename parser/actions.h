@@ -1,0 +1,19 @@
+// The semantic actions of the grammar that end beats and close measures, and
+// the routines that build the canonical text of the beat being read.
+#pragma once
+
+#include <cstdint>
+
+// Beat text and beat ends.
+void ajoute_graphie(const char* texte);  // appends to the text of the beat being read
+void ajoute_chiffre();                   // appends the tuplet digit written after ')'
+void termine_temps_espace();             // a space ends the beat
+void termine_temps();                    // the value just read fills the beat
+void ajoute_temps_restant();             // a bar after a space: records what was read since
+
+// Pieces and measures.
+void change_de_mesure();                  // a meter change read as a piece
+void termine_mesure(int32_t total, int lie);  // closes, lists and releases the measure
+void ferme_par_compte();                  // the measure ends by count
+void ferme_par_barre();                   // the measure ends at a bar; may infer the meter
+void ferme_par_barre_sans_evaluation();   // the same after a beat that ended by value
