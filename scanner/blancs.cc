@@ -122,8 +122,7 @@ void liure_avant_valeur() { avale_jeton(); }
 // A tie may run over one line end, and "__" counts as one tie.
 void liure_seule() {
   etendue_du_jeton();
-  regarde_suivant(
-      "la fin du fichier est prématurée après une \n\t(une marque d'insistance) liure, [sous--ligner]."_l1);
+  regarde_suivant("la fin du fichier est prématurée après une \n\t(une marque d'insistance) liure, [sous--ligner]."_l1);
   applique_etendue();
 }
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 struct HistoriqueTerminaux {
-  int32_t ancien = 0;   // older of the last two piece-ending tokens
-  int32_t recent = 0;   // newer one
-  int32_t nombre = 0;   // entries held, 0 to 2
+  int32_t ancien = 0;  // older of the last two piece-ending tokens
+  int32_t recent = 0;  // newer one
+  int32_t nombre = 0;  // entries held, 0 to 2
 };
 
 // The matcher's start conditions: which rules are active.
@@ -28,11 +28,11 @@ constexpr int32_t capacite_tampon_jeton = 100;
 // already read ahead or pushed back and not yet consumed.
 struct TamponJeton {
   unsigned char octets[capacite_tampon_jeton + 1] = {};  // the bytes held, and room for the token's terminating zero
-  int32_t rempli = 0;            // bytes held in all
-  int32_t longueur = 0;          // token length: where the matcher or the action stands
-  int32_t marqueur = 0;          // end of the longest match seen so far
-  int32_t marqueurContexte = 0;  // start of a trailing context
-  int32_t octetSauve = -1;       // the byte under the token's terminating zero, or -1 when not terminated
+  int32_t rempli = 0;                                    // bytes held in all
+  int32_t longueur = 0;                                  // token length: where the matcher or the action stands
+  int32_t marqueur = 0;                                  // end of the longest match seen so far
+  int32_t marqueurContexte = 0;                          // start of a trailing context
+  int32_t octetSauve = -1;  // the byte under the token's terminating zero, or -1 when not terminated
 };
 
 struct EtatScanner {

@@ -20,5 +20,8 @@ std::vector<Lu> lis_jetons(std::string_view texte, int plus = 40);
 // The token codes alone.
 std::vector<int> codes(const std::vector<Lu>& lus);
 std::vector<int> jetons_de(std::string_view texte, int plus = 40);
-// Token names for messages.
+// Token names, for readable comparisons.
+std::string nom_jeton(int code);
 std::string nom_jetons(const std::vector<int>& codes);
+// Each token with where it starts: "SNORE@1:1 '|'@1:3 0@1:4".
+std::string trace(const std::vector<Lu>& lus);

@@ -67,8 +67,9 @@ TEST_F(Positions, ColonneZero) {
   EXPECT_EQ(p.deficitColonne, 0);
   EXPECT_EQ(d.codeCourant, 0x3001);
   EXPECT_EQ(d.dernierCode, 0x3001);
-  EXPECT_EQ(erreur, "l. 1 (col. 0) m. 1 tps 1 :  attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque "
-                    "un numéro de colonne inférieur à 1\n"_l1);
+  EXPECT_EQ(erreur,
+            "l. 1 (col. 0) m. 1 tps 1 :  attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque "
+            "un numéro de colonne inférieur à 1\n"_l1);
 }
 
 }  // namespace

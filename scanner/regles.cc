@@ -17,6 +17,51 @@
 
 namespace {
 
+// The messages of the rules.
+const char* const parenthese_avant_liure =
+    "parenthèse de groupe, \"_(\" avant uniq."_l1;
+const char* const parenthese_apres_liure =
+    "parenthèse de groupe, \")_\" après uniq."_l1;
+const char* const numerateur_nul =
+    "le numérateur doit être positif."_l1;
+const char* const nombre_trop_long =
+    "le numérateur, le dénominateur a deux chiffres au plus.\n\tExemple : 99 / 99"_l1;
+const char* const ordinal_nul =
+    "l'ordinal de reprise doit être positif."_l1;
+const char* const ordinal_trop_long =
+    "l'ordinal de reprise a deux chiffres au plus.\n\tExemple : |99."_l1;
+const char* const ordinal_isole =
+    "ordinal de reprise, isolé, au lieu de \"|1.\", à, \"|99.\"."_l1;
+const char* const deux_points_isoles =
+    "signe ':' de reprise, isolé, au lieu de \"||:\", \":||\"."_l1;
+const char* const supprimeur_isole =
+    "(codet) supprimeur par la droite non-géré."_l1;
+const char* const points_isoles =
+    "pointiller n'est pas (( pointer )) ;\n\taugmenter la valeur d'une note ou d'un silence par moitié,"
+    "\n\taugmenter la valeur du symbole de son trois-quarts."_l1;
+const char* const fin_apres_espaces =
+    "la fin du fichier est prématurée après un (petit) espace en blanc."_l1;
+const char* const fin_apres_tabulations =
+    "la fin du fichier est prématurée après un blanc."_l1;
+const char* const barre_avant_liure =
+    "barre, appui \"|_\" ; liure non-faite _|_\n\t'|' est choisi comme remplaçant."_l1;
+const char* const reprise_liee =
+    "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1;
+const char* const reprise_double_liee =
+    "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1;
+const char* const barre_reprise_liee =
+    "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1;
+const char* const double_barre_reprise_liee =
+    "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1;
+const char* const ordinal_lie =
+    "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1;
+const char* const ordinal_deux_chiffres_lie =
+    "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1;
+const char* const lieur_mal_place =
+    "lieur mal-placé. {nouveau formulaire}\n\tLes numéros de ligne et de colonne ne seront pas réinitialisés."_l1;
+const char* const barre_oblique_isolee =
+    "'/' signe à l'initiale de séparation entre numérateur et \n\tdénominateur de changement de mesure. "
+    "Exemple : 4 / 4"_l1;
 const char* const barre_oblique_inverse_isolee =
     "'\\' signe à l'initiale de distinction d'une mesure à 4/4 \n\tsoit C ou 4 seul, ou bien d'une mesure à 2/2 "
     "\n\tsoit C\\ barré verticalement ou 2 seul."_l1;
@@ -378,7 +423,7 @@ yyFillLabel5:
 			goto yy11;
 	}
 yy11:
-	{ rejete(0x3005, "lieur mal-placé. {nouveau formulaire}\n\tLes numéros de ligne et de colonne ne seront pas réinitialisés."_l1); continue; }
+	{ rejete(0x3005, lieur_mal_place); continue; }
 yy12:
 	++etat.scanner.tampon.longueur;
 yyFillLabel6:
@@ -483,18 +528,10 @@ yyFillLabel11:
 			goto yy24;
 	}
 yy24:
-	{
-      rejete(0x3021, "pointiller n'est pas (( pointer )) ;\n\taugmenter la valeur d'une note ou d'un silence "
-                          "par moitié,\n\taugmenter la valeur du symbole de son trois-quarts."_l1);
-      continue;
-    }
+	{ rejete(0x3021, points_isoles); continue; }
 yy25:
 	++etat.scanner.tampon.longueur;
-	{
-      rejete(0x2001, "'/' signe à l'initiale de séparation entre numérateur et \n\tdénominateur de changement "
-                          "de mesure. Exemple : 4 / 4"_l1);
-      continue;
-    }
+	{ rejete(0x2001, barre_oblique_isolee); continue; }
 yy26:
 	++etat.scanner.tampon.longueur;
 yyFillLabel12:
@@ -518,7 +555,7 @@ yyFillLabel12:
 			goto yy27;
 	}
 yy27:
-	{ rejete(0x1001, "le numérateur doit être positif."_l1); continue; }
+	{ rejete(0x1001, numerateur_nul); continue; }
 yy28:
 	yyaccept = 0;
 	++etat.scanner.tampon.longueur;
@@ -565,10 +602,7 @@ yyFillLabel14:
 			goto yy31;
 	}
 yy31:
-	{
-      rejete(0x2003, "signe ':' de reprise, isolé, au lieu de \"||:\", \":||\"."_l1);
-      continue;
-    }
+	{ rejete(0x2003, deux_points_isoles); continue; }
 yy32:
 	++etat.scanner.tampon.longueur;
 yyFillLabel15:
@@ -1084,7 +1118,7 @@ yyFillLabel21:
 		default: goto yy43;
 	}
 yy43:
-	{ rejete(0x2006, "(codet) supprimeur par la droite non-géré."_l1); continue; }
+	{ rejete(0x2006, supprimeur_isole); continue; }
 yy44:
 	++etat.scanner.tampon.longueur;
 	{ octet_inconnu(); continue; }
@@ -1197,7 +1231,7 @@ yy57:
 	{ return ouvre_groupe(); }
 yy58:
 	++etat.scanner.tampon.longueur;
-	{ retire_liure(0x4001, "parenthèse de groupe, \"_(\" avant uniq."_l1); continue; }
+	{ retire_liure(0x4001, parenthese_avant_liure); continue; }
 yy59:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
@@ -1240,7 +1274,7 @@ yyFillLabel29:
 	}
 yy64:
 	++etat.scanner.tampon.longueur;
-	{ rejete(0x1011, "l'ordinal de reprise doit être positif."_l1); continue; }
+	{ rejete(0x1011, ordinal_nul); continue; }
 yy65:
 	++etat.scanner.tampon.longueur;
 yyFillLabel30:
@@ -1322,10 +1356,7 @@ yyFillLabel33:
 	}
 yy71:
 	++etat.scanner.tampon.longueur;
-	{
-      rejete(0x2004, "ordinal de reprise, isolé, au lieu de \"|1.\", à, \"|99.\"."_l1);
-      continue;
-    }
+	{ rejete(0x2004, ordinal_isole); continue; }
 yy72:
 	yyaccept = 0;
 	++etat.scanner.tampon.longueur;
@@ -1411,7 +1442,7 @@ yy79:
 	{ rejete(0x2002, barre_oblique_inverse_isolee); continue; }
 yy80:
 	++etat.scanner.tampon.longueur;
-	{ retire_liure(0x4001, "parenthèse de groupe, \")_\" après uniq."_l1); continue; }
+	{ retire_liure(0x4001, parenthese_apres_liure); continue; }
 yy81:
 	++etat.scanner.tampon.longueur;
 yyFillLabel38:
@@ -1580,10 +1611,7 @@ yy93:
 	{ return barre_rendue(false, "|:", 0, 0); }
 yy94:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4001, "barre, appui \"|_\" ; liure non-faite _|_\n\t'|' est choisi comme remplaçant."_l1);
-      continue;
-    }
+	{ retire_liure(0x4001, barre_avant_liure); continue; }
 yy95:
 	++etat.scanner.tampon.longueur;
 yyFillLabel47:
@@ -1606,7 +1634,7 @@ yy96:
 yy97:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
-	{ rejete(0x2006, "(codet) supprimeur par la droite non-géré."_l1); continue; }
+	{ rejete(0x2006, supprimeur_isole); continue; }
 yy98:
 	++etat.scanner.tampon.longueur;
 yyFillLabel48:
@@ -1799,10 +1827,7 @@ yyFillLabel59:
 	}
 yy113:
 	etat.scanner.tampon.longueur += -2;
-	{
-      rejete(0x1002, "le numérateur, le dénominateur a deux chiffres au plus.\n\tExemple : 99 / 99"_l1);
-      continue;
-    }
+	{ rejete(0x1002, nombre_trop_long); continue; }
 yy114:
 	++etat.scanner.tampon.longueur;
 yyFillLabel60:
@@ -1832,10 +1857,7 @@ yyFillLabel61:
 	}
 yy117:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4001, "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1);
-      continue;
-    }
+	{ retire_liure(0x4001, reprise_liee); continue; }
 yy118:
 	++etat.scanner.tampon.longueur;
 yyFillLabel62:
@@ -2024,10 +2046,7 @@ yy135:
 	{ return barre(false); }
 yy136:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4011, barre_reprise_liee); continue; }
 yy137:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
@@ -2173,16 +2192,10 @@ yyFillLabel82:
 yy152:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -3;
-	{
-      rejete(0x1012, "l'ordinal de reprise a deux chiffres au plus.\n\tExemple : |99."_l1);
-      continue;
-    }
+	{ rejete(0x1012, ordinal_trop_long); continue; }
 yy153:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4001, "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1);
-      continue;
-    }
+	{ retire_liure(0x4001, reprise_liee); continue; }
 yy154:
 	++etat.scanner.tampon.longueur;
 yyFillLabel83:
@@ -2201,10 +2214,7 @@ yy155:
 	{ return barre_rendue(true, ":", 1, -1); }
 yy156:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4001, "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1);
-      continue;
-    }
+	{ retire_liure(0x4001, reprise_double_liee); continue; }
 yy157:
 	++etat.scanner.tampon.longueur;
 yyFillLabel84:
@@ -2288,10 +2298,7 @@ yy164:
 	{ return barre(false); }
 yy165:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4011, barre_reprise_liee); continue; }
 yy166:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
@@ -2326,16 +2333,10 @@ yyFillLabel91:
 	}
 yy170:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4012, "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4012, ordinal_lie); continue; }
 yy171:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
 yy172:
 	++etat.scanner.tampon.longueur;
 yyFillLabel92:
@@ -2451,10 +2452,7 @@ yy181:
 	{ return chg_mesure_ecrite(); }
 yy182:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4001, "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1);
-      continue;
-    }
+	{ retire_liure(0x4001, reprise_double_liee); continue; }
 yy183:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.demarrage = Demarrage::REPRISE;
@@ -2502,23 +2500,13 @@ yyFillLabel103:
 	}
 yy188:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4012, "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4012, ordinal_lie); continue; }
 yy189:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
 yy190:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4012,
-              "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
 yy191:
 	++etat.scanner.tampon.longueur;
 yyFillLabel104:
@@ -2625,11 +2613,7 @@ yyFillLabel111:
 	}
 yy201:
 	++etat.scanner.tampon.longueur;
-	{
-      retire_liure(0x4012,
-              "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1);
-      continue;
-    }
+	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
 yy202:
 	++etat.scanner.tampon.longueur;
 yyFillLabel112:
@@ -3000,7 +2984,7 @@ yyFillLabel139:
 			goto yy240;
 	}
 yy240:
-	{ blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_tabulations); continue; }
 yy241:
 	++etat.scanner.tampon.longueur;
 yyFillLabel140:
@@ -3031,7 +3015,7 @@ yyFillLabel141:
 			goto yy245;
 	}
 yy245:
-	{ blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_espaces); continue; }
 yy246:
 	++etat.scanner.tampon.longueur;
 yyFillLabel142:
@@ -3361,7 +3345,7 @@ yyFillLabel167:
 			goto yy277;
 	}
 yy277:
-	{ blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_tabulations); continue; }
 yy278:
 	++etat.scanner.tampon.longueur;
 yyFillLabel168:
@@ -3375,7 +3359,7 @@ yyFillLabel168:
 			goto yy279;
 	}
 yy279:
-	{ blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_espaces); continue; }
 yy280:
 	++etat.scanner.tampon.longueur;
 yyFillLabel169:
@@ -3609,7 +3593,7 @@ yyFillLabel186:
 			goto yy302;
 	}
 yy302:
-	{ blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_tabulations); continue; }
 yy303:
 	++etat.scanner.tampon.longueur;
 yyFillLabel187:
@@ -3665,7 +3649,7 @@ yyFillLabel190:
 			goto yy310;
 	}
 yy310:
-	{ blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
+	{ blancs_apres(fin_apres_espaces); continue; }
 yy311:
 	++etat.scanner.tampon.longueur;
 yyFillLabel191:

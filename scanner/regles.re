@@ -48,6 +48,51 @@
 
 namespace {
 
+// The messages of the rules.
+const char* const parenthese_avant_liure =
+    "parenthèse de groupe, \"_(\" avant uniq."_l1;
+const char* const parenthese_apres_liure =
+    "parenthèse de groupe, \")_\" après uniq."_l1;
+const char* const numerateur_nul =
+    "le numérateur doit être positif."_l1;
+const char* const nombre_trop_long =
+    "le numérateur, le dénominateur a deux chiffres au plus.\n\tExemple : 99 / 99"_l1;
+const char* const ordinal_nul =
+    "l'ordinal de reprise doit être positif."_l1;
+const char* const ordinal_trop_long =
+    "l'ordinal de reprise a deux chiffres au plus.\n\tExemple : |99."_l1;
+const char* const ordinal_isole =
+    "ordinal de reprise, isolé, au lieu de \"|1.\", à, \"|99.\"."_l1;
+const char* const deux_points_isoles =
+    "signe ':' de reprise, isolé, au lieu de \"||:\", \":||\"."_l1;
+const char* const supprimeur_isole =
+    "(codet) supprimeur par la droite non-géré."_l1;
+const char* const points_isoles =
+    "pointiller n'est pas (( pointer )) ;\n\taugmenter la valeur d'une note ou d'un silence par moitié,"
+    "\n\taugmenter la valeur du symbole de son trois-quarts."_l1;
+const char* const fin_apres_espaces =
+    "la fin du fichier est prématurée après un (petit) espace en blanc."_l1;
+const char* const fin_apres_tabulations =
+    "la fin du fichier est prématurée après un blanc."_l1;
+const char* const barre_avant_liure =
+    "barre, appui \"|_\" ; liure non-faite _|_\n\t'|' est choisi comme remplaçant."_l1;
+const char* const reprise_liee =
+    "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1;
+const char* const reprise_double_liee =
+    "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1;
+const char* const barre_reprise_liee =
+    "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1;
+const char* const double_barre_reprise_liee =
+    "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1;
+const char* const ordinal_lie =
+    "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1;
+const char* const ordinal_deux_chiffres_lie =
+    "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1;
+const char* const lieur_mal_place =
+    "lieur mal-placé. {nouveau formulaire}\n\tLes numéros de ligne et de colonne ne seront pas réinitialisés."_l1;
+const char* const barre_oblique_isolee =
+    "'/' signe à l'initiale de séparation entre numérateur et \n\tdénominateur de changement de mesure. "
+    "Exemple : 4 / 4"_l1;
 const char* const barre_oblique_inverse_isolee =
     "'\\' signe à l'initiale de distinction d'une mesure à 4/4 \n\tsoit C ou 4 seul, ou bien d'une mesure à 2/2 "
     "\n\tsoit C\\ barré verticalement ou 2 seul."_l1;
@@ -75,8 +120,8 @@ int lance_automate() {
     <NORMAL> ")" [2-7] / "_"           => LIURE       { return ferme_groupe(Suite::liee); }
     <NORMAL> ")" [2-7]                                { return ferme_groupe(Suite::nue); }
     <NORMAL> ")" [2-7] / W             => BLANC_TEMPS { return ferme_groupe(Suite::blanc); }
-    <NORMAL> "(_"   { retire_liure(0x4001, "parenthèse de groupe, \"_(\" avant uniq."_l1); continue; }
-    <NORMAL> "_)"   { retire_liure(0x4001, "parenthèse de groupe, \")_\" après uniq."_l1); continue; }
+    <NORMAL> "(_"                      { retire_liure(0x4001, parenthese_avant_liure); continue; }
+    <NORMAL> "_)"                      { retire_liure(0x4001, parenthese_apres_liure); continue; }
 
     // Meter changes.
     <NORMAL> "C"                                      { return chg_mesure(4, 4); }
@@ -90,20 +135,11 @@ int lance_automate() {
     <NORMAL> NOMBRE                                   { if (const int j = numerateur_seul()) return j; continue; }
 
     // Numbers and ordinals that are not meter changes.
-    <NORMAL> "0"            { rejete(0x1001, "le numérateur doit être positif."_l1); continue; }
-    <NORMAL> [1-9] / [0-9]{2} {
-      rejete(0x1002, "le numérateur, le dénominateur a deux chiffres au plus.\n\tExemple : 99 / 99"_l1);
-      continue;
-    }
-    <NORMAL> "0."           { rejete(0x1011, "l'ordinal de reprise doit être positif."_l1); continue; }
-    <NORMAL> [1-9] / [0-9]{2} "." {
-      rejete(0x1012, "l'ordinal de reprise a deux chiffres au plus.\n\tExemple : |99."_l1);
-      continue;
-    }
-    <NORMAL> ORD {
-      rejete(0x2004, "ordinal de reprise, isolé, au lieu de \"|1.\", à, \"|99.\"."_l1);
-      continue;
-    }
+    <NORMAL> "0"                       { rejete(0x1001, numerateur_nul); continue; }
+    <NORMAL> [1-9] / [0-9]{2}          { rejete(0x1002, nombre_trop_long); continue; }
+    <NORMAL> "0."                      { rejete(0x1011, ordinal_nul); continue; }
+    <NORMAL> [1-9] / [0-9]{2} "."      { rejete(0x1012, ordinal_trop_long); continue; }
+    <NORMAL> ORD                       { rejete(0x2004, ordinal_isole); continue; }
 
     // Bars and repeat signs.
     <NORMAL> "\r"                                     { return retour_chariot(); }
@@ -130,113 +166,61 @@ int lance_automate() {
     <NORMAL> "_:" NL BAR "_"           => REPRISE     { return barre_liee_rendue(":|_", 1, -1); }
 
     // Ties at bars that are not tied bars.
-    <NORMAL> BAR "_" {
-      retire_liure(0x4001, "barre, appui \"|_\" ; liure non-faite _|_\n\t'|' est choisi comme remplaçant."_l1);
-      continue;
-    }
-    <NORMAL> ":" BAR "_" {
-      retire_liure(0x4001, "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1);
-      continue;
-    }
-    <NORMAL> ":" NL BAR "_" {
-      retire_liure(0x4001, "':' et barre, appui \":|_\" ; liure non-faite _:|_\n\t\":|\" est choisi comme remplaçant."_l1);
-      continue;
-    }
-    <NORMAL> ":" BAR BAR "_" {
-      retire_liure(0x4001, "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1);
-      continue;
-    }
-    <NORMAL> ":" BAR NL BAR "_" {
-      retire_liure(0x4001, "':' et barre, appui \":||_\" ; liure non-faite _:||_\n\t\":||\" est choisi comme remplaçant."_l1);
-      continue;
-    }
-    <NORMAL> BAR ":_" {
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1);
-      continue;
-    }
-    <NORMAL> BAR NL ":_" {
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"|:_\" rectifié en \"|:\""_l1);
-      continue;
-    }
-    <NORMAL> BAR BAR ":_" {
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1);
-      continue;
-    }
-    <NORMAL> BAR NL BAR ":_" {
-      retire_liure(0x4011, "barre '|' suivie de ':' ou barre, appui ( _|_ )\n\t\"||:_\" rectifié en \"||:\""_l1);
-      continue;
-    }
-    <NORMAL> BAR [1-9] "._" {
-      retire_liure(0x4012, "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1);
-      continue;
-    }
-    <NORMAL> BAR NL [1-9] "._" {
-      retire_liure(0x4012, "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|x._\" rectifié en \"|x.\""_l1);
-      continue;
-    }
-    <NORMAL> BAR DEUX "._" {
-      retire_liure(0x4012,
-              "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1);
-      continue;
-    }
-    <NORMAL> BAR NL DEUX "._" {
-      retire_liure(0x4012,
-              "barre '|' suivie d'ordinal de reprise\n\tou barre, appui ( _|_ )\t\"|xx._\" rectifié en \"|xx.\""_l1);
-      continue;
-    }
+    <NORMAL> BAR "_"                   { retire_liure(0x4001, barre_avant_liure); continue; }
+    <NORMAL> ":" BAR "_"               { retire_liure(0x4001, reprise_liee); continue; }
+    <NORMAL> ":" NL BAR "_"            { retire_liure(0x4001, reprise_liee); continue; }
+    <NORMAL> ":" BAR BAR "_"           { retire_liure(0x4001, reprise_double_liee); continue; }
+    <NORMAL> ":" BAR NL BAR "_"        { retire_liure(0x4001, reprise_double_liee); continue; }
+    <NORMAL> BAR ":_"                  { retire_liure(0x4011, barre_reprise_liee); continue; }
+    <NORMAL> BAR NL ":_"               { retire_liure(0x4011, barre_reprise_liee); continue; }
+    <NORMAL> BAR BAR ":_"              { retire_liure(0x4011, double_barre_reprise_liee); continue; }
+    <NORMAL> BAR NL BAR ":_"           { retire_liure(0x4011, double_barre_reprise_liee); continue; }
+    <NORMAL> BAR [1-9] "._"            { retire_liure(0x4012, ordinal_lie); continue; }
+    <NORMAL> BAR NL [1-9] "._"         { retire_liure(0x4012, ordinal_lie); continue; }
+    <NORMAL> BAR DEUX "._"             { retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
+    <NORMAL> BAR NL DEUX "._"          { retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
 
     // Isolated signs.
-    <NORMAL> "/" {
-      rejete(0x2001, "'/' signe à l'initiale de séparation entre numérateur et \n\tdénominateur de changement "
-                          "de mesure. Exemple : 4 / 4"_l1);
-      continue;
-    }
-    <NORMAL> "\\" / NONRECONNU   { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
-    <NORMAL> "\\"                { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
-    <NORMAL> ":" {
-      rejete(0x2003, "signe ':' de reprise, isolé, au lieu de \"||:\", \":||\"."_l1);
-      continue;
-    }
-    <NORMAL> "\x7f" / NONRECONNU  { rejete(0x2006, "(codet) supprimeur par la droite non-géré."_l1); continue; }
-    <NORMAL> "\x7f"               { rejete(0x2006, "(codet) supprimeur par la droite non-géré."_l1); continue; }
-    <NORMAL> "."{1,10} {
-      rejete(0x3021, "pointiller n'est pas (( pointer )) ;\n\taugmenter la valeur d'une note ou d'un silence "
-                          "par moitié,\n\taugmenter la valeur du symbole de son trois-quarts."_l1);
-      continue;
-    }
-    <NORMAL> "_"{1,10}    { rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
-    <NORMAL> "\b"         { recule_colonne(); continue; }
+    <NORMAL> "/"                       { rejete(0x2001, barre_oblique_isolee); continue; }
+    <NORMAL> "\\" / NONRECONNU         { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
+    <NORMAL> "\\"                      { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
+    <NORMAL> ":"                       { rejete(0x2003, deux_points_isoles); continue; }
+    <NORMAL> "\x7f" / NONRECONNU       { rejete(0x2006, supprimeur_isole); continue; }
+    <NORMAL> "\x7f"                    { rejete(0x2006, supprimeur_isole); continue; }
+    <NORMAL> "."{1,10}                 { rejete(0x3021, points_isoles); continue; }
+    <NORMAL> "_"{1,10}                 { rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
+    <NORMAL> "\b"                      { recule_colonne(); continue; }
 
     // White space where none is expected.
-    <NORMAL> " "{1,10}    { rejete(0x3001, "espaceur mal-placé."_l1); continue; }
-    <NORMAL> "\t"{1,10}   { rejete(0x3002, "tabulateur mal-placé."_l1); continue; }
-    <NORMAL> NL{1,10}     { nouvelles_lignes_mal_placees(); continue; }
-    <NORMAL> "\v"{1,10}   { tabulateurs_verticaux_mal_places(); continue; }
-    <NORMAL> "\f"{1,10}   { rejete(0x3005, "lieur mal-placé. {nouveau formulaire}\n\tLes numéros de ligne et de colonne ne seront pas réinitialisés."_l1); continue; }
+    <NORMAL> " "{1,10}                 { rejete(0x3001, "espaceur mal-placé."_l1); continue; }
+    <NORMAL> "\t"{1,10}                { rejete(0x3002, "tabulateur mal-placé."_l1); continue; }
+    <NORMAL> NL{1,10}                  { nouvelles_lignes_mal_placees(); continue; }
+    <NORMAL> "\v"{1,10}                { tabulateurs_verticaux_mal_places(); continue; }
+    <NORMAL> "\f"{1,10}                { rejete(0x3005, lieur_mal_place); continue; }
 
     // Carriage-return pairs.
-    <NORMAL> "\r" / "\r"  { deux_retours_chariot(); continue; }
-    <NORMAL> "\r\n"       { retour_chariot_nouvelle_ligne(); continue; }
+    <NORMAL> "\r" / "\r"               { deux_retours_chariot(); continue; }
+    <NORMAL> "\r\n"                    { retour_chariot_nouvelle_ligne(); continue; }
 
     // Bytes to be defined, and unrecognised bytes.
-    <NORMAL> [\x0f%?]                 { caractere_a_definir(); continue; }
-    <NORMAL> NONRECONNU / NONRECONNU  { non_reconnu(false); continue; }
-    <NORMAL> NONRECONNU / RECONNU     { non_reconnu(true); continue; }
-    <NORMAL> NONRECONNU               { non_reconnu(false); continue; }
+    <NORMAL> [\x0f%?]                  { caractere_a_definir(); continue; }
+    <NORMAL> NONRECONNU / NONRECONNU   { non_reconnu(false); continue; }
+    <NORMAL> NONRECONNU / RECONNU      { non_reconnu(true); continue; }
+    <NORMAL> NONRECONNU                { non_reconnu(false); continue; }
 
     // White space that ends a beat.
-    <BLANC_TEMPS> " "{1,10}   { blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
-    <BLANC_TEMPS> "\t"{1,10}  { blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+    <BLANC_TEMPS> " "{1,10}   { blancs_apres(fin_apres_espaces); continue; }
+    <BLANC_TEMPS> "\t"{1,10}  { blancs_apres(fin_apres_tabulations); continue; }
     <BLANC_TEMPS> NL{1,10}    { nouvelles_lignes_blanc_temps(); continue; }
     <BLANC_TEMPS> "\r"        { retour_chariot_blanc_temps(); continue; }
 
     // Blanks after a meter change, a group's opening or a repeat sign.
-    <BLANC_INDICATION> " "{1,10}  { blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
-    <BLANC_INDICATION> "\t"{1,10} { blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+    <BLANC_INDICATION> " "{1,10}  { blancs_apres(fin_apres_espaces); continue; }
+    <BLANC_INDICATION> "\t"{1,10} { blancs_apres(fin_apres_tabulations); continue; }
 
     // White space after a bar.
-    <BLANC_BARRE> " "{1,10}   { blancs_apres("la fin du fichier est prématurée après un (petit) espace en blanc."_l1); continue; }
-    <BLANC_BARRE> "\t"{1,10}  { blancs_apres("la fin du fichier est prématurée après un blanc."_l1); continue; }
+    <BLANC_BARRE> " "{1,10}   { blancs_apres(fin_apres_espaces); continue; }
+    <BLANC_BARRE> "\t"{1,10}  { blancs_apres(fin_apres_tabulations); continue; }
     <BLANC_BARRE> NL{1,10}    { nouvelles_lignes_blanc_barre(); continue; }
     <BLANC_BARRE> "\v"{1,10}  { tabulateurs_verticaux_blanc_barre(); continue; }
     <BLANC_BARRE> "\f"{1,10}  { sauts_de_page_blanc_barre(); continue; }

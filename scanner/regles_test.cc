@@ -18,9 +18,9 @@ namespace {
 class Regles : public AvecEtatPropre {};
 
 struct Cas {
-  const char* texte;       // the notation
-  int32_t valTps;          // quads per beat (9999: no meter)
-  std::vector<int> jetons; // the tokens expected, up to the double bar and the end after it
+  const char* texte;        // the notation
+  int32_t valTps;           // quads per beat (9999: no meter)
+  std::vector<int> jetons;  // the tokens expected, up to the double bar and the end after it
 };
 
 // The end of the input counts as a bar: after a bar or a meter change it
@@ -101,11 +101,10 @@ struct Mesure {
 // The first meter change of each text.
 TEST_F(Regles, ChangementsDeMesure) {
   const Mesure cas[] = {
-      {"4/4 ", 4, 4},   {"C", 4, 4},        {"C\t", 4, 4},     {"C\\", 2, 2},     {"C\\ ", 2, 2},
-      {"04 / 4", 4, 4}, {"3\t/\t8!", 3, 8}, {"12/16", 12, 16}, {"3\n4", 3, 4},    {"3/44/4", 3, 4},
-      {"3/16/4", 3, 1}, {"3/16\n4", 3, 1},  {"0003/4", 3, 4},  {"4\n!", 4, 4},    {"2", 2, 2},
-      {"4 ", 4, 4},     {"4/", 4, 4},       {"4/0!", 4, 4},    {"3/ 8 ", 3, 8},   {"6 /09", 6, 9},
-      {"3/4", 3, 4},    {"3/ 16", 3, 16},   {"3/\t12/", 3, 1}, {"2\r", 2, 2},
+      {"4/4 ", 4, 4},     {"C", 4, 4},       {"C\t", 4, 4},  {"C\\", 2, 2},    {"C\\ ", 2, 2},    {"04 / 4", 4, 4},
+      {"3\t/\t8!", 3, 8}, {"12/16", 12, 16}, {"3\n4", 3, 4}, {"3/44/4", 3, 4}, {"3/16/4", 3, 1},  {"3/16\n4", 3, 1},
+      {"0003/4", 3, 4},   {"4\n!", 4, 4},    {"2", 2, 2},    {"4 ", 4, 4},     {"4/", 4, 4},      {"4/0!", 4, 4},
+      {"3/ 8 ", 3, 8},    {"6 /09", 6, 9},   {"3/4", 3, 4},  {"3/ 16", 3, 16}, {"3/\t12/", 3, 1}, {"2\r", 2, 2},
   };
   for (const Mesure& m : cas) {
     reinitialise_etat();
@@ -132,9 +131,9 @@ TEST_F(Regles, DenominateurCoupe) {
 
 TEST_F(Regles, EchosDesReprises) {
   const std::pair<const char*, const char*> cas[] = {
-      {"|1. !", "1. "},     {"|12.\t!", "12. "}, {"|:!", "|: "},     {"|: !", "|: "},
-      {"!:|!", ":|\n"},      {"!:| !", ":|\n"},   {"!_:|_!", "  :|_\n"}, {"!\xE9\x80!", "\xE9\x80"},
-      {"!|\n1.!", "1. "},    {"!|\n|:!", "|: "},  {"!|\n:|!", ":|\n"},
+      {"|1. !", "1. "},   {"|12.\t!", "12. "}, {"|:!", "|: "},        {"|: !", "|: "},
+      {"!:|!", ":|\n"},   {"!:| !", ":|\n"},   {"!_:|_!", "  :|_\n"}, {"!\xE9\x80!", "\xE9\x80"},
+      {"!|\n1.!", "1. "}, {"!|\n|:!", "|: "},  {"!|\n:|!", ":|\n"},
   };
   for (const auto& [texte, echo] : cas) {
     reinitialise_etat();

@@ -12,13 +12,13 @@ namespace {
 constexpr std::size_t taille_lecture = 1 << 16;
 
 struct Source {
-  int descripteur = 0;                  // read when memoire is null
+  int descripteur = 0;                     // read when memoire is null
   const unsigned char* memoire = nullptr;  // bytes in memory, or null
-  std::size_t taille = 0;               // bytes in memory
-  unsigned char lu[taille_lecture];     // what the last read of the descriptor brought
-  std::size_t position = 0;             // next byte to hand out, in memoire or lu
-  std::size_t disponibles = 0;          // bytes in lu
-  bool epuisee = false;                 // the end of the source has been met
+  std::size_t taille = 0;                  // bytes in memory
+  unsigned char lu[taille_lecture];        // what the last read of the descriptor brought
+  std::size_t position = 0;                // next byte to hand out, in memoire or lu
+  std::size_t disponibles = 0;             // bytes in lu
+  bool epuisee = false;                    // the end of the source has been met
 };
 
 Source source;

@@ -14,15 +14,15 @@
 namespace {
 
 struct Lettre {
-  char lettre;      // how the value is written
-  int32_t rang;     // its plain form's place in a block of 18 tokens
-  int32_t quads;    // its plain value
-  bool silence;     // a rest, not a note
+  char lettre;    // how the value is written
+  int32_t rang;   // its plain form's place in a block of 18 tokens
+  int32_t quads;  // its plain value
+  bool silence;   // a rest, not a note
 };
 
 constexpr Lettre lettres[] = {
     {'o', 0, 64, false}, {'d', 3, 32, false}, {'!', 6, 16, false}, {'[', 9, 8, false}, {'f', 12, 4, false},
-    {'t', 15, 2, false}, {'q', 17, 1, false}, {'-', 0, 64, true},  {'=', 3, 32, true},  {'<', 6, 16, true},
+    {'t', 15, 2, false}, {'q', 17, 1, false}, {'-', 0, 64, true},  {'=', 3, 32, true}, {'<', 6, 16, true},
     {'>', 9, 8, true},   {'k', 12, 4, true},  {'x', 15, 2, true},  {'w', 17, 1, true},
 };
 

@@ -1,11 +1,11 @@
 // Token requests: pieces, the tokens injected, the beat accumulator, and the
 // input layer under them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
-
-#include <unistd.h>
+#include <vector>
 
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
@@ -118,7 +118,7 @@ TEST_F(Requetes, AccumuleurAuDelaDe9999) {
 }
 
 TEST_F(Requetes, ValeurGroupe) {
-  const int32_t attendu[][3] = {{48, 2, 72}, {48, 3, 32}, {20, 5, 12}, {28, 7, 16}, {10, 3, 6},
+  const int32_t attendu[][3] = {{48, 2, 72},  {48, 3, 32}, {20, 5, 12}, {28, 7, 16}, {10, 3, 6},
                                 {-10, 3, -6}, {48, 1, 0},  {48, 8, 0},  {40, 4, 60}, {60, 6, 90}};
   for (const auto& a : attendu) EXPECT_EQ(valeur_groupe(a[0], a[1]), a[2]) << a[0] << ' ' << a[1];
 }
@@ -167,6 +167,30 @@ TEST_F(Requetes, LectureParDescripteur) {
   source_depuis_descripteur(tube[0]);
   EXPECT_EQ(nom_jetons({yylex(), yylex(), yylex(), yylex()}), nom_jetons({SNORE, DBL_BARRE, 0, 0}));
   close(tube[0]);
+}
+
+// Malformed text never stops the scan: any bytes end in the double bar,
+// without an internal failure and without running away.
+TEST_F(Requetes, TextesQuelconques) {
+  const char alphabet[] =
+      "o!d[ftqx.w-_|:()37/0\n\t\r \v\f\bC\\%?\x7f"
+      "\xe9"
+      "a12";
+  uint32_t graine = 12345;
+  for (int essai = 0; essai < 3000; ++essai) {
+    reinitialise_etat();
+    etat.metre.valTps = 1 + essai % 64;
+    std::string texte;
+    const int longueur = 1 + essai % 23;
+    for (int i = 0; i < longueur; ++i) {
+      graine = graine * 1103515245u + 12345u;
+      texte += alphabet[(graine >> 16) % (sizeof alphabet - 1)];
+    }
+    std::vector<Lu> lus;
+    ASSERT_NO_THROW(lus = lis_jetons(texte, 200)) << texte;
+    const bool fini = lus.size() < 200 || lus.back().jeton == 0;
+    EXPECT_TRUE(fini) << texte;
+  }
 }
 
 }  // namespace
