@@ -9,3 +9,7 @@ void source_depuis_descripteur(int descripteur);
 void source_depuis_memoire(const char* octets, std::size_t n);
 // Forgets all input read or pushed back, and goes back to standard input.
 void reinitialise_source();
+
+// The next byte of the source (0 to 255), or fin_de_fichier once it is
+// exhausted; the end is final. A descriptor is read through a large buffer.
+int octet_source();

@@ -1,0 +1,112 @@
+// Malformed notation: reported, then skipped or read again rewritten. The
+// rewritten text ends where the written text ended.
+#include <cstring>
+
+#include "diagnostics/latin1.h"
+#include "diagnostics/signale.h"
+#include "diagnostics/sortie.h"
+#include "driver/etat.h"
+#include "scanner/actions.h"
+#include "scanner/non_reconnue.h"
+#include "scanner/position.h"
+#include "scanner/scanner.h"
+#include "scanner/tampon.h"
+
+namespace {
+
+void signale_sous(int32_t code, const char* message) {
+  etat.diagnostics.codeCourant = code;
+  signale_erreur(message);
+}
+
+}  // namespace
+
+// The text is read again without its tie, shifted right by the byte dropped.
+// Where it keeps a line end, the column after that line end is shifted too.
+void retire_liure(int32_t code, const char* message) {
+  etendue_du_jeton();
+  signale_sous(code, message);
+  int32_t rendus = 0;
+  for (int32_t i = longueur_jeton(); i > 0; --i) {
+    const unsigned char octet = octet_du_jeton(i - 1);
+    if (octet == '_') continue;
+    if (octet == '\n') etat.position.decalageColonne = 1;
+    rend_caractere(octet);
+    rendus += 1;
+  }
+  fixe_etendue(0, 0);
+  avance_colonne(longueur_jeton() - rendus);
+}
+
+void rejete(int32_t code, const char* message) {
+  etendue_du_jeton();
+  signale_sous(code, message);
+  applique_etendue();
+}
+
+void recule_colonne() {
+  fixe_etendue(0, -1);
+  applique_etendue();
+}
+
+void nouvelles_lignes_mal_placees() {
+  signale_sous(0x3004, "nouvelle ligne mal-placée."_l1);
+  fixe_etendue(longueur_jeton(), 0);
+  applique_etendue();
+}
+
+void tabulateurs_verticaux_mal_places() {
+  int32_t lignes = 0;
+  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(etat.position.numeroLigne + lignes);
+  if (etat.position.numeroColonne != 1) {
+    raz_diagnostic();
+    signale_erreur("le tabulateur vertical n'est pas dans la colonne n° 1."_l1);
+  }
+  signale_sous(0x3003, "tabulateur vertical mal-placé."_l1);
+  for (int32_t i = 0; i < lignes; ++i) ligne_suivante();
+}
+
+// Two carriage returns: the first becomes a bar, and with the second makes
+// the two bars that end the text.
+void deux_retours_chariot() {
+  raz_diagnostic();
+  fixe_etendue(0, 1 - etat.position.numeroColonne);
+  signale_erreur(
+      "deux retour-chariots vont provoquer une halte ;\n\tLe retour-chariot est considéré, synonyme de barre |"_l1);
+  rend_caractere('|');
+  applique_etendue();
+}
+
+// A carriage return and a newline: a bar at the end of the line, read again
+// at the start of the next line, where it leaves the column at 1.
+void retour_chariot_nouvelle_ligne() {
+  raz_diagnostic();
+  rend_caractere('|');
+  avance_colonne(1 - etat.position.numeroColonne);
+  fixe_etendue(1, -1);
+  applique_etendue();
+}
+
+void caractere_a_definir() {
+  char message[32];
+  std::strcpy(message, "' ' caractère à définir."_l1);
+  message[1] = static_cast<char>(octet_du_jeton(0));
+  etendue_du_jeton();
+  signale_sous(0x7000, message);
+  applique_etendue();
+}
+
+// Unrecognised bytes gather into one run, reported once it is followed by a
+// recognised byte (or by a reset, or at the end of the input).
+void non_reconnu(bool avant_reconnu) {
+  EtatDiagnostics& d = etat.diagnostics;
+  if (d.codeCourant == 0x5000) {
+    etat.position.largeurCouverte += 1;
+  } else {
+    d.codeCourant = 0x5000;
+    fixe_etendue(0, 1);
+  }
+  if (avant_reconnu) signale_non_reconnue();
+}
+
+void octet_inconnu() { ecrit_sortie(texte_jeton(), 1); }

@@ -1,0 +1,99 @@
+#include "scanner/position.h"
+
+#include "diagnostics/fatal.h"
+#include "diagnostics/latin1.h"
+#include "diagnostics/signale.h"
+#include "driver/etat.h"
+#include "scanner/non_reconnue.h"
+#include "scanner/scanner.h"
+#include "scanner/tampon.h"
+
+int32_t nouvelle_ligne() {
+  Position& p = etat.position;
+  p.numeroLigne += 1;
+  p.numeroColonne = 1;
+  if (p.decalageColonne != 0) {
+    p.numeroColonne += p.decalageColonne;
+    p.decalageColonne = 0;
+  }
+  return p.numeroLigne;
+}
+
+int32_t ligne_suivante() { return ++etat.position.numeroLigne; }
+
+void avance_colonne(int32_t n) {
+  Position& p = etat.position;
+  EtatDiagnostics& d = etat.diagnostics;
+  const int32_t code = d.codeCourant;
+  const int32_t dernier = d.dernierCode;
+  if (p.numeroColonne + n == 0) {
+    p.deficitColonne = n;  // a backspace at column 1: kept for the next forward move
+  } else {
+    p.numeroColonne += p.deficitColonne + n;
+    p.deficitColonne = 0;
+  }
+  if (p.numeroColonne == 0) {
+    signale_non_reconnue();
+    d.codeCourant = 0x0000;
+    d.dernierCode = -1;
+    signale_erreur(
+        "attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque un numéro de colonne inférieur à 1"_l1);
+    p.numeroColonne = 1;
+    p.deficitColonne = 0;
+  }
+  d.codeCourant = code;
+  d.dernierCode = dernier;
+}
+
+int32_t tab(int32_t colonne) {
+  if (colonne < 1) erreur_fatale("tab : erreur de programmation (numéro de colonne < 1)\n"_l1);
+  const int32_t l = etat.position.largeurTabulation;
+  return l - (colonne - 1) % l;
+}
+
+int32_t tabv(int32_t ligne) {
+  if (ligne < 1) erreur_fatale("tabv : erreur de programmation (numéro de ligne < 1)\n"_l1);
+  const int32_t h = etat.position.hauteurTabulationVerticale;
+  return h - (ligne - 1) % h;
+}
+
+// An empty extent moves nothing: a backward move kept at column 1 waits for
+// the text that follows (after a bar handed out with an extent of one line
+// and -1 column, the request that ends its piece must not use it up).
+void applique_etendue() {
+  Position& p = etat.position;
+  if (p.lignesCouvertes == 0 && p.largeurCouverte == 0) return;
+  for (int32_t i = 0; i < p.lignesCouvertes; ++i) nouvelle_ligne();
+  avance_colonne(p.largeurCouverte);
+  p.lignesCouvertes = 0;
+  p.largeurCouverte = 0;
+}
+
+void fixe_etendue(int32_t lignes, int32_t colonnes) {
+  etat.position.lignesCouvertes = lignes;
+  etat.position.largeurCouverte = colonnes;
+}
+
+void etend_par(int octet) {
+  Position& p = etat.position;
+  const int32_t debut_ligne = p.lignesCouvertes == 0 ? p.numeroColonne : 1;
+  switch (octet) {
+    case '\t':
+      p.largeurCouverte += tab(debut_ligne + p.largeurCouverte);
+      break;
+    case '\n':
+      p.lignesCouvertes += 1;
+      p.largeurCouverte = 0;
+      break;
+    case '\r':
+      p.largeurCouverte = 1 - debut_ligne;
+      break;
+    default:
+      p.largeurCouverte += 1;
+  }
+}
+
+void etendue_du_jeton() {
+  fixe_etendue(0, 0);
+  for (int32_t i = 0; i < longueur_jeton(); ++i) etend_par(octet_du_jeton(i));
+}

@@ -1,0 +1,77 @@
+#include "diagnostics/fatal.h"
+#include "diagnostics/latin1.h"
+#include "diagnostics/signale.h"
+#include "driver/etat.h"
+#include "parser/grammaire.h"
+#include "scanner/actions.h"
+#include "scanner/non_reconnue.h"
+#include "scanner/position.h"
+#include "scanner/scanner.h"
+
+namespace {
+
+bool termine_une_piece(int jeton) {
+  return jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE || jeton == SFIN_MESURE2;
+}
+
+}  // namespace
+
+int yylex() {
+  EtatScanner& s = etat.scanner;
+  applique_etendue();
+
+  // A measure whose beats are all recorded ends by count.
+  if (etat.analyseur.finMesureAuto == 2 && etat.mesure.nt == etat.metre.nbrTps) {
+    etat.analyseur.finMesureAuto = 0;
+    s.dernierTerminal = SFIN_MESURE2;
+    return SFIN_MESURE2;
+  }
+  // A bar right after a bar or a meter change ends the whole text.
+  if (terminaux_recents(CHG_MESURE, '|') || terminaux_recents('|', '|')) {
+    memorise_terminal(DBL_BARRE);
+    s.dernierTerminal = DBL_BARRE;
+    return DBL_BARRE;
+  }
+  // After a piece-ending token, the piece ends.
+  if (termine_une_piece(s.dernierTerminal)) {
+    memorise_terminal(s.dernierTerminal);
+    s.dernierTerminal = 0;
+    return 0;
+  }
+
+  const int jeton = lance_automate();
+  if (jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE) s.dernierTerminal = jeton;
+  return jeton;
+}
+
+int fin_entree() {
+  signale_non_reconnue();
+  etat.diagnostics.codeCourant = 0x6021;
+  if (etat.scanner.dansGroupe == 0) memorise_terminal('|');
+  return 1;
+}
+
+void accu(int32_t valeur) {
+  EtatScanner& s = etat.scanner;
+  if (s.dansGroupe == 1) {
+    s.sommeGroupe += valeur;
+    s.elementsGroupe += 1;
+    return;
+  }
+  s.elementsGroupe = 0;
+  s.sommeGroupe = 0;
+  s.som += valeur;
+  if (s.som > 9999)
+    signale_erreur(
+        "l'accumuleur a atteint une valeur limite,\n\tdécouper la portée en mesure avec '|' ou réajuster la mesure."_l1);
+  if (s.som >= etat.metre.valTps) {
+    s.plein += 1;
+    if (s.plein > 1) erreur_fatale("accu : erreur de programmation (plein > 1)\n");
+  }
+}
+
+int32_t verifie_chiffre_groupe(int32_t n) {
+  if (n < 2 || n > 7)
+    signale_erreur("chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 (quintolet), 7 (septolet)");
+  return n;
+}

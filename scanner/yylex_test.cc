@@ -1,0 +1,196 @@
+// Token requests: pieces, the tokens injected, the beat accumulator, and the
+// input layer under them.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "diagnostics/fatal.h"
+#include "driver/etat.h"
+#include "parser/grammaire.h"
+#include "scanner/lecture_test.h"
+#include "scanner/scanner.h"
+#include "scanner/source.h"
+#include "scanner/tampon.h"
+#include "tests/support/capture.h"
+
+namespace {
+
+class Requetes : public AvecEtatPropre {
+ protected:
+  void lit(const char* texte) { source_depuis_memoire(texte, std::strlen(texte)); }
+};
+
+TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
+  lit("!| !");
+  EXPECT_EQ(yylex(), SNOR);
+  EXPECT_EQ(yylex(), '|');
+  const int32_t tenus = etat.scanner.tampon.rempli;
+  EXPECT_EQ(yylex(), 0);
+  EXPECT_EQ(etat.scanner.tampon.rempli, tenus);
+  EXPECT_EQ(yylex(), SNOR);
+}
+
+TEST_F(Requetes, FinDeMesureParCompte) {
+  lit("!");
+  etat.analyseur.finMesureAuto = 2;
+  etat.metre.nbrTps = 3;
+  etat.mesure.nt = 3;
+  EXPECT_EQ(yylex(), SFIN_MESURE2);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, 0);
+  EXPECT_EQ(yylex(), 0);
+  EXPECT_EQ(etat.scanner.tampon.rempli, 0);  // nothing read yet
+  EXPECT_EQ(yylex(), SNOR);
+}
+
+// A text ending with a bar and a newline: the newline is reported, the end
+// of the input counts as a second bar.
+TEST_F(Requetes, BarreEtNouvelleLigneEnFin) {
+  EXPECT_EQ(nom_jetons(jetons_de("|\n")), nom_jetons({'|', 0, 0, DBL_BARRE, 0}));
+  EXPECT_EQ(erreur, latin1("l. 1 col. 2 m. 1 tps 1 à\n-. 2 col. 1 :  la fin du fichier est prématurée après une "
+                           "nouvelle ligne.\n"));
+  EXPECT_EQ(etat.diagnostics.codeCourant, 0x6021);
+}
+
+TEST_F(Requetes, FinDansUnGroupeSansBarre) {
+  lit("(!");
+  EXPECT_EQ(yylex(), '(');
+  EXPECT_EQ(yylex(), SNOR);
+  EXPECT_EQ(yylex(), 0);
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.nombre, 0);
+  EXPECT_EQ(yylex(), 0);
+}
+
+TEST_F(Requetes, LecturePareusse) {
+  lit("!!!!");
+  EXPECT_EQ(yylex(), SNOR);
+  EXPECT_EQ(etat.scanner.tampon.rempli, 2);  // the token, and the one byte that ended it
+}
+
+TEST_F(Requetes, ValeurDesGroupes) {
+  etat.metre.valTps = 64;
+  jetons_de("(!!!)3 ");
+  EXPECT_EQ(etat.scanner.som, 32);
+  reinitialise_etat();
+  etat.metre.valTps = 64;
+  jetons_de("(fffff) ");
+  EXPECT_EQ(etat.scanner.som, 12);
+  EXPECT_EQ(etat.scanner.chiffreGroupe, 0);
+  reinitialise_etat();
+  jetons_de("(!!)3");
+  EXPECT_EQ(etat.scanner.som, 21);
+  EXPECT_EQ(etat.scanner.chiffreGroupe, 3);
+}
+
+TEST_F(Requetes, AccumuleurDansUnGroupe) {
+  etat.metre.valTps = 16;
+  etat.scanner.dansGroupe = 1;
+  accu(16);
+  accu(16);
+  EXPECT_EQ(etat.scanner.plein, 0);
+  EXPECT_EQ(etat.scanner.sommeGroupe, 32);
+  EXPECT_EQ(etat.scanner.elementsGroupe, 2);
+  etat.scanner.dansGroupe = 0;
+  accu(8);
+  EXPECT_EQ(etat.scanner.sommeGroupe, 0);
+  EXPECT_EQ(etat.scanner.elementsGroupe, 0);
+  EXPECT_EQ(etat.scanner.som, 8);
+}
+
+TEST_F(Requetes, AccumuleurPleinDeuxFois) {
+  etat.metre.valTps = 16;
+  accu(16);
+  EXPECT_EQ(etat.scanner.plein, 1);
+  EXPECT_THROW(accu(16), ArretProcessus);
+  EXPECT_EQ(erreur, "accu : erreur de programmation (plein > 1)\n");
+}
+
+TEST_F(Requetes, AccumuleurAuDelaDe9999) {
+  etat.scanner.som = 9990;
+  etat.diagnostics.codeCourant = 0x3001;
+  accu(16);
+  EXPECT_EQ(etat.scanner.som, 10006);
+  EXPECT_EQ(erreur, latin1("l. 1 (col. 1) m. 1 tps 1 :  l'accumuleur a atteint une valeur limite,\n\tdécouper la "
+                           "portée en mesure avec '|' ou réajuster la mesure.\n"));
+  EXPECT_EQ(etat.scanner.plein, 1);  // 9999 quads per beat: now full
+}
+
+TEST_F(Requetes, ValeurGroupe) {
+  const int32_t attendu[][3] = {{48, 2, 72},  {48, 3, 32}, {20, 5, 12}, {28, 7, 16}, {10, 3, 6},
+                                {-10, 3, -6}, {48, 1, 0},  {48, 8, 0},  {40, 4, 60}, {60, 6, 90}};
+  for (const auto& a : attendu) EXPECT_EQ(valeur_groupe(a[0], a[1]), a[2]) << a[0] << ' ' << a[1];
+}
+
+TEST_F(Requetes, ChiffreDeGroupeHorsLimites) {
+  EXPECT_EQ(verifie_chiffre_groupe(3), 3);
+  EXPECT_EQ(erreur, "");
+  EXPECT_EQ(verifie_chiffre_groupe(8), 8);
+  EXPECT_EQ(erreur,
+            "l. 1 (col. 1) m. 1 tps 1 :  chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 "
+            "(quintolet), 7 (septolet)\n");
+}
+
+TEST_F(Requetes, RenduLuDansLOrdre) {
+  lit("ab");
+  EXPECT_EQ(lit_caractere(), 'a');
+  rend_caractere(':');
+  rend_caractere('|');
+  EXPECT_EQ(lit_caractere(), '|');
+  EXPECT_EQ(lit_caractere(), ':');
+  EXPECT_EQ(lit_caractere(), 'b');
+  EXPECT_EQ(lit_caractere(), fin_de_fichier);
+  EXPECT_EQ(lit_caractere(), fin_de_fichier);
+}
+
+TEST_F(Requetes, TamponPleinAuRendu) {
+  for (int i = 0; i < 100; ++i) rend_caractere('x');
+  EXPECT_THROW(rend_caractere('x'), ArretProcessus);
+  EXPECT_EQ(erreur, "yylex: Push-back buffer overflow\n");
+}
+
+TEST_F(Requetes, TamponPleinALaLecture) {
+  const std::string texte(200, 'x');
+  source_depuis_memoire(texte.data(), texte.size());
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(remplit_tampon(), 0);
+  EXPECT_THROW(remplit_tampon(), ArretProcessus);
+  EXPECT_EQ(erreur, "yylex: Token buffer overflow\n");
+}
+
+// Standard input is read through a descriptor, in large reads.
+TEST_F(Requetes, LectureParDescripteur) {
+  int tube[2];
+  ASSERT_EQ(pipe(tube), 0);
+  ASSERT_EQ(write(tube[1], "! |", 3), 3);
+  close(tube[1]);
+  source_depuis_descripteur(tube[0]);
+  EXPECT_EQ(nom_jetons({yylex(), yylex(), yylex(), yylex()}), nom_jetons({SNORE, DBL_BARRE, 0, 0}));
+  close(tube[0]);
+}
+
+// Malformed text never stops the scan: any bytes end in the double bar,
+// without an internal failure and without running away.
+TEST_F(Requetes, TextesQuelconques) {
+  const char alphabet[] =
+      "o!d[ftqx.w-_|:()37/0\n\t\r \v\f\bC\\%?\x7f"
+      "\xe9"
+      "a12";
+  uint32_t graine = 12345;
+  for (int essai = 0; essai < 3000; ++essai) {
+    reinitialise_etat();
+    etat.metre.valTps = 1 + essai % 64;
+    std::string texte;
+    const int longueur = 1 + essai % 23;
+    for (int i = 0; i < longueur; ++i) {
+      graine = graine * 1103515245u + 12345u;
+      texte += alphabet[(graine >> 16) % (sizeof alphabet - 1)];
+    }
+    std::vector<Lu> lus;
+    ASSERT_NO_THROW(lus = lis_jetons(texte, 200)) << texte;
+    const bool fini = lus.size() < 200 || lus.back().jeton == 0;
+    EXPECT_TRUE(fini) << texte;
+  }
+}
+
+}  // namespace
