@@ -196,6 +196,23 @@ TEST_F(Inférence, EveryOpeningGivesACompleteMeterOfTheSameTotal) {
   }
 }
 
+// The reports belong to the opening: they are made while no meter is known,
+// so the beat after the opening's last one is written "tps %d", not beyond a
+// meter already set ("tps(%d):").
+TEST_F(Inférence, ReportsAreMadeBeforeTheMeterIsSet) {
+  etat.mesure.nt = 4;
+  fixe_mesure_initiale(4, 64, 1);
+  EXPECT_EQ(erreur, latin1("l. 1 (col. 1) m. 1 tps 5 :  " + binaire_inutile + "\n"));
+  erreur.clear();
+  reinitialise_etat();
+  etat.mesure.nt = 3;
+  fixe_mesure_initiale(3, 56, 0);
+  std::string attendu;
+  for (const std::string& m : {échelonnement, similaire, diminution, réussite})
+    attendu += latin1("l. 1 (col. 1) m. 1 tps 4 :  " + m + "\n");
+  EXPECT_EQ(erreur, attendu);
+}
+
 TEST_F(Inférence, BrokenPreconditionsAreFatal) {
   EXPECT_THROW(fixe_mesure_initiale(0, 64, 0), ArretProcessus);
   EXPECT_EQ(erreur, "fixe_mesure_initiale : erreur de programmation (nombreTps)\n");
