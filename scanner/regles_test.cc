@@ -160,6 +160,7 @@ TEST_F(Regles, Positions) {
       {"\b\b!!|", {{SNOR, 1, 1}, {SNOR, 1, 1}, {DBL_BARRE, 1, 2}, {0, 1, 3}}},
       {"!\n|\f\f!|", {{SNORE, 1, 1}, {'|', 2, 1}, {0, 2, 2}, {SNOR, 1, 1}, {DBL_BARRE, 1, 2}, {0, 1, 3}}},
       {"!\xE9!|", {{SNOR, 1, 1}, {SNOR, 1, 2}, {DBL_BARRE, 1, 3}, {0, 1, 4}}},
+      {"!               !|", {{SNORE, 1, 1}, {SNOR, 1, 17}, {DBL_BARRE, 1, 18}, {0, 1, 19}}},
       {"4\n\t8 !|", {{CHG_MESURE, 1, 1}, {0, 2, 5}, {SNOR, 2, 6}, {DBL_BARRE, 2, 7}, {0, 2, 8}}},
       {"4\t/\t8\t!|", {{CHG_MESURE, 1, 1}, {0, 1, 8}, {SNOR, 1, 10}, {DBL_BARRE, 1, 11}, {0, 1, 12}}},
       {"3\n16/4 !|",
@@ -177,6 +178,16 @@ TEST_F(Regles, Positions) {
     for (std::size_t i = 0; i < lus.size(); ++i)
       EXPECT_EQ(lus[i], c.lus[i]) << c.texte << " #" << i << " : " << lus[i].ligne << ':' << lus[i].colonne;
   }
+}
+
+// Inside a measure, a carriage return after a beat only takes the column
+// back to 1; at its start it is a bar.
+TEST_F(Regles, RetourChariotApresUnTemps) {
+  etat.mesure.nt = 1;
+  EXPECT_EQ(trace(lis_jetons("!! \r!|")), "SNOR@1:1 SNORE@1:2 SNOR@1:1 DBL_BARRE@1:2 0@1:3");
+  reinitialise_etat();
+  EXPECT_EQ(trace(lis_jetons("!! \r!|")), "SNOR@1:1 SNORE@1:2 '|'@1:4 0@1:5 SNOR@1:5 DBL_BARRE@1:6 0@1:7");
+  EXPECT_EQ(erreur, "");
 }
 
 }  // namespace
