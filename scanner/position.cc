@@ -34,10 +34,13 @@ void avance_colonne(int32_t n) {
   }
   if (p.numeroColonne == 0) {
     signale_non_reconnue();
-    d.codeCourant = 0x0000;
-    d.dernierCode = -1;
-    signale_erreur(
-        "attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque un numéro de colonne inférieur à 1"_l1);
+    // Moving past the run may already have warned and set the column.
+    if (p.numeroColonne == 0) {
+      d.codeCourant = 0x0000;
+      d.dernierCode = -1;
+      signale_erreur(
+          "attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque un numéro de colonne inférieur à 1"_l1);
+    }
     p.numeroColonne = 1;
     p.deficitColonne = 0;
   }
