@@ -70,10 +70,10 @@ void termine_mesure(int32_t total, int lie) {
 void ferme_par_compte() { etat.mesure.modeFermeture = 2; }
 
 // The first bar while no meter is known: the meter is inferred from the
-// opening measure.
+// opening measure, whatever way its last beat ended. (A last beat that ended
+// by value, at 9999 quads or more, must infer it too: the measure could not
+// be compared or listed with no meter.)
 void ferme_par_barre() {
-  ferme_par_barre_sans_evaluation();
+  etat.mesure.modeFermeture = 1;
   if (mesure_inconnue()) evalue_fixe_mesure_initiale();
 }
-
-void ferme_par_barre_sans_evaluation() { etat.mesure.modeFermeture = 1; }

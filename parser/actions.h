@@ -16,4 +16,3 @@ void change_de_mesure();                  // a meter change read as a piece
 void termine_mesure(int32_t total, int lie);  // closes, lists and releases the measure
 void ferme_par_compte();                  // the measure ends by count
 void ferme_par_barre();                   // the measure ends at a bar; may infer the meter
-void ferme_par_barre_sans_evaluation();   // the same after a beat that ended by value

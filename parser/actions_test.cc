@@ -97,9 +97,6 @@ TEST_F(Actions, WhatRemainsBeforeABarIsRecordedOnlyUnderAKnownMeter) {
 TEST_F(Actions, HowAMeasureCloses) {
   ferme_par_compte();
   EXPECT_EQ(etat.mesure.modeFermeture, 2);
-  ferme_par_barre_sans_evaluation();
-  EXPECT_EQ(etat.mesure.modeFermeture, 1);
-  etat.mesure.modeFermeture = 0;
   mesure_quatre_quatre();
   ferme_par_barre();
   EXPECT_EQ(etat.mesure.modeFermeture, 1);

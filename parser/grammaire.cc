@@ -1805,11 +1805,11 @@ yyreduce:
     break;
 
   case 26: /* mesureB: temps_E2 '|'  */
-                                { ferme_par_barre_sans_evaluation(); }
+                                { ferme_par_barre(); }
     break;
 
   case 27: /* mesureB: temps_E2 DBL_BARRE  */
-                                { ferme_par_barre_sans_evaluation(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
     break;
 
   case 28: /* mesure_liee: temps_E2 mesure_liee  */
@@ -1853,11 +1853,11 @@ yyreduce:
     break;
 
   case 38: /* mesureB_liee: temps_L2 '|'  */
-                                { ferme_par_barre_sans_evaluation(); }
+                                { ferme_par_barre(); }
     break;
 
   case 39: /* mesureB_liee: temps_L2 DBL_BARRE  */
-                                { ferme_par_barre_sans_evaluation(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
     break;
 
   case 40: /* temps_lie: groupe temps_lie  */

@@ -132,8 +132,8 @@ mesureB
     | temps DBL_BARRE           { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 22 */
     | temps_E '|'               { ajoute_temps_restant(); ferme_par_barre(); }                /* 23 */
     | temps_E DBL_BARRE         { ajoute_temps_restant(); ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 24 */
-    | temps_E2 '|'              { ferme_par_barre_sans_evaluation(); }          /* 25 */
-    | temps_E2 DBL_BARRE        { ferme_par_barre_sans_evaluation(); etat.pilote.finAnalyse = 1; } /* 26 */
+    | temps_E2 '|'              { ferme_par_barre(); }                          /* 25 */
+    | temps_E2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 26 */
     ;
 
 mesure_liee
@@ -150,8 +150,8 @@ mesureB_liee
     | temps_L2 mesureB_liee     { $$ = $1 + $2; }                               /* 34 */
     | temps_lie '|'             { ferme_par_barre(); }                          /* 35 */
     | temps_lie DBL_BARRE       { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 36 */
-    | temps_L2 '|'              { ferme_par_barre_sans_evaluation(); }          /* 37 */
-    | temps_L2 DBL_BARRE        { ferme_par_barre_sans_evaluation(); etat.pilote.finAnalyse = 1; } /* 38 */
+    | temps_L2 '|'              { ferme_par_barre(); }                          /* 37 */
+    | temps_L2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 38 */
     ;
 
 temps_lie
