@@ -13,12 +13,12 @@ namespace {
 // Measures of four quarter-note beats, each closed by count and followed by a
 // bar that stands as a piece of its own.
 const char* const correctes[] = {
-    "! [[ ([[[)3 ! |\n",
-    "!. [ d |\n",
-    "d_! ! |\n",
-    "[[ ff[ ! f[f |\n",
-    "<! ! (!!!)3 |\n",
-    "o |\n",
+    "! ! ! ! |\n",
+    "[[ ! ff[ ! |\n",
+    "!_! ! [[ |\n",
+    "([[[)3 ! < ! |\n",
+    "[[ [[ ! < |\n",
+    "!_!_!_! |\n",
 };
 
 // Early and late bars, over-dotted values, misplaced blanks, stray signs,
