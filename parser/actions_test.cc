@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/execution.h"
 #include "meter/metre.h"
 #include "parser/script_test.h"
 
@@ -46,6 +47,18 @@ TEST_F(Actions, ASpaceWithNoMeterKnownClearsAFullBeat) {
   termine_temps_espace();
   EXPECT_EQ(etat.scanner.plein, 0);
   EXPECT_EQ(etat.mesure.nt, 1);
+}
+
+// The same in a whole run: ninety double-dotted whole notes, the last one
+// bringing the opening beat past 9999 quads and followed by a space, then
+// more values and a bar. The run goes on to the end of the text.
+TEST(ActionsBoutEnBout, AnOpeningBeatPast9999QuadsEndedByASpaceDoesNotStopTheRun) {
+  std::string texte;
+  for (int i = 0; i < 89; ++i) texte += "o..";
+  texte += "o.. ! |";
+  const Execution r = execute_en_memoire({}, texte);
+  EXPECT_EQ(r.erreur.find("erreur de programmation"), std::string::npos) << r.erreur;
+  EXPECT_EQ(r.statut, 0);
 }
 
 TEST_F(Actions, ASpaceAfterAFullBeatEndsIt) {

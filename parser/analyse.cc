@@ -18,10 +18,15 @@ SourceJetons sourceInstallee = nullptr;  // a scripted source, or nullptr for th
 void installe_source_jetons(SourceJetons source) { sourceInstallee = source; }
 
 // -2 abandons the parse at once, without a report: handed to the engine as
-// the error token, it unwinds the whole stack and fails.
+// the error token, it unwinds the whole stack and fails. The error token's
+// own code, 256, stands in no production: it is a token like any other that
+// no state shifts, and is reported as a syntax error where it is met (the
+// engine would otherwise take it for -2 and fail in silence).
 int jeton_suivant() {
   const int jeton = sourceInstallee ? sourceInstallee() : yylex();
-  return jeton == YYEMPTY ? YYerror : jeton;
+  if (jeton == YYEMPTY) return YYerror;
+  if (jeton == YYerror) return YYUNDEF;
+  return jeton;
 }
 
 // The engine says "memory exhausted" when its stack is full, and "syntax

@@ -68,6 +68,8 @@ TEST_F(Analyse, SyntaxErrorsAreReportedOnceAndEndTheParse) {
       {"bar then more", {'|', SNOR}},
       {"count alone", {SFIN_MESURE2}},
       {"unknown code", {450}},
+      {"error token's code", {256}},
+      {"error token's code after a full beat", {SNORE, 256}},
   };
   for (const Cas& c : cas) {
     erreur.clear();
