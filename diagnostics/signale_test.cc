@@ -138,4 +138,19 @@ TEST_F(Signale, SyntaxErrorIsRewrittenOutsideAndInsideAGroup) {
                    "\tLa syntaxe du groupolet est défective.\n"));
 }
 
+TEST_F(Signale, APendingUnrecognisedRunIsReportedBeforeTheSyntaxError) {
+  place(2);
+  etat.diagnostics.codeCourant = 0x5000;
+  signale_erreur("Syntax error");
+  // The run is reported over its two columns, then the syntax error at the
+  // point just past it.
+  EXPECT_EQ(erreur,
+            latin1("l. 4 col. 7 à 8 m. 2 tps 2 :  trame de caractères (monème, lexème) non-reconnue.\n"
+                   "l. 4 (col. 9) m. 2 tps 2 :  début d'analyse en erreur.\n"
+                   "\t(pile d'arborescence syntaxique en défaut ou,\n"
+                   "\t terminateur syntactique en propre manquant)\n"));
+  EXPECT_EQ(etat.diagnostics.codeCourant, 0x6001);
+  EXPECT_EQ(etat.diagnostics.dernierCode, 0x6001);
+}
+
 }  // namespace

@@ -16,7 +16,7 @@
 namespace {
 
 // The C library's decimal conversion: leading blanks, an optional sign, digits;
-// no digits gives 0. The value is taken modulo 2^32, as the C library does.
+// no digits gives 0. Like atoi, the long result is cut to 32 bits.
 int32_t conversion_decimale(const char* mot) {
   return static_cast<int32_t>(std::strtol(mot, nullptr, 10));
 }

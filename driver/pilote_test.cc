@@ -32,4 +32,21 @@ TEST(Pilote, TheNumbersAreReadAsTheCLibraryDoes) {
   EXPECT_EQ(execute_en_memoire({"  -4", "4"}, "").erreur, fatal_numerateur);
 }
 
+TEST(Pilote, TheFourthWordIsKeptInSixteenBits) {
+  // 65536 keeps nothing: 6/8 stays compound; 65537 keeps 1: decomposed.
+  EXPECT_EQ(execute_en_memoire({"6", "8", "65536"}, "").sortie, execute_en_memoire({"6", "8"}, "").sortie);
+  EXPECT_EQ(execute_en_memoire({"6", "8", "65537"}, "").sortie, execute_en_memoire({"6", "8", "1"}, "").sortie);
+  EXPECT_NE(execute_en_memoire({"6", "8", "1"}, "").sortie, execute_en_memoire({"6", "8"}, "").sortie);
+}
+
+TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse) {
+  // A denominator above 64 in the text ends the run inside the rounding routine.
+  const Execution r = execute_en_memoire({}, "4/99 ");
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.sortie, latin1("** Nouvelle analyse en l. 1 col. 1\n"
+                             "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
+                             "{aucune erreur}  D.Err. $FFFFFFFF\n"));
+  EXPECT_TRUE(r.erreur.ends_with(latin1("échelonne : erreur de programmation (valeur en dehors)\n"))) << r.erreur;
+}
+
 }  // namespace
