@@ -117,6 +117,22 @@ TEST_F(Regles, ChangementsDeMesure) {
   }
 }
 
+// The lone numerator reads its blanks and zeros straight from the input:
+// however many there are, the token buffer does not fill up.
+TEST_F(Regles, NumerateurSeulSansLimiteDeLongueur) {
+  const std::string longs[] = {"3" + std::string(150, ' ') + "/4 ", "3/" + std::string(150, '\t') + "4 ",
+                               "3/" + std::string(150, '0') + "4 ", "4" + std::string(150, ' ')};
+  const int32_t attendus[][2] = {{3, 4}, {3, 4}, {3, 4}, {4, 4}};
+  for (int i = 0; i < 4; ++i) {
+    reinitialise_etat();
+    source_depuis_memoire(longs[i].data(), longs[i].size());
+    ASSERT_NO_THROW(EXPECT_EQ(yylex(), CHG_MESURE)) << i;
+    EXPECT_EQ(etat.scanner.numerateur, attendus[i][0]) << i;
+    EXPECT_EQ(etat.scanner.denominateur, attendus[i][1]) << i;
+    EXPECT_EQ(erreur, "") << i;
+  }
+}
+
 // A cut denominator: the rest is read again as the next meter change.
 TEST_F(Regles, DenominateurCoupe) {
   source_depuis_memoire("3/16/4 ", 7);

@@ -46,11 +46,14 @@ const char* texte_jeton() {
   return reinterpret_cast<const char*>(t.octets);
 }
 
+// A byte read ahead or pushed back is taken from the buffer; past them the
+// byte comes straight from the source and is consumed at once, so an action
+// may read on (a numerator's blanks and zeros) without filling the buffer.
 int lit_caractere() {
   restaure_octet_sauve();
   TamponJeton& t = etat.scanner.tampon;
-  if (t.longueur >= t.rempli && remplit_tampon() != 0) return fin_de_fichier;
-  return t.octets[t.longueur++];
+  if (t.longueur < t.rempli) return t.octets[t.longueur++];
+  return octet_source();
 }
 
 void rend_caractere(int octet) {
