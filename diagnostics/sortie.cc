@@ -71,6 +71,20 @@ void flux_printf(Flux& flux, const char* format, ...) {
   va_end(copie);
 }
 
+void ecrit_sortie_entier(int32_t n) {
+  char chiffres[12];
+  char* fin = chiffres + sizeof chiffres;
+  char* p = fin;
+  // Work on the magnitude as unsigned, so that the most negative value fits.
+  uint32_t reste = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+  do {
+    *--p = static_cast<char>('0' + reste % 10);
+    reste /= 10;
+  } while (reste != 0);
+  if (n < 0) *--p = '-';
+  flux_ecrit(sortie_standard, p, static_cast<std::size_t>(fin - p));
+}
+
 void vide_flux(Flux& flux) {
   if (flux.tampon.empty()) return;
   ecrit_tout(flux, flux.tampon.data(), flux.tampon.size());

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 struct Flux {
@@ -27,6 +28,8 @@ void vide_flux(Flux& flux);
 inline void ecrit_sortie(const char* texte) { flux_ecrit(sortie_standard, texte); }
 inline void ecrit_sortie(const char* octets, std::size_t n) { flux_ecrit(sortie_standard, octets, n); }
 inline void vide_sortie() { vide_flux(sortie_standard); }
+// An integer in decimal, as "%d" writes it, without going through printf.
+void ecrit_sortie_entier(int32_t n);
 inline void ecrit_erreur(const char* texte) { flux_ecrit(erreur_standard, texte); }
 #define sortie_printf(...) flux_printf(sortie_standard, __VA_ARGS__)
 #define erreur_printf(...) flux_printf(erreur_standard, __VA_ARGS__)
