@@ -1,5 +1,6 @@
 // rythme: checks the rhythm of a text in the one-character-per-value notation
 // read on standard input; rythme [numerator denominator [decomposition]].
+#include <csignal>
 #include <cstdlib>
 
 #include "diagnostics/sortie.h"
@@ -11,6 +12,9 @@ void vide_sortie_a_la_fin() { vide_sortie(); }
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader that goes away (rythme ... | head) must not end the run by a
+  // signal: writes to it fail quietly and the analysis ends with its status.
+  std::signal(SIGPIPE, SIG_IGN);
   flux_vers_descripteurs();
   source_depuis_descripteur(0);
   // Registered before the exit report, so that it runs after it.
