@@ -50,20 +50,22 @@ void flux_ecrit(Flux& flux, const char* octets, std::size_t n) {
 void flux_ecrit(Flux& flux, const char* texte) { flux_ecrit(flux, texte, std::strlen(texte)); }
 
 void flux_printf(Flux& flux, const char* format, ...) {
-  char local[1024];
   va_list args;
   va_start(args, format);
+  flux_vprintf(flux, format, args);
+  va_end(args);
+}
+
+// Formats into a local buffer, or a larger one when the text needs it, and
+// writes the whole text with one call.
+void flux_vprintf(Flux& flux, const char* format, va_list args) {
+  char local[1024];
   va_list copie;
   va_copy(copie, args);
   const int n = std::vsnprintf(local, sizeof local, format, args);
-  va_end(args);
-  if (n < 0) {
-    va_end(copie);
-    return;
-  }
-  if (static_cast<std::size_t>(n) < sizeof local) {
+  if (n >= 0 && static_cast<std::size_t>(n) < sizeof local) {
     flux_ecrit(flux, local, static_cast<std::size_t>(n));
-  } else {
+  } else if (n >= 0) {
     std::string grand(static_cast<std::size_t>(n) + 1, '\0');
     std::vsnprintf(grand.data(), grand.size(), format, copie);
     flux_ecrit(flux, grand.data(), static_cast<std::size_t>(n));

@@ -5,6 +5,7 @@
 // echoed to standard output go out unchanged.
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,6 +23,7 @@ extern Flux erreur_standard;  // standard error
 void flux_ecrit(Flux& flux, const char* octets, std::size_t n);
 void flux_ecrit(Flux& flux, const char* texte);
 [[gnu::format(printf, 2, 3)]] void flux_printf(Flux& flux, const char* format, ...);
+void flux_vprintf(Flux& flux, const char* format, va_list args);
 void vide_flux(Flux& flux);
 
 // Shorthands for the two streams.
