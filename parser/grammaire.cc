@@ -330,6 +330,7 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
+#include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
 
@@ -340,6 +341,17 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
  * 151st state ends the parse (yyerror then reports the overflow). */
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
+
+/* Coverage recording (parser/couverture.h). The initial action below swaps
+ * two of the engine's own macros for these, for the rest of yyparse: its test
+ * of a state that needs no lookahead, and its reading of a token, then also
+ * mark the (state, lookahead) pair being consulted, behind one null check.
+ * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
+static void note_etat_consulte(int etatAutomate, int pact);
+static int note_jeton_lu(int etatAutomate, int jeton);
+#define CONSULTE_ETAT(Yyn) \
+  (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
+#define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
 
 
 #ifdef short
@@ -741,42 +753,42 @@ static const yytype_uint8 yytranslate[] =
 /* YYRLINE[YYN] -- Source line where rule number YYN was defined.  */
 static const yytype_int16 yyrline[] =
 {
-       0,   102,   102,   106,   107,   108,   109,   110,   111,   112,
-     113,   114,   118,   119,   120,   121,   122,   123,   124,   128,
-     129,   130,   131,   132,   133,   134,   135,   136,   140,   141,
-     142,   143,   144,   148,   149,   150,   151,   152,   153,   154,
-     158,   159,   160,   161,   162,   163,   167,   168,   169,   170,
-     171,   172,   176,   177,   178,   179,   180,   181,   185,   186,
-     187,   188,   189,   190,   194,   195,   196,   197,   198,   199,
-     206,   207,   208,   209,   213,   214,   215,   216,   220,   221,
-     222,   223,   227,   228,   229,   230,   234,   235,   236,   237,
-     241,   243,   245,   250,   252,   254,   259,   260,   264,   265,
-     273,   274,   275,   276,   277,   278,   279,   280,   281,   282,
-     283,   284,   285,   286,   287,   288,   289,   290,   294,   295,
-     296,   297,   298,   299,   300,   301,   302,   303,   304,   305,
-     306,   307,   308,   309,   310,   311,   315,   316,   317,   318,
-     319,   320,   321,   322,   323,   324,   325,   326,   327,   328,
-     329,   330,   331,   332,   333,   334,   335,   336,   337,   338,
-     339,   340,   341,   342,   343,   344,   345,   346,   347,   348,
-     349,   350,   354,   355,   359,   360,   361,   362,   363,   364,
-     365,   366,   367,   368,   369,   370,   371,   372,   373,   374,
-     375,   376,   380,   381,   382,   383,   384,   385,   386,   387,
-     388,   389,   390,   391,   392,   393,   394,   395,   396,   397,
-     401,   402,   403,   404,   405,   406,   407,   408,   409,   410,
-     411,   412,   413,   414,   415,   416,   417,   418,   419,   420,
-     421,   422,   423,   424,   425,   426,   427,   428,   429,   430,
-     431,   432,   433,   434,   435,   436,   440,   441,   442,   443,
-     444,   445,   446,   447,   448,   449,   450,   451,   452,   453,
-     454,   455,   456,   457,   458,   459,   460,   461,   462,   463,
-     464,   465,   466,   467,   468,   469,   470,   471,   472,   473,
-     474,   475
+       0,   123,   123,   127,   128,   129,   130,   131,   132,   133,
+     134,   135,   139,   140,   141,   142,   143,   144,   145,   149,
+     150,   151,   152,   153,   154,   155,   156,   157,   161,   162,
+     163,   164,   165,   169,   170,   171,   172,   173,   174,   175,
+     179,   180,   181,   182,   183,   184,   188,   189,   190,   191,
+     192,   193,   197,   198,   199,   200,   201,   202,   206,   207,
+     208,   209,   210,   211,   215,   216,   217,   218,   219,   220,
+     227,   228,   229,   230,   234,   235,   236,   237,   241,   242,
+     243,   244,   248,   249,   250,   251,   255,   256,   257,   258,
+     262,   264,   266,   271,   273,   275,   280,   281,   285,   286,
+     294,   295,   296,   297,   298,   299,   300,   301,   302,   303,
+     304,   305,   306,   307,   308,   309,   310,   311,   315,   316,
+     317,   318,   319,   320,   321,   322,   323,   324,   325,   326,
+     327,   328,   329,   330,   331,   332,   336,   337,   338,   339,
+     340,   341,   342,   343,   344,   345,   346,   347,   348,   349,
+     350,   351,   352,   353,   354,   355,   356,   357,   358,   359,
+     360,   361,   362,   363,   364,   365,   366,   367,   368,   369,
+     370,   371,   375,   376,   380,   381,   382,   383,   384,   385,
+     386,   387,   388,   389,   390,   391,   392,   393,   394,   395,
+     396,   397,   401,   402,   403,   404,   405,   406,   407,   408,
+     409,   410,   411,   412,   413,   414,   415,   416,   417,   418,
+     422,   423,   424,   425,   426,   427,   428,   429,   430,   431,
+     432,   433,   434,   435,   436,   437,   438,   439,   440,   441,
+     442,   443,   444,   445,   446,   447,   448,   449,   450,   451,
+     452,   453,   454,   455,   456,   457,   461,   462,   463,   464,
+     465,   466,   467,   468,   469,   470,   471,   472,   473,   474,
+     475,   476,   477,   478,   479,   480,   481,   482,   483,   484,
+     485,   486,   487,   488,   489,   490,   491,   492,   493,   494,
+     495,   496
 };
 #endif
 
 /** Accessing symbol of state STATE.  */
 #define YY_ACCESSING_SYMBOL(State) YY_CAST (yysymbol_kind_t, yystos[State])
 
-#if YYDEBUG || 0
+#if YYDEBUG || 1
 /* The user-facing name of the symbol whose (internal) number is
    YYSYMBOL.  No bounds checking.  */
 static const char *yysymbol_name (yysymbol_kind_t yysymbol) YY_ATTRIBUTE_UNUSED;
@@ -1525,6 +1537,16 @@ yyparse (void)
   YYDPRINTF ((stderr, "Starting parse\n"));
 
   yychar = YYEMPTY; /* Cause a token to be read.  */
+
+
+/* User initialization code.  */
+{
+#undef yypact_value_is_default
+#define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
+#undef yylex
+#define yylex LIT_JETON
+}
+
 
   goto yysetstate;
 
@@ -2984,3 +3006,54 @@ yyreturnlab:
  * the language. */
 static_assert(YYNSTATES == 291, "the parser's automaton must have 291 states");
 static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
+
+/* Reading the tables (yacc.c skeleton, LALR). Symbols have internal numbers:
+ * the terminals from 0 to YYNTOKENS - 1 ("end of file" 0, error 1, "invalid
+ * token" 2, then the declared tokens, yytranslate mapping their codes), then
+ * the nonterminals. For a state s and a terminal t:
+ * - yypact[s] == YYPACT_NINF: s does its default action without reading;
+ * - otherwise, with i = yypact[s] + t, when 0 <= i <= YYLAST and
+ *   yycheck[i] == t, yytable[i] is an action written for t (> 0 shift to that
+ *   state, < 0 reduce by rule -yytable[i]; this grammar has no explicit error
+ *   entries, yytable_value_is_error is constant 0);
+ * - else s does its default action: reduce by rule yydefact[s], 0 for error.
+ * yystos[s] is the symbol that leads into s, yytname names every symbol.
+ * YYFINAL accepts as soon as it is entered, consulting nothing.
+ * yypact_value_is_default is redefined by the initial action: compare with
+ * YYPACT_NINF directly here. */
+static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur,
+              "parser/couverture.h must give the automaton's size");
+
+ActionTable action_table(int etatAutomate, int terminal) {
+  if (yypact[etatAutomate] != YYPACT_NINF) {
+    const int i = yypact[etatAutomate] + terminal;
+    if (0 <= i && i <= YYLAST && yycheck[i] == terminal) return ActionTable::explicite;
+  }
+  return yydefact[etatAutomate] != 0 ? ActionTable::defaut : ActionTable::erreur;
+}
+
+bool reduit_sans_jeton(int etatAutomate) {
+  return etatAutomate != YYFINAL && yypact[etatAutomate] == YYPACT_NINF && yydefact[etatAutomate] != 0;
+}
+
+const char* symbole_d_acces(int etatAutomate) { return etatAutomate == 0 ? "(start)" : yytname[yystos[etatAutomate]]; }
+
+int terminal_du_jeton(int code) { return YYTRANSLATE(code); }
+
+const char* nom_symbole(int symbole) { return yytname[symbole]; }
+
+/* A recorded look-up: the lookahead is the global yychar, already read unless
+ * the state needs none or the engine is about to read it (note_jeton_lu). */
+static void note_etat_consulte(int etatAutomate, int pact) {
+  if (pact == YYPACT_NINF)
+    marque_consultation(etatAutomate, colonneSansJeton);
+  else if (yychar != YYEMPTY)
+    marque_consultation(etatAutomate, yychar <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(yychar));
+}
+
+/* The token just read is consulted at once in the state that asked for it,
+ * except the abandon code (YYerror), which goes straight to error recovery. */
+static int note_jeton_lu(int etatAutomate, int jeton) {
+  if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
+  return jeton;
+}

@@ -22,6 +22,8 @@
 %define api.value.type {int32_t}
 %define api.header.include {"parser/grammaire.h"}
 %expect 0
+/* The symbol names (yytname), for the coverage matrix's readers below. */
+%token-table
 
 %code requires {
 #include <cstdint>
@@ -33,6 +35,7 @@
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
+#include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
 
@@ -43,6 +46,24 @@
  * 151st state ends the parse (yyerror then reports the overflow). */
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
+
+/* Coverage recording (parser/couverture.h). The initial action below swaps
+ * two of the engine's own macros for these, for the rest of yyparse: its test
+ * of a state that needs no lookahead, and its reading of a token, then also
+ * mark the (state, lookahead) pair being consulted, behind one null check.
+ * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
+static void note_etat_consulte(int etatAutomate, int pact);
+static int note_jeton_lu(int etatAutomate, int jeton);
+#define CONSULTE_ETAT(Yyn) \
+  (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
+#define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
+}
+
+%initial-action {
+#undef yypact_value_is_default
+#define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
+#undef yylex
+#define yylex LIT_JETON
 }
 
 %token CHG_MESURE 257      /* meter change: numerateur / denominateur */
@@ -482,3 +503,54 @@ elt_ryt_E2
  * the language. */
 static_assert(YYNSTATES == 291, "the parser's automaton must have 291 states");
 static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
+
+/* Reading the tables (yacc.c skeleton, LALR). Symbols have internal numbers:
+ * the terminals from 0 to YYNTOKENS - 1 ("end of file" 0, error 1, "invalid
+ * token" 2, then the declared tokens, yytranslate mapping their codes), then
+ * the nonterminals. For a state s and a terminal t:
+ * - yypact[s] == YYPACT_NINF: s does its default action without reading;
+ * - otherwise, with i = yypact[s] + t, when 0 <= i <= YYLAST and
+ *   yycheck[i] == t, yytable[i] is an action written for t (> 0 shift to that
+ *   state, < 0 reduce by rule -yytable[i]; this grammar has no explicit error
+ *   entries, yytable_value_is_error is constant 0);
+ * - else s does its default action: reduce by rule yydefact[s], 0 for error.
+ * yystos[s] is the symbol that leads into s, yytname names every symbol.
+ * YYFINAL accepts as soon as it is entered, consulting nothing.
+ * yypact_value_is_default is redefined by the initial action: compare with
+ * YYPACT_NINF directly here. */
+static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur,
+              "parser/couverture.h must give the automaton's size");
+
+ActionTable action_table(int etatAutomate, int terminal) {
+  if (yypact[etatAutomate] != YYPACT_NINF) {
+    const int i = yypact[etatAutomate] + terminal;
+    if (0 <= i && i <= YYLAST && yycheck[i] == terminal) return ActionTable::explicite;
+  }
+  return yydefact[etatAutomate] != 0 ? ActionTable::defaut : ActionTable::erreur;
+}
+
+bool reduit_sans_jeton(int etatAutomate) {
+  return etatAutomate != YYFINAL && yypact[etatAutomate] == YYPACT_NINF && yydefact[etatAutomate] != 0;
+}
+
+const char* symbole_d_acces(int etatAutomate) { return etatAutomate == 0 ? "(start)" : yytname[yystos[etatAutomate]]; }
+
+int terminal_du_jeton(int code) { return YYTRANSLATE(code); }
+
+const char* nom_symbole(int symbole) { return yytname[symbole]; }
+
+/* A recorded look-up: the lookahead is the global yychar, already read unless
+ * the state needs none or the engine is about to read it (note_jeton_lu). */
+static void note_etat_consulte(int etatAutomate, int pact) {
+  if (pact == YYPACT_NINF)
+    marque_consultation(etatAutomate, colonneSansJeton);
+  else if (yychar != YYEMPTY)
+    marque_consultation(etatAutomate, yychar <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(yychar));
+}
+
+/* The token just read is consulted at once in the state that asked for it,
+ * except the abandon code (YYerror), which goes straight to error recovery. */
+static int note_jeton_lu(int etatAutomate, int jeton) {
+  if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
+  return jeton;
+}
