@@ -56,12 +56,7 @@ void nouvelles_lignes_mal_placees() {
 }
 
 void tabulateurs_verticaux_mal_places() {
-  int32_t lignes = 0;
-  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(etat.position.numeroLigne + lignes);
-  if (etat.position.numeroColonne != 1) {
-    raz_diagnostic();
-    signale_erreur("le tabulateur vertical n'est pas dans la colonne n° 1."_l1);
-  }
+  const int32_t lignes = lignes_des_tabulateurs_verticaux();
   signale_sous(0x3003, "tabulateur vertical mal-placé."_l1);
   for (int32_t i = 0; i < lignes; ++i) ligne_suivante();
 }
