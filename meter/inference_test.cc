@@ -12,7 +12,19 @@
 
 namespace {
 
-using Inférence = AvecEtatPropre;
+class Inférence : public AvecEtatPropre {
+ protected:
+  // Runs each opening from a fresh state and checks its reports and meter.
+  template <class Cas>
+  void infère_et_vérifie(const Cas& cas) {
+    for (const auto& c : cas) {
+      reinitialise_etat();
+      erreur.clear();
+      fixe_mesure_initiale(c.n, c.T, c.demande);
+      vérifie(c, erreur);
+    }
+  }
+};
 
 const std::string recherche =
     "Le dénominateur renversé n'est pas dans 64, 32, 16, 8, 4, 2, 1 ; \n"
@@ -128,12 +140,7 @@ TEST_F(Inférence, WorkedOpenings) {
                        {réussite}})),
        2, 0, 11, 2},
   };
-  for (const auto& c : cas) {
-    reinitialise_etat();
-    erreur.clear();
-    fixe_mesure_initiale(c.n, c.T, c.demande);
-    vérifie(c, erreur);
-  }
+  infère_et_vérifie(cas);
 }
 
 TEST_F(Inférence, EdgesOfTheSearch) {
@@ -165,12 +172,7 @@ TEST_F(Inférence, EdgesOfTheSearch) {
       // Compound with a request: counted in sub-beats.
       {1, 160, 1, "", 5, 0, 5, 32},
   };
-  for (const auto& c : cas) {
-    reinitialise_etat();
-    erreur.clear();
-    fixe_mesure_initiale(c.n, c.T, c.demande);
-    vérifie(c, erreur);
-  }
+  infère_et_vérifie(cas);
 }
 
 // Whatever the opening, the inferred meter is complete and accounts for the
