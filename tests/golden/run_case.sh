@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs one golden case: run_case.sh RYTHME CASE_DIR
 # Compares standard output, standard error and the exit status, byte for byte,
-# and shows a readable difference (non-printing bytes made visible) on failure.
+# then the bytes seen when both streams share one pipe (combined), and shows a
+# readable difference (non-printing bytes made visible) on failure.
 set -u
 rythme=$1
 cas=$2
@@ -17,9 +18,11 @@ entree=/dev/null
 
 "$rythme" "${mots[@]}" < "$entree" > "$travail/stdout" 2> "$travail/stderr"
 echo $? > "$travail/status"
+# Both streams into one pipe, as `2>&1 | ...` or `|&` gives a reader.
+"$rythme" "${mots[@]}" < "$entree" 2>&1 | cat > "$travail/combined"
 
 echec=0
-for flux in stdout stderr status; do
+for flux in stdout stderr status combined; do
   attendu=$cas/$flux
   [[ -f $attendu ]] || attendu=/dev/null
   if ! cmp -s "$attendu" "$travail/$flux"; then
