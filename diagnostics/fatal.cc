@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdlib>
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 
 namespace {
 ModeFin mode_courant = ModeFin::quitte;
@@ -18,14 +18,14 @@ void termine_processus(int statut) {
 }
 
 void erreur_fatale(const char* message) {
-  ecrit_erreur(message);
+  erreur_ecrit(message);
   termine_processus(1);
 }
 
 void erreur_fatalef(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  flux_vprintf(erreur_standard, format, args);
+  erreur_vprintf(format, args);
   va_end(args);
   termine_processus(1);
 }

@@ -6,7 +6,7 @@
 #include "diagnostics/catalogue.h"
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 
 namespace {
@@ -32,5 +32,5 @@ void rapport_de_sortie() {
                 etat.position.numeroLigne, etat.position.numeroColonne,
                 static_cast<uint32_t>(d.codeCourant), categorie_erreur(d.codeCourant),
                 description_erreur(d.codeCourant), static_cast<uint32_t>(d.dernierCode));
-  vide_sortie();
+  sortie_due();
 }

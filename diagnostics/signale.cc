@@ -1,17 +1,15 @@
 #include "diagnostics/signale.h"
 
-#include <cstring>
-
 #include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "scanner/non_reconnue.h"
 
 namespace {
 
 // The parser's own wording, which this routine replaces by the checker's.
-constexpr const char* erreur_syntaxe_analyseur = "Syntax error";
+constexpr std::string_view erreur_syntaxe_analyseur = "Syntax error";
 
 // Thins a run of reports sharing one non-zero code to one in eleven.
 // Returns true when this report is suppressed.
@@ -31,12 +29,12 @@ bool repetition_supprimee() {
 
 }  // namespace
 
-void signale_erreur(const char* message) {
+void signale_erreur(std::string_view message) {
   EtatDiagnostics& d = etat.diagnostics;
   // After the end of the input has been met, every report is silent.
   if (d.codeCourant == 0x6021 && mode_interactif()) return;
 
-  if (std::strcmp(message, erreur_syntaxe_analyseur) == 0) {
+  if (message == erreur_syntaxe_analyseur) {
     signale_non_reconnue();
     if (etat.scanner.dansGroupe) {
       d.codeCourant = 0x6011;
@@ -50,26 +48,37 @@ void signale_erreur(const char* message) {
 
   if (repetition_supprimee()) return;
 
+  // The line's head, "l. %d col. %d m. %d tps %d :  " or one of its variants,
+  // composed in place; the message and the newline follow it.
   const Position& p = etat.position;
   const int32_t temps = etat.mesure.nt + 1;
   const bool au_dela = temps > etat.metre.nbrTps;
   const int32_t largeur = p.largeurCouverte;
-  const int32_t mesure = etat.mesure.numeroMesure;
-
-  if (p.lignesCouvertes != 0) {
-    erreur_printf(au_dela ? "l. %d col. %d m. %d tps(%d) à\n-. %d col. %d :  %s\n"_l1
-                          : "l. %d col. %d m. %d tps %d à\n-. %d col. %d :  %s\n"_l1,
-                  p.numeroLigne, p.numeroColonne, mesure, temps, p.numeroLigne + p.lignesCouvertes,
-                  largeur != 0 ? largeur : 1, message);
-  } else if (largeur > 1) {
-    erreur_printf(au_dela ? "l. %d col. %d à %d m. %d tps(%d):  %s\n"_l1
-                          : "l. %d col. %d à %d m. %d tps %d :  %s\n"_l1,
-                  p.numeroLigne, p.numeroColonne, p.numeroColonne + largeur - 1, mesure, temps, message);
-  } else if (largeur == 1) {
-    erreur_printf(au_dela ? "l. %d col. %d m. %d tps(%d):  %s\n" : "l. %d col. %d m. %d tps %d :  %s\n",
-                  p.numeroLigne, p.numeroColonne, mesure, temps, message);
-  } else {
-    erreur_printf(au_dela ? "l. %d (col. %d) m. %d tps(%d):  %s\n" : "l. %d (col. %d) m. %d tps %d :  %s\n",
-                  p.numeroLigne, p.numeroColonne, mesure, temps, message);
+  char tete[8 * Ecriture::chiffres_entier_max + 64];
+  Ecriture e{tete};
+  const bool sans_etendue = p.lignesCouvertes == 0 && largeur <= 0;  // the column in parentheses
+  e.texte("l. ");
+  e.entier(p.numeroLigne);
+  e.texte(sans_etendue ? " (col. " : " col. ");
+  e.entier(p.numeroColonne);
+  if (sans_etendue) e.texte(")");
+  if (p.lignesCouvertes == 0 && largeur > 1) {
+    e.texte(" à "_l1);
+    e.entier(p.numeroColonne + largeur - 1);
   }
+  e.texte(" m. ");
+  e.entier(etat.mesure.numeroMesure);
+  e.texte(au_dela ? " tps(" : " tps ");
+  e.entier(temps);
+  if (p.lignesCouvertes != 0) {
+    // The extent ends on a later line: "à", then where it ends.
+    e.texte(au_dela ? ") à\n-. "_l1 : " à\n-. "_l1);
+    e.entier(p.numeroLigne + p.lignesCouvertes);
+    e.texte(" col. ");
+    e.entier(largeur != 0 ? largeur : 1);
+    e.texte(" :  ");
+  } else {
+    e.texte(au_dela ? "):  " : " :  ");
+  }
+  erreur_ecrit(std::string_view(tete, static_cast<std::size_t>(e.fin - tete)), message, "\n");
 }

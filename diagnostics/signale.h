@@ -4,4 +4,8 @@
 // first, and the position, measure and beat from the shared state.
 #pragma once
 
-void signale_erreur(const char* message);
+#include <string_view>
+
+void signale_erreur(std::string_view message);
+// Most messages are constant texts, whose length the compiler then knows.
+inline void signale_erreur(const char* message) { signale_erreur(std::string_view(message)); }

@@ -2,7 +2,7 @@
 
 #include "diagnostics/fatal.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "driver/pilote.h"
 #include "scanner/source.h"
@@ -24,7 +24,7 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
     rapport_de_sortie();
     r.statut = arret.statut;
   }
-  vide_sortie();
+  flux_termine();
   desarme_rapport_de_sortie();
   fixe_mode_fin(mode_precedent);
   flux_vers_descripteurs();

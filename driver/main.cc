@@ -3,12 +3,12 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/pilote.h"
 #include "scanner/source.h"
 
 namespace {
-void vide_sortie_a_la_fin() { vide_sortie(); }
+void livre_tout_a_la_fin() { flux_termine(); }
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -16,10 +16,11 @@ int main(int argc, char** argv) {
   // signal: writes to it fail quietly and the analysis ends with its status.
   std::signal(SIGPIPE, SIG_IGN);
   flux_vers_descripteurs();
+  flux_garde_signaux();
   source_depuis_descripteur(0);
   // Registered before the exit report, so that it runs after it.
-  std::atexit(vide_sortie_a_la_fin);
+  std::atexit(livre_tout_a_la_fin);
   const int statut = execute_pilote(argc, argv);
-  vide_sortie();
+  flux_termine();
   return statut;
 }

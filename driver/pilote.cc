@@ -8,7 +8,7 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
@@ -33,10 +33,19 @@ void applique_ligne_de_commande(int argc, const char* const* argv) {
   }
 }
 
-void banniere(const char* format) {
+// "** Nouvelle analyse en l. %d col. %d\n" and its closing twin: what comes
+// before each is due once it is written.
+void banniere(std::string_view debut) {
   if (!mode_interactif()) return;
-  sortie_printf(format, etat.position.numeroLigne, etat.position.numeroColonne);
-  vide_sortie();
+  char* const place = sortie_place(debut.size() + 2 * Ecriture::chiffres_entier_max + 8);
+  Ecriture e{place};
+  e.texte(debut);
+  e.entier(etat.position.numeroLigne);
+  e.texte(" col. ");
+  e.entier(etat.position.numeroColonne);
+  e.texte("\n");
+  sortie_avance(static_cast<std::size_t>(e.fin - place));
+  sortie_due();
 }
 
 // A parse failed: at the end of the input, outside a group, the unfinished
@@ -70,10 +79,10 @@ int execute_analyse(int argc, const char* const* argv) {
 
   int resultat = 0;
   do {
-    banniere("** Nouvelle analyse en l. %d col. %d\n");
+    banniere("** Nouvelle analyse en l. ");
     resultat = analyse();
     if (resultat != 0) echec_analyse();
-    banniere("** Fin d'analyse en l. %d col. %d\n");
+    banniere("** Fin d'analyse en l. ");
   } while (!etat.pilote.finAnalyse);
 
   desarme_rapport_de_sortie();

@@ -1,65 +1,89 @@
 // The listing of a closed measure on standard output: one line per beat, then
 // the number of beats and the measure's total.
 #include <cstdint>
-#include <cstring>
+#include <string_view>
 
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "measure/graphies.h"
 #include "measure/mesure.h"
 
 namespace {
 
-// The numerator and denominator of the meter in force, as written: a compound
-// meter is shown in its sub-beats (two beats of 24 quads read 6 / 8).
-void affiche_metre() {
+// The numerator and denominator of the meter in force, as written, and the
+// tab after them: a compound meter is shown in its sub-beats (two beats of 24
+// quads read 6 / 8).
+void ecrit_metre(Ecriture& e) {
   const EtatMetre& metre = etat.metre;
   if (metre.ennaire == 0) erreur_fatale("affiche_mesure : erreur de programmation (ennaire 0)\n");
   const int32_t facteur = metre.composée ? metre.ennaire : 1;
   if (metre.nbrTps == 99)
-    ecrit_sortie("??");
+    e.texte("??");
   else
-    ecrit_sortie_entier(metre.nbrTps * facteur);
-  ecrit_sortie(" / ");
+    e.entier(metre.nbrTps * facteur);
+  e.texte(" / ");
   if (metre.valTps == 9999) {
-    ecrit_sortie("??");
+    e.texte("??");
   } else {
     const int32_t sousTemps = metre.valTps / facteur;
     if (sousTemps == 0) erreur_fatale("affiche_mesure : erreur de programmation (valTps / ennaire)\n");
-    ecrit_sortie_entier(64 / sousTemps);
+    e.entier(64 / sousTemps);
   }
-  ecrit_sortie("\t");
+  e.texte("\t");
 }
 
 }  // namespace
 
-// Each line is written piece by piece rather than through printf: a long
-// text lists hundreds of thousands of beats, and the listing is most of the
-// program's output. The bytes are those of the formats "%-3s = %d\t%d\t",
-// "%s\t%d\t", "%s" and "\t=\t%d\n".
+// One line per beat, "%-3s = %d\t%d\t%s\t%d\t%s\t=\t%d\n": the beat value's
+// spelling, the number of measures before this one, the meter, strong or weak,
+// the beat's number, its text and its value. A long text lists millions of
+// beats, so the part common to the measure's lines is composed once and each
+// line is written in place.
 void affiche_mesure(int32_t total) {
   const EtatMesure& m = etat.mesure;
-  for (int32_t i = 0; i < m.nt; ++i) {
+  if (m.nt > 0) {
     const char* libelle = graphie_de_valeur(etat.metre.valTps);
     if (libelle == nullptr)
       erreur_fatalef("affiche_mesure : erreur de programmation (valTps %d)\n", etat.metre.valTps);
-    const std::size_t largeur = std::strlen(libelle);
-    ecrit_sortie(libelle, largeur);
-    ecrit_sortie("   ", largeur < 3 ? 3 - largeur : 0);
-    ecrit_sortie(" = 60\t");
-    ecrit_sortie_entier(m.numeroMesure - 1);
-    ecrit_sortie("\t");
-    affiche_metre();
-    const Temps& temps = *m.tabTemps[static_cast<std::size_t>(i)];
-    ecrit_sortie(i % etat.metre.ennaire == 0 ? "F\t" : "f\t");
-    ecrit_sortie_entier(i + 1);
-    ecrit_sortie("\t");
-    ecrit_sortie(temps.graphie.data(), temps.graphie.size());
-    ecrit_sortie("\t=\t");
-    ecrit_sortie_entier(temps.valeur);
-    ecrit_sortie("\n");
+    char commun[4 * Ecriture::chiffres_entier_max + 16];
+    Ecriture c{commun};
+    const std::string_view graphie(libelle);
+    c.texte(graphie);
+    c.texte(std::string_view("   ", graphie.size() < 3 ? 3 - graphie.size() : 0));
+    c.texte(" = 60\t");
+    c.entier(m.numeroMesure - 1);
+    c.texte("\t");
+    ecrit_metre(c);
+    const std::string_view debut(commun, static_cast<std::size_t>(c.fin - commun));
+    constexpr std::size_t reste_max = 2 * Ecriture::chiffres_entier_max + 8;  // "F\t%d\t" and "\t=\t%d\n"
+
+    for (int32_t i = 0; i < m.nt; ++i) {
+      const Temps& temps = *m.tabTemps[static_cast<std::size_t>(i)];
+      char* const place = sortie_place(debut.size() + reste_max);
+      Ecriture e{place};
+      e.texte(debut);
+      e.texte(i % etat.metre.ennaire == 0 ? "F\t" : "f\t");
+      e.entier(i + 1);
+      e.texte("\t");
+      sortie_avance(static_cast<std::size_t>(e.fin - place));
+      sortie_ecrit(temps.graphie);
+      char* const fin = sortie_place(reste_max);
+      e.fin = fin;
+      e.texte("\t=\t");
+      e.entier(temps.valeur);
+      e.texte("\n");
+      sortie_avance(static_cast<std::size_t>(e.fin - fin));
+    }
   }
-  sortie_printf("\t\tNombre de temps trouvé\t%d,\ttotaux\t=\t%d\n"_l1, m.nt, total);
+  static constexpr std::string_view trouves = "\t\tNombre de temps trouvé\t"_l1;
+  char* const place = sortie_place(trouves.size() + 2 * Ecriture::chiffres_entier_max + 16);
+  Ecriture e{place};
+  e.texte(trouves);
+  e.entier(m.nt);
+  e.texte(",\ttotaux\t=\t");
+  e.entier(total);
+  e.texte("\n");
+  sortie_avance(static_cast<std::size_t>(e.fin - place));
 }

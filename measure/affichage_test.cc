@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "measure/essais.h"
 
 namespace {
@@ -9,7 +9,7 @@ class Affichage : public AvecEtatPropre {
  protected:
   // What the listing has written so far.
   std::string listing() {
-    vide_sortie();
+    flux_termine();
     return sortie;
   }
 };

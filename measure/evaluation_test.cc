@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "measure/essais.h"
 
 namespace {
@@ -63,7 +63,7 @@ TEST_F(Evaluation, AnInferredMeterOfMoreThan99BeatsIsClosedListedAndReleased) {
   ferme_mesure(101, 0);
   EXPECT_EQ(erreur, inference);  // no early bar
   affiche_mesure(101);
-  vide_sortie();
+  flux_termine();
   EXPECT_EQ(sortie.substr(0, sortie.find('\n') + 1), "q   = 60\t1\t101 / 64\tF\t1\to.fq \t=\t101\n");
   EXPECT_TRUE(sortie.ends_with(latin1("q   = 60\t1\t101 / 64\tf\t100\t\t=\t0\n"
                                       "q   = 60\t1\t101 / 64\tF\t101\t|\t=\t0\n"

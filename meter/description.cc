@@ -4,7 +4,7 @@
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
@@ -88,5 +88,5 @@ void compose_chiffrage(const EtatMetre& m) {
 void affiche_indications_mesure() {
   compose_nature(etat.metre);
   compose_chiffrage(etat.metre);
-  ecrit_sortie(message_texte());
+  sortie_ecrit(message_texte());
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "diagnostics/fatal.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
 #include "meter/metre.h"
@@ -56,7 +56,7 @@ TEST_F(Description, MetersGivenAsWrittenAreDescribedInTwoLines) {
     sortie.clear();
     fixe_mesure(c.n, c.d, c.demande);
     affiche_indications_mesure();
-    vide_sortie();
+    flux_termine();
     EXPECT_EQ(sortie, latin1(c.lignes)) << c.n << " / " << c.d;
   }
 }
@@ -72,7 +72,7 @@ void fixe(int32_t nbrTps, int32_t valTps, int32_t ennaire, int16_t composée) {
 TEST_F(Description, ADecomposedQuinaryMeterFromTheOpening) {
   fixe(5, 8, 5, 0);
   affiche_indications_mesure();
-  vide_sortie();
+  flux_termine();
   EXPECT_EQ(sortie, latin1("Mesure quinaire décomposée à la croche\n"
                            "(nombre de temps) 5 / 8 (équivalant à 8 quadruple croches par temps)\n"));
 }
@@ -96,7 +96,7 @@ TEST_F(Description, AnInconsistentRecordIsFatalAndNothingIsPrinted) {
     erreur.clear();
     fixe(c.nbrTps, c.valTps, c.ennaire, c.composée);
     EXPECT_THROW(affiche_indications_mesure(), ArretProcessus);
-    vide_sortie();
+    flux_termine();
     EXPECT_EQ(erreur, latin1(c.message));
     EXPECT_EQ(sortie, "");
   }

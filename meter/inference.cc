@@ -6,7 +6,7 @@
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
@@ -221,7 +221,7 @@ void fixe_résultat(const Amorce& a, int16_t demande) {
   if (a.e == 2) {
     const int32_t e = base_du_nombre_de_temps(a.n);
     if (e != 2 && demande != 0)
-      ecrit_erreur(
+      erreur_ecrit(
           "Après analyse de l'amorce de mesures,\n"
           "\tla mesure est ternaire, quinaire ou septennaire et se trouve déjà décomposée.\n"_l1);
     if (e == 2 && demande != 0)

@@ -1,7 +1,7 @@
 // Bars, double bars, tied bars and repeat signs.
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
@@ -72,7 +72,7 @@ int barre_liee_rendue(const char* rendu, int32_t lignes, int32_t colonnes) {
 void barre_sautee() { avale_jeton(); }
 
 void ecrit_reprise(const char* texte) {
-  ecrit_sortie(texte);
+  sortie_ecrit(texte);
   avale_jeton();
 }
 
@@ -83,7 +83,7 @@ void ecrit_ordinal() {
 
 // ":|" closing a repeat: at the end of the text it is the final double bar.
 int fin_de_reprise() {
-  ecrit_sortie(":|\n");
+  sortie_ecrit(":|\n");
   etendue_du_jeton();
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {

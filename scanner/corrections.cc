@@ -4,7 +4,7 @@
 
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "scanner/actions.h"
 #include "scanner/non_reconnue.h"
@@ -104,4 +104,4 @@ void non_reconnu(bool avant_reconnu) {
   if (avant_reconnu) signale_non_reconnue();
 }
 
-void octet_inconnu() { ecrit_sortie(texte_jeton(), 1); }
+void octet_inconnu() { sortie_ecrit(std::string_view(texte_jeton(), 1)); }

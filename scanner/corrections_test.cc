@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "scanner/lecture_test.h"
 #include "tests/support/capture.h"

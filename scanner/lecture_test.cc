@@ -1,6 +1,6 @@
 #include "scanner/lecture_test.h"
 
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/scanner.h"
@@ -35,7 +35,7 @@ std::vector<Lu> lis_jetons(std::string_view texte, int plus) {
     zeros = jeton == 0 ? zeros + 1 : 0;
     if (zeros == 3) break;
   }
-  vide_sortie();
+  flux_termine();
   return lus;
 }
 

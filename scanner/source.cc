@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "scanner/scanner.h"
 
@@ -24,8 +25,11 @@ struct Source {
 Source source;
 
 // Refills the read buffer; false at the end of the input or on a read error.
+// The read may wait for a person or a program writing into a pipe: what has
+// been analysed so far reaches them first.
 bool relit_descripteur() {
   for (;;) {
+    flux_avant_lecture();
     const ssize_t n = ::read(source.descripteur, source.lu, taille_lecture);
     if (n > 0) {
       source.position = 0;

@@ -1,7 +1,7 @@
 #include "tests/support/capture.h"
 
 #include "diagnostics/fatal.h"
-#include "diagnostics/sortie.h"
+#include "diagnostics/flux.h"
 #include "driver/etat.h"
 
 std::string latin1(std::string_view utf8) {
@@ -25,7 +25,7 @@ void AvecEtatPropre::SetUp() {
 }
 
 void AvecEtatPropre::TearDown() {
-  vide_sortie();
+  flux_termine();
   fixe_mode_fin(ModeFin::quitte);
   flux_vers_descripteurs();
   reinitialise_etat();

@@ -1,0 +1,264 @@
+#include "diagnostics/flux.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Standard output used to be written whenever this many bytes waited in its
+// buffer, besides its flush points. Where the two streams share a
+// destination, that shaped the order in which a reader saw them; the order is
+// kept, so the bytes not yet due never exceed this.
+constexpr std::size_t seuil_historique = 1 << 16;
+// Room of each buffer: the bytes not yet due, and at least as many due ones.
+constexpr std::size_t capacite = 2 * seuil_historique;
+
+// Where bytes go: a descriptor, or a string for a run inside the process.
+// The bytes held are the due ones first, then those not yet due.
+struct Destination {
+  int descripteur = -1;            // written to when capture is null
+  std::string* capture = nullptr;  // in-memory sink instead of the descriptor
+  bool immediat = false;           // due bytes are written at once (a terminal)
+  std::size_t taille = 0;          // bytes held
+  std::size_t du = 0;              // of which due, at the front
+  char octets[capacite];           // the bytes held
+};
+
+Destination destinations[2];
+Destination* sortie = &destinations[0];  // standard output's
+Destination* erreur = &destinations[1];  // standard error's: the same one when they share it
+std::size_t attente_historique = 0;      // bytes written to standard output since it was last due
+volatile std::sig_atomic_t signal_recu = 0;  // a termination signal not yet acted on
+
+void prepare(Destination& d, int descripteur, std::string* capture, bool immediat) {
+  d.descripteur = descripteur;
+  d.capture = capture;
+  d.immediat = immediat;
+  d.taille = 0;
+  d.du = 0;
+}
+
+void ecrit_tout(Destination& d, const char* octets, std::size_t n) {
+  if (d.capture != nullptr) {
+    d.capture->append(octets, n);
+    return;
+  }
+  while (n > 0) {
+    const ssize_t ecrit = ::write(d.descripteur, octets, n);
+    if (ecrit < 0) {
+      if (errno == EINTR) continue;
+      return;  // a closed or full stream is not reported: there is nowhere to report it
+    }
+    octets += ecrit;
+    n -= static_cast<std::size_t>(ecrit);
+  }
+}
+
+// Writes the due bytes; those not yet due move to the front.
+void livre_du(Destination& d) {
+  if (d.du == 0) return;
+  ecrit_tout(d, d.octets, d.du);
+  std::memmove(d.octets, d.octets + d.du, d.taille - d.du);
+  d.taille -= d.du;
+  d.du = 0;
+}
+
+void rend_du(Destination& d) {
+  d.du = d.taille;
+  if (d.immediat) livre_du(d);
+}
+
+// Adds due bytes: after those already due, before those not yet due.
+void insere_du(Destination& d, std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+  const std::size_t n = a.size() + b.size() + c.size();
+  if (d.taille + n > capacite) livre_du(d);
+  if (d.taille + n > capacite) {
+    // Larger than the room left: what was due is written, these come next.
+    for (std::string_view partie : {a, b, c}) ecrit_tout(d, partie.data(), partie.size());
+    return;
+  }
+  char* place = d.octets + d.du;
+  std::memmove(place + n, place, d.taille - d.du);
+  for (std::string_view partie : {a, b, c}) {
+    if (partie.empty()) continue;  // an empty view may hold no pointer
+    std::memcpy(place, partie.data(), partie.size());
+    place += partie.size();
+  }
+  d.du += n;
+  d.taille += n;
+}
+
+void termine(Destination& d) {
+  d.du = d.taille;
+  livre_du(d);
+}
+
+extern "C" void au_signal(int numero) {
+  if (signal_recu != 0) {
+    // A second signal while the first is being acted on: end at once.
+    std::signal(numero, SIG_DFL);
+    std::raise(numero);
+    return;
+  }
+  signal_recu = numero;
+}
+
+}  // namespace
+
+char* sortie_place(std::size_t n) {
+  Destination& d = *sortie;
+  // What is not yet due stays below the threshold, so there is room once the
+  // due bytes are written.
+  if (d.taille + n > capacite) livre_du(d);
+  return d.octets + d.taille;
+}
+
+void sortie_avance(std::size_t n) {
+  Destination& d = *sortie;
+  const std::size_t avant = d.taille;
+  d.taille += n;
+  if (attente_historique + n > seuil_historique) {
+    // The old buffer would have been written out before these bytes.
+    attente_historique = 0;
+    d.du = avant;
+    if (d.immediat) livre_du(d);
+  }
+  attente_historique += n;
+}
+
+void sortie_ecrit(std::string_view octets) {
+  const std::size_t n = octets.size();
+  if (n > seuil_historique) {
+    // Too large to wait: due now, after everything before it.
+    Destination& d = *sortie;
+    attente_historique = 0;
+    d.du = d.taille;
+    insere_du(d, octets);
+    if (d.immediat) livre_du(d);
+    return;
+  }
+  std::memcpy(sortie_place(n), octets.data(), n);
+  sortie_avance(n);
+}
+
+void sortie_entier(int32_t n) {
+  char* const debut = sortie_place(Ecriture::chiffres_entier_max);
+  Ecriture e{debut};
+  e.entier(n);
+  sortie_avance(static_cast<std::size_t>(e.fin - debut));
+}
+
+void sortie_due() {
+  attente_historique = 0;
+  rend_du(*sortie);
+  flux_verifie_signal();
+}
+
+void erreur_ecrit(std::string_view debut, std::string_view milieu, std::string_view fin) {
+  Destination& d = *erreur;
+  insere_du(d, debut, milieu, fin);
+  if (d.immediat) livre_du(d);
+}
+
+namespace {
+
+// Formats into a local buffer, or a larger one when the text needs it; the
+// text is handed over whole.
+template <typename Ecrit>
+void formate(Ecrit ecrit, const char* format, va_list args) {
+  char local[1024];
+  va_list copie;
+  va_copy(copie, args);
+  const int n = std::vsnprintf(local, sizeof local, format, args);
+  if (n >= 0 && static_cast<std::size_t>(n) < sizeof local) {
+    ecrit(std::string_view(local, static_cast<std::size_t>(n)));
+  } else if (n >= 0) {
+    std::string grand(static_cast<std::size_t>(n) + 1, '\0');
+    std::vsnprintf(grand.data(), grand.size(), format, copie);
+    ecrit(std::string_view(grand.data(), static_cast<std::size_t>(n)));
+  }
+  va_end(copie);
+}
+
+}  // namespace
+
+void sortie_printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  formate([](std::string_view texte) { sortie_ecrit(texte); }, format, args);
+  va_end(args);
+}
+
+void erreur_vprintf(const char* format, va_list args) {
+  formate([](std::string_view texte) { erreur_ecrit(texte); }, format, args);
+}
+
+void erreur_printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  erreur_vprintf(format, args);
+  va_end(args);
+}
+
+void flux_avant_lecture() {
+  livre_du(*sortie);
+  if (erreur != sortie) livre_du(*erreur);
+  flux_verifie_signal();
+}
+
+void flux_termine() {
+  attente_historique = 0;
+  termine(*sortie);
+  if (erreur != sortie) termine(*erreur);
+}
+
+void flux_vers_descripteurs() {
+  struct stat de_sortie {};
+  struct stat d_erreur {};
+  const bool partage = ::fstat(1, &de_sortie) == 0 && ::fstat(2, &d_erreur) == 0 &&
+                       de_sortie.st_dev == d_erreur.st_dev && de_sortie.st_ino == d_erreur.st_ino;
+  prepare(destinations[0], 1, nullptr, ::isatty(1) == 1);
+  prepare(destinations[1], 2, nullptr, ::isatty(2) == 1);
+  sortie = &destinations[0];
+  erreur = partage ? &destinations[0] : &destinations[1];
+  attente_historique = 0;
+}
+
+void flux_vers_chaines(std::string* texte_sortie, std::string* texte_erreur) {
+  // Each stream reaches its string as soon as its bytes are due, so that a
+  // test reads each report, and each piece's output, once it is made.
+  prepare(destinations[0], -1, texte_sortie, true);
+  prepare(destinations[1], -1, texte_erreur, true);
+  sortie = &destinations[0];
+  erreur = &destinations[1];
+  attente_historique = 0;
+}
+
+void flux_garde_signaux() {
+  for (const int numero : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction ancienne {};
+    if (::sigaction(numero, nullptr, &ancienne) != 0 || ancienne.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = au_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // a read that waits is interrupted, so that the signal is seen
+    ::sigaction(numero, &action, nullptr);
+  }
+}
+
+void flux_verifie_signal() {
+  const int numero = signal_recu;
+  if (numero == 0) return;
+  flux_termine();
+  struct sigaction defaut {};
+  defaut.sa_handler = SIG_DFL;
+  sigemptyset(&defaut.sa_mask);
+  ::sigaction(numero, &defaut, nullptr);
+  std::raise(numero);
+  ::_exit(128 + numero);  // not reached: the signal ends the process
+}

@@ -1,0 +1,72 @@
+// The two output streams, and when their bytes reach their destination.
+//
+// Callers write bytes and mark the points where what standard output holds
+// becomes due (after each banner, after the exit report); this module decides
+// when to write. What a reader sees is the same as if standard output were
+// flushed at each of those points and standard error written at once:
+//  - due output reaches its destination before anything of the other stream
+//    does when both streams share one (same file, pipe or terminal), before
+//    the program waits for input, and before the process ends in any way;
+//  - a standard output that is a terminal gets each due part at once, and a
+//    standard error that is a terminal gets each write at once;
+//  - otherwise bytes wait in a buffer until it is full, so that a long run
+//    makes few write calls.
+// Bytes are written as given: the program's texts are already Latin-1
+// (latin1.h), and input bytes echoed to standard output go out unchanged.
+#pragma once
+
+#include <charconv>
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+// Standard output.
+void sortie_ecrit(std::string_view octets);
+void sortie_entier(int32_t n);  // an integer in decimal, as "%d" writes it
+// Room for up to n bytes (n at most 65536) at the end of standard output, to
+// be written in place and handed over with sortie_avance.
+char* sortie_place(std::size_t n);
+void sortie_avance(std::size_t n);
+[[gnu::format(printf, 1, 2)]] void sortie_printf(const char* format, ...);
+// What standard output holds is due: the point where it used to be flushed.
+void sortie_due();
+
+// Standard error: each write is due at once. The parts of one report are
+// given together, so that they stay together whatever the destination.
+void erreur_ecrit(std::string_view debut, std::string_view milieu = {}, std::string_view fin = {});
+[[gnu::format(printf, 1, 2)]] void erreur_printf(const char* format, ...);
+void erreur_vprintf(const char* format, va_list args);
+
+// The input layer calls this before each read that may wait: everything due
+// is written, and a termination signal received meanwhile takes effect.
+void flux_avant_lecture();
+// Writes everything still held, due or not: the end of the process.
+void flux_termine();
+
+// Points both streams at the process's descriptors 1 and 2, and reads what
+// they are (terminals, one shared destination).
+void flux_vers_descripteurs();
+// Points both streams at strings, for a run inside the process.
+void flux_vers_chaines(std::string* sortie, std::string* erreur);
+
+// Writes texts and integers one after another into memory that the caller
+// has sized: a line composed in place, with no format to interpret.
+struct Ecriture {
+  char* fin;  // where the next byte goes
+  void texte(std::string_view s) {
+    std::memcpy(fin, s.data(), s.size());
+    fin += s.size();
+  }
+  void entier(int32_t n) { fin = std::to_chars(fin, fin + chiffres_entier_max, n).ptr; }
+  static constexpr std::size_t chiffres_entier_max = 11;  // "-2147483648"
+};
+
+// SIGINT, SIGTERM and SIGHUP write what is held before ending the process as
+// they would have (a signal that was ignored at start stays ignored).
+void flux_garde_signaux();
+// Acts on a termination signal received since the last check, if any.
+void flux_verifie_signal();
+
