@@ -1,6 +1,13 @@
-// Runs a command with its standard input and output redirected to files and
-// prints its wall time in seconds and its peak resident memory in KiB:
-//   chrono INPUT OUTPUT COMMAND [ARGS...]
+// Runs a command with its standard streams redirected and prints its wall
+// time in seconds, its peak resident memory in KiB and its exit status:
+//   chrono separes INPUT OUTPUT ERRORS COMMAND [ARGS...]
+//     standard output to OUTPUT, standard error to ERRORS;
+//   chrono ensemble INPUT OUTPUT COMMAND [ARGS...]
+//     both streams to OUTPUT, as `>OUTPUT 2>&1`;
+//   chrono tube INPUT OUTPUT ERRORS COMMAND [ARGS...]
+//     standard output into a pipe read by `cat > OUTPUT`, standard error to
+//     ERRORS; the time runs until cat has written everything.
+// The memory is the command's own, never that of cat.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,29 +15,79 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+int ouvre_en_ecriture(const char* chemin) { return open(chemin, O_WRONLY | O_CREAT | O_TRUNC, 0644); }
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: chrono separes|tube INPUT OUTPUT ERRORS COMMAND [ARGS...]\n"
+               "       chrono ensemble INPUT OUTPUT COMMAND [ARGS...]\n");
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: chrono INPUT OUTPUT COMMAND [ARGS...]\n");
+  if (argc < 5) return usage();
+  const bool ensemble = std::strcmp(argv[1], "ensemble") == 0;
+  const bool tube = std::strcmp(argv[1], "tube") == 0;
+  if (!ensemble && !tube && std::strcmp(argv[1], "separes") != 0) return usage();
+  const int premier_mot = ensemble ? 4 : 5;
+  if (argc <= premier_mot) return usage();
+
+  const int entree = open(argv[2], O_RDONLY);
+  const int sortie = tube ? -1 : ouvre_en_ecriture(argv[3]);
+  const int erreurs = ensemble ? sortie : ouvre_en_ecriture(argv[4]);
+  if (entree < 0 || (!tube && sortie < 0) || erreurs < 0) {
+    std::perror("chrono");
     return 2;
   }
+  int conduit[2] = {-1, -1};
+  if (tube && pipe(conduit) != 0) {
+    std::perror("chrono");
+    return 2;
+  }
+
   const auto debut = std::chrono::steady_clock::now();
+  pid_t lecteur = -1;
+  if (tube) {
+    lecteur = fork();
+    if (lecteur == 0) {
+      const int fichier = ouvre_en_ecriture(argv[3]);
+      if (fichier < 0) _exit(127);
+      dup2(conduit[0], 0);
+      dup2(fichier, 1);
+      close(conduit[0]);
+      close(conduit[1]);
+      execlp("cat", "cat", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
   const pid_t fils = fork();
   if (fils == 0) {
-    const int entree = open(argv[1], O_RDONLY);
-    const int sortie = open(argv[2], O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int nul = open("/dev/null", O_WRONLY);
-    if (entree < 0 || sortie < 0 || nul < 0) _exit(127);
     dup2(entree, 0);
-    dup2(sortie, 1);
-    dup2(nul, 2);
-    execvp(argv[3], argv + 3);
+    dup2(tube ? conduit[1] : sortie, 1);
+    dup2(erreurs, 2);
+    if (tube) {
+      close(conduit[0]);
+      close(conduit[1]);
+    }
+    execvp(argv[premier_mot], argv + premier_mot);
     _exit(127);
   }
+  if (tube) {
+    close(conduit[0]);
+    close(conduit[1]);
+  }
   int statut = 0;
-  rusage usage{};
-  wait4(fils, &statut, 0, &usage);
+  rusage usage_fils{};
+  wait4(fils, &statut, 0, &usage_fils);
+  if (tube) waitpid(lecteur, nullptr, 0);
   const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-  std::printf("%.3f %ld %d\n", duree.count(), usage.ru_maxrss, WIFEXITED(statut) ? WEXITSTATUS(statut) : -1);
+  std::printf("%.3f %ld %d\n", duree.count(), usage_fils.ru_maxrss,
+              WIFEXITED(statut) ? WEXITSTATUS(statut) : -1);
   return 0;
 }

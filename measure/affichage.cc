@@ -57,24 +57,30 @@ void affiche_mesure(int32_t total) {
     c.texte("\t");
     ecrit_metre(c);
     const std::string_view debut(commun, static_cast<std::size_t>(c.fin - commun));
-    constexpr std::size_t reste_max = 2 * Ecriture::chiffres_entier_max + 8;  // "F\t%d\t" and "\t=\t%d\n"
+    constexpr std::size_t reste_max = Ecriture::chiffres_entier_max + 4;  // "F\t%d\t" or "\t=\t%d\n"
+    constexpr std::size_t tres_long = 4096;
 
     for (int32_t i = 0; i < m.nt; ++i) {
       const Temps& temps = *m.tabTemps[static_cast<std::size_t>(i)];
-      char* const place = sortie_place(debut.size() + reste_max);
+      // A beat's text is short; one too long for the room is written apart.
+      const bool a_part = temps.graphie.size() > tres_long;
+      char* place = sortie_place(debut.size() + 2 * reste_max + (a_part ? 0 : temps.graphie.size()));
       Ecriture e{place};
       e.texte(debut);
       e.texte(i % etat.metre.ennaire == 0 ? "F\t" : "f\t");
       e.entier(i + 1);
       e.texte("\t");
-      sortie_avance(static_cast<std::size_t>(e.fin - place));
-      sortie_ecrit(temps.graphie);
-      char* const fin = sortie_place(reste_max);
-      e.fin = fin;
+      if (a_part) {
+        sortie_avance(static_cast<std::size_t>(e.fin - place));
+        sortie_ecrit(temps.graphie);
+        e.fin = place = sortie_place(reste_max);
+      } else {
+        e.texte(temps.graphie);
+      }
       e.texte("\t=\t");
       e.entier(temps.valeur);
       e.texte("\n");
-      sortie_avance(static_cast<std::size_t>(e.fin - fin));
+      sortie_avance(static_cast<std::size_t>(e.fin - place));
     }
   }
   static constexpr std::string_view trouves = "\t\tNombre de temps trouvé\t"_l1;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
@@ -18,6 +19,18 @@ namespace {
 // gives the extra slots back when it is released.
 constexpr std::size_t slotsOrdinaires = 99;
 
+// Records given back with their measure, kept for the next measures so that a
+// long text does not allocate a record and its text for every beat; never
+// more than a usual measure holds.
+std::vector<std::unique_ptr<Temps>> recycles;
+
+std::unique_ptr<Temps> nouveau_temps() {
+  if (recycles.empty()) return std::make_unique<Temps>();
+  std::unique_ptr<Temps> temps = std::move(recycles.back());
+  recycles.pop_back();
+  return temps;
+}
+
 [[noreturn]] void plus_de_memoire() {
   erreur_fatale("ajoute_temps : il n'y a plus assez de mémoire\n"_l1);
 }
@@ -28,7 +41,7 @@ void enregistre(const std::string& texte) {
   try {
     const auto slot = static_cast<std::size_t>(m.nt);
     if (slot >= m.tabTemps.size()) m.tabTemps.resize(slot + 1);
-    auto temps = std::make_unique<Temps>();
+    auto temps = nouveau_temps();
     temps->graphie.reserve(texte.size() + 1);  // room for the bar appended at the close
     temps->graphie = texte;
     m.tabTemps[slot] = std::move(temps);
@@ -145,7 +158,17 @@ int64_t somme_des_temps() {
 
 void libere_temps_depuis(int32_t debut) {
   auto& table = etat.mesure.tabTemps;
-  for (int32_t i = std::max(debut, 0); i < etat.mesure.nt; ++i) table[static_cast<std::size_t>(i)].reset();
+  for (int32_t i = std::max(debut, 0); i < etat.mesure.nt; ++i) {
+    std::unique_ptr<Temps>& temps = table[static_cast<std::size_t>(i)];
+    if (temps == nullptr) continue;
+    if (recycles.size() < slotsOrdinaires) {
+      temps->graphie.clear();
+      if (recycles.capacity() == 0) recycles.reserve(slotsOrdinaires);
+      recycles.push_back(std::move(temps));
+    } else {
+      temps.reset();
+    }
+  }
 }
 
 // Frees the beats of the measure just listed; a table grown past its usual

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""When the checker's output reaches its reader.
+
+  flux_vivants.py RYTHME GENERE_PARTITION pipe|terminal|signal
+
+pipe:     with standard input a pipe held open, what the analysis of a piece
+          printed (banners, listing, reports) can be read before more input
+          is written.
+terminal: on a pseudo-terminal, each banner leaves in a write of its own
+          (seen with strace; skipped when strace is missing).
+signal:   SIGTERM in the middle of a long run loses nothing that was due: the
+          output read afterwards is the start of the full output and ends with
+          a banner.
+"""
+import os
+import pty
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+
+SKIP = 77
+DELAI = 30  # seconds before a wait is taken for a hang
+
+
+def lis_jusqu_a(flux, attendus, delai=DELAI):
+    """Reads the descriptors until each holds its expected text; returns what was read."""
+    lu = {fd: b"" for fd in flux}
+    while not all(attendus[fd] in lu[fd] for fd in flux):
+        prets, _, _ = select.select([fd for fd in flux if attendus[fd] not in lu[fd]], [], [], delai)
+        if not prets:
+            raise AssertionError(f"nothing more to read; so far: {lu!r}")
+        for fd in prets:
+            morceau = os.read(fd, 65536)
+            if not morceau:
+                raise AssertionError(f"end of stream; so far: {lu!r}")
+            lu[fd] += morceau
+    return lu
+
+
+def pipe(rythme, _genere):
+    proc = subprocess.Popen([rythme, "4", "4"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    sortie, erreur = proc.stdout.fileno(), proc.stderr.fileno()
+    # A late bar in the first measure: a report, the listing, then the bar
+    # after it, which waits to know whether the text ends there.
+    proc.stdin.write(b"! ! ! d |")
+    proc.stdin.flush()
+    lu = lis_jusqu_a([sortie, erreur], {
+        sortie: "** Nouvelle analyse en l. 1 col. 8\n".encode("latin-1"),
+        erreur: "est tardive".encode("latin-1"),
+    })
+    assert "Nombre de temps trouvé\t4,\ttotaux\t=\t80\n".encode("latin-1") in lu[sortie], lu
+    assert b"** Fin d'analyse en l. 1 col. 8\n" in lu[sortie], lu
+    # The second measure, written only now, is analysed in its turn.
+    proc.stdin.write(b" ! ! ! ! |")
+    proc.stdin.flush()
+    lis_jusqu_a([sortie], {sortie: b"** Nouvelle analyse en l. 1 col. 18\n"})
+    proc.stdin.write(b"|")
+    proc.stdin.close()
+    proc.stdout.read()
+    proc.stderr.read()
+    assert proc.wait(DELAI) == 0
+
+
+def terminal(rythme, _genere):
+    strace = shutil.which("strace")
+    if strace is None:
+        print("strace is not installed")
+        return SKIP
+    maitre, esclave = pty.openpty()
+    with tempfile.TemporaryDirectory() as travail:
+        trace = os.path.join(travail, "trace")
+        texte = b"! ! ! ! | [[ ! ! ! | ! ! ! d | ||"
+        proc = subprocess.Popen([strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-s", "4096", "-o", trace,
+                                 rythme, "4", "4"], stdin=subprocess.PIPE, stdout=esclave, stderr=esclave)
+        os.close(esclave)
+        proc.stdin.write(texte)
+        proc.stdin.close()
+        vu = b""
+        while True:
+            try:
+                morceau = os.read(maitre, 65536)
+            except OSError:  # the terminal is gone with its last writer
+                break
+            if not morceau:
+                break
+            vu += morceau
+        assert proc.wait(DELAI) == 0
+        ecritures = [ligne for ligne in open(trace, encoding="latin-1") if ligne.startswith("write(1,")]
+    banieres = vu.count(b"** Nouvelle analyse") + vu.count(b"** Fin d'analyse")
+    assert banieres == 14, vu
+    # Each banner ends a write of its own (strace shows a newline as \n).
+    contenus = [e.split('"', 1)[1].rsplit('"', 1)[0] for e in ecritures]
+    par_ecriture = [c.count("** Nouvelle analyse") + c.count("** Fin d'analyse") for c in contenus]
+    assert sum(par_ecriture) == banieres and max(par_ecriture) == 1, contenus
+    for contenu, n in zip(contenus, par_ecriture):
+        assert n == 0 or (contenu.endswith("\\n") and "analyse en l. " in contenu.rsplit("** ", 1)[1]), contenu
+    return 0
+
+
+def signal_(rythme, genere):
+    with tempfile.TemporaryDirectory() as travail:
+        texte = os.path.join(travail, "texte")
+        with open(texte, "wb") as f:
+            subprocess.run([genere, "fautive", "4"], stdout=f, check=True)
+        with open(texte, "rb") as f:
+            complet = subprocess.run([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.STDOUT).stdout
+        with open(texte, "rb") as f:
+            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        # Read a little, then stop reading: the checker soon waits on a full
+        # pipe, in the middle of its run, when the signal comes.
+        debut = proc.stdout.read(1 << 20)
+        proc.send_signal(signal.SIGTERM)
+        reste = proc.stdout.read()
+        statut = proc.wait(DELAI)
+    lu = debut + reste
+    assert statut == -signal.SIGTERM, statut
+    assert len(lu) < len(complet), "the run ended before the signal"
+    assert complet.startswith(lu), "the output read is not the start of the full output"
+    derniere = lu.rstrip(b"\n").rsplit(b"\n", 1)[-1]
+    assert derniere.startswith(b"** ") and lu.endswith(b"\n"), lu[-300:]
+    return 0
+
+
+if __name__ == "__main__":
+    rythme, genere, cas = sys.argv[1:4]
+    essais = {"pipe": pipe, "terminal": terminal, "signal": signal_}
+    sys.exit(essais[cas](rythme, genere) or 0)
