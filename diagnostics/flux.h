@@ -60,7 +60,18 @@ struct Ecriture {
     std::memcpy(fin, s.data(), s.size());
     fin += s.size();
   }
-  void entier(int32_t n) { fin = std::to_chars(fin, fin + chiffres_entier_max, n).ptr; }
+  void entier(int32_t n) {
+    // Beat numbers, values and columns are mostly one or two digits.
+    if (static_cast<uint32_t>(n) < 10) {
+      *fin++ = static_cast<char>('0' + n);
+    } else if (static_cast<uint32_t>(n) < 100) {
+      fin[0] = static_cast<char>('0' + n / 10);
+      fin[1] = static_cast<char>('0' + n % 10);
+      fin += 2;
+    } else {
+      fin = std::to_chars(fin, fin + chiffres_entier_max, n).ptr;
+    }
+  }
   static constexpr std::size_t chiffres_entier_max = 11;  // "-2147483648"
 };
 

@@ -22,7 +22,7 @@ void debut_jeton() {
   restaure_octet_sauve();
   TamponJeton& t = etat.scanner.tampon;
   t.rempli -= t.longueur;
-  std::memmove(t.octets, t.octets + t.longueur, static_cast<std::size_t>(t.rempli));
+  if (t.rempli > 0) std::memmove(t.octets, t.octets + t.longueur, static_cast<std::size_t>(t.rempli));
   t.longueur = 0;
   t.marqueur = 0;
   t.marqueurContexte = 0;
@@ -60,7 +60,8 @@ void rend_caractere(int octet) {
   restaure_octet_sauve();
   TamponJeton& t = etat.scanner.tampon;
   if (t.rempli >= capacite_tampon_jeton) erreur_fatalef("yylex: %s\n", "Push-back buffer overflow");
-  std::memmove(t.octets + t.longueur + 1, t.octets + t.longueur, static_cast<std::size_t>(t.rempli - t.longueur));
+  if (t.rempli > t.longueur)
+    std::memmove(t.octets + t.longueur + 1, t.octets + t.longueur, static_cast<std::size_t>(t.rempli - t.longueur));
   t.octets[t.longueur] = static_cast<unsigned char>(octet);
   t.rempli += 1;
 }
