@@ -50,6 +50,7 @@ const Entree catalogue[] = {
     {0x4002, "15 12 retour-chariot et n.-l. (scinder avec '|')"_l1},
     {0x4011, "deux points (verticalement) de reprise, ou lier"_l1},
     {0x4012, "ordinal de reprise, ou lier"_l1},
+    {0x4021, "texte après la double barre finale"_l1},
     {0x5000, ""_l1},
     {0x6001, "structure syntaxique non-déterminée (début)"_l1},
     {0x6002, "structure syntaxique non-déterminée (en fin)"_l1},

@@ -21,6 +21,8 @@ TEST(Catalogue, DescriptionsAreExactAndUnknownCodesAreProgrammingErrors) {
   EXPECT_EQ(description_erreur(0x5000), std::string(""));
   EXPECT_EQ(description_erreur(0x7000), latin1("-.|nitial de lexème à définir"));
   EXPECT_EQ(description_erreur(0x6022), latin1("fichier non-déterminé (en fin)"));
+  EXPECT_EQ(description_erreur(0x4021), latin1("texte après la double barre finale"));
+  EXPECT_EQ(categorie_erreur(0x4021), std::string("BARRE"));
   EXPECT_EQ(description_erreur(0x1234), latin1("erreur de programmation (ou emme en erreur non-prévu)"));
   EXPECT_EQ(description_erreur(-1), latin1("erreur de programmation (ou emme en erreur non-prévu)"));
 }

@@ -12,6 +12,9 @@
 #include "driver/etat.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
+#include "scanner/position.h"
+#include "scanner/scanner.h"
+#include "scanner/source.h"
 
 namespace {
 
@@ -68,6 +71,41 @@ void echec_analyse() {
   }
 }
 
+// The final double bar ends the analysis, and what follows it is never read
+// as notation; it must not go unseen either. The rest of the input is read on,
+// its white space counted as the scanner counts it, and its first other byte
+// is reported, once: the run then fails. Someone typing at a terminal is not
+// kept waiting for more once the double bar is in.
+bool texte_apres_double_barre() {
+  if (source_est_un_terminal()) return false;
+  applique_etendue();
+  for (;;) {
+    const int octet = lit_caractere();
+    switch (octet) {
+      case fin_de_fichier:
+        return false;
+      case ' ':
+      case '\t':
+      case '\n':
+      case '\r':
+      case '\f':
+        etend_par(octet);
+        applique_etendue();
+        break;
+      case '\v':
+        for (int32_t lignes = tabv(etat.position.numeroLigne); lignes > 0; --lignes) ligne_suivante();
+        break;
+      default:
+        fixe_etendue(0, 1);
+        etat.diagnostics.codeCourant = 0x4021;
+        signale_erreur(
+            "texte après la double barre finale, non analysé ;\n"
+            "\tune double barre (\"||\" ou deux barres séparées d'un blanc) termine l'analyse."_l1);
+        return true;
+    }
+  }
+}
+
 }  // namespace
 
 namespace {
@@ -84,6 +122,8 @@ int execute_analyse(int argc, const char* const* argv) {
     if (resultat != 0) echec_analyse();
     banniere("** Fin d'analyse en l. ");
   } while (!etat.pilote.finAnalyse);
+  // Only an analysis ended on the double bar has input left unread.
+  if (resultat == 0 && texte_apres_double_barre()) resultat = 1;
 
   desarme_rapport_de_sortie();
   return resultat;

@@ -1,8 +1,15 @@
 #include "driver/pilote.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <string_view>
+
+#include "diagnostics/rapport_sortie.h"
 #include "driver/execution.h"
+#include "scanner/source.h"
 #include "tests/support/capture.h"
 
 namespace {
@@ -47,6 +54,41 @@ TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse)
                              "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
                              "{aucune erreur}  D.Err. $FFFFFFFF\n"));
   EXPECT_TRUE(r.erreur.ends_with(latin1("échelonne : erreur de programmation (valeur en dehors)\n"))) << r.erreur;
+}
+
+// What follows the final double bar is reported when the text comes from a
+// file, a pipe or memory, but not from a terminal: someone typing there is not
+// kept waiting, and what is left on the line is not read.
+class ApresLaDoubleBarre : public AvecEtatPropre {
+ protected:
+  int execute_sur_terminal(std::string_view ligne) {
+    const int maitre = ::posix_openpt(O_RDWR | O_NOCTTY);
+    EXPECT_GE(maitre, 0);
+    EXPECT_EQ(::grantpt(maitre), 0);
+    EXPECT_EQ(::unlockpt(maitre), 0);
+    const int esclave = ::open(::ptsname(maitre), O_RDWR | O_NOCTTY);
+    EXPECT_GE(esclave, 0);
+    EXPECT_EQ(::write(maitre, ligne.data(), ligne.size()), static_cast<ssize_t>(ligne.size()));
+    source_depuis_descripteur(esclave);
+    const char* const argv[] = {"rythme", "4", "4"};
+    const int statut = execute_pilote(3, argv);
+    desarme_rapport_de_sortie();
+    ::close(esclave);
+    ::close(maitre);
+    return statut;
+  }
+};
+
+TEST_F(ApresLaDoubleBarre, ATerminalIsNotReadPastIt) {
+  ASSERT_EQ(execute_sur_terminal("! ! ! ! || ! ! x\n"), 0);
+  EXPECT_EQ(erreur, "");
+}
+
+TEST_F(ApresLaDoubleBarre, BytesInMemoryAreReadOnAndReportedOnce) {
+  const Execution r = execute_en_memoire({"4", "4"}, "! ! ! ! || ! ! x\n");
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.erreur, latin1("l. 1 col. 12 m. 2 tps 1 :  texte après la double barre finale, non analysé ;\n"
+                             "\tune double barre (\"||\" ou deux barres séparées d'un blanc) termine l'analyse.\n"));
 }
 
 }  // namespace

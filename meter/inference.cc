@@ -181,12 +181,11 @@ Diminution diminue(Amorce& a, Candidat& c) {
 }
 
 // Too few beats: for the candidate, then the values of the base below v,
-// raise the count until the product is the total. After a failed decrease the
-// search runs even when the one beat of v already exceeds the total (a single
-// beat of 62 quads rounded up to 64): it then goes on to the smaller values,
-// so that the meter found still holds the whole opening.
+// raise the count until the product is the total. Only a deficit starts it: a
+// single beat rounded up beyond its total (62 quads to 64) stays one beat of
+// that value, and the early bar of the opening then says what is wrong.
 void augmente(Amorce& a, Candidat c) {
-  if (produit(c.m, a.v) == a.T) return;
+  if (produit(c.m, a.v) >= a.T) return;
   signale_erreur(
       "Augmentation progressive du nombre de temps, \n"
       "\tcomme correctif à un déficit de méthode."_l1);

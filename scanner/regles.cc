@@ -174,7 +174,7 @@ yyFillLabel0:
 		case '~':
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel0;
-				goto yy236;
+				goto yy233;
 			}
 			goto yy1;
 		case 0x08: goto yy3;
@@ -228,98 +228,6 @@ yy1:
 yyFillLabel1:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x0E:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case '"':
-		case '#':
-		case '$':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case ';':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'C':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case '\\':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-		case 0x7F:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel1;
-				goto yy2;
-			}
-			goto yy45;
 		case 0x08:
 		case '\t':
 		case '\n':
@@ -360,8 +268,12 @@ yyFillLabel1:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy46;
-		default: goto yy2;
+		case '|': goto yy45;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel1;
+			}
+			goto yy2;
 	}
 yy2:
 	{ non_reconnu(false); continue; }
@@ -373,7 +285,7 @@ yy4:
 yyFillLabel2:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy47;
+		case '\t': goto yy46;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel2;
@@ -387,7 +299,7 @@ yy6:
 yyFillLabel3:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy48;
+		case '\n': goto yy47;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel3;
@@ -401,7 +313,7 @@ yy8:
 yyFillLabel4:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy49;
+		case '\v': goto yy48;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel4;
@@ -415,7 +327,7 @@ yy10:
 yyFillLabel5:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy50;
+		case '\f': goto yy49;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel5;
@@ -429,8 +341,8 @@ yy12:
 yyFillLabel6:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy51;
-		case '\r': goto yy52;
+		case '\n': goto yy50;
+		case '\r': goto yy51;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel6;
@@ -447,7 +359,7 @@ yy15:
 yyFillLabel7:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy53;
+		case ' ': goto yy52;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel7;
@@ -464,9 +376,9 @@ yyFillLabel8:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '.': goto yy55;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '.': goto yy54;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel8;
@@ -481,8 +393,8 @@ yyFillLabel9:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy57;
-		case '_': goto yy58;
+		case ' ': goto yy56;
+		case '_': goto yy57;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel9;
@@ -499,14 +411,14 @@ yyFillLabel10:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy59;
+		case ' ': goto yy58;
 		case '2':
 		case '3':
 		case '4':
 		case '5':
 		case '6':
-		case '7': goto yy60;
-		case '_': goto yy62;
+		case '7': goto yy59;
+		case '_': goto yy61;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel10;
@@ -520,7 +432,7 @@ yy23:
 yyFillLabel11:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy63;
+		case '.': goto yy62;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel11;
@@ -537,8 +449,8 @@ yy26:
 yyFillLabel12:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy64;
-		case '0': goto yy65;
+		case '.': goto yy63;
+		case '0': goto yy64;
 		case '1':
 		case '2':
 		case '3':
@@ -547,7 +459,7 @@ yyFillLabel12:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy67;
+		case '9': goto yy66;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel12;
@@ -564,10 +476,10 @@ yyFillLabel13:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy68;
+		case ' ': goto yy67;
 		case '\n':
-		case '/': goto yy70;
-		case '.': goto yy71;
+		case '/': goto yy69;
+		case '.': goto yy70;
 		case '0':
 		case '1':
 		case '2':
@@ -577,7 +489,7 @@ yyFillLabel13:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy72;
+		case '9': goto yy71;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel13;
@@ -593,8 +505,8 @@ yy30:
 yyFillLabel14:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy73;
-		case '|': goto yy74;
+		case '\n': goto yy72;
+		case '|': goto yy73;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel14;
@@ -608,97 +520,6 @@ yy32:
 yyFillLabel15:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x0E:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case '"':
-		case '#':
-		case '$':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case ';':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'C':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-		case 0x7F:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel15;
-				goto yy33;
-			}
-			goto yy45;
 		case 0x08:
 		case '\n':
 		case '\v':
@@ -737,11 +558,15 @@ yyFillLabel15:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy46;
+		case '|': goto yy45;
 		case '\t':
-		case ' ': goto yy76;
-		case '\\': goto yy77;
-		default: goto yy33;
+		case ' ': goto yy75;
+		case '\\': goto yy76;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel15;
+			}
+			goto yy33;
 	}
 yy33:
 	{ return chg_mesure(4, 4); }
@@ -750,98 +575,6 @@ yy34:
 yyFillLabel16:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x0E:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case '"':
-		case '#':
-		case '$':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case ';':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'C':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case '\\':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-		case 0x7F:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel16;
-				goto yy35;
-			}
-			goto yy79;
 		case 0x08:
 		case '\t':
 		case '\n':
@@ -882,8 +615,12 @@ yyFillLabel16:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy46;
-		default: goto yy35;
+		case '|': goto yy45;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel16;
+			}
+			goto yy35;
 	}
 yy35:
 	{ rejete(0x2002, barre_oblique_inverse_isolee); continue; }
@@ -894,10 +631,10 @@ yy36:
 yyFillLabel17:
 	yych = octet_curseur();
 	switch (yych) {
-		case ')': goto yy80;
-		case ':': goto yy81;
-		case '_': goto yy82;
-		case '|': goto yy83;
+		case ')': goto yy78;
+		case ':': goto yy79;
+		case '_': goto yy80;
+		case '|': goto yy81;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel17;
@@ -914,9 +651,9 @@ yyFillLabel18:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '.': goto yy84;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '.': goto yy82;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel18;
@@ -931,9 +668,9 @@ yyFillLabel19:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '.': goto yy86;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '.': goto yy84;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel19;
@@ -950,11 +687,11 @@ yyFillLabel20:
 		case '\t':
 		case '\v':
 		case '\f':
-		case ' ': goto yy87;
-		case '\n': goto yy89;
+		case ' ': goto yy85;
+		case '\n': goto yy87;
 		case '0':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy90;
+			goto yy88;
 		case '1':
 		case '2':
 		case '3':
@@ -965,10 +702,10 @@ yyFillLabel20:
 		case '8':
 		case '9':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy91;
-		case ':': goto yy92;
-		case '_': goto yy94;
-		case '|': goto yy95;
+			goto yy89;
+		case ':': goto yy90;
+		case '_': goto yy92;
+		case '|': goto yy93;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel20;
@@ -982,98 +719,6 @@ yy42:
 yyFillLabel21:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x0E:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case '"':
-		case '#':
-		case '$':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case ';':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'C':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case '\\':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-		case 0x7F:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel21;
-				goto yy43;
-			}
-			goto yy97;
 		case 0x08:
 		case '\t':
 		case '\n':
@@ -1114,8 +759,12 @@ yyFillLabel21:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy46;
-		default: goto yy43;
+		case '|': goto yy45;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel21;
+			}
+			goto yy43;
 	}
 yy43:
 	{ rejete(0x2006, supprimeur_isole); continue; }
@@ -1125,84 +774,80 @@ yy44:
 yy45:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
-	{ non_reconnu(false); continue; }
-yy46:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
 	{ non_reconnu(true); continue; }
-yy47:
+yy46:
 	++etat.scanner.tampon.longueur;
 yyFillLabel22:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy98;
+		case '\t': goto yy95;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel22;
 			}
 			goto yy5;
 	}
-yy48:
+yy47:
 	++etat.scanner.tampon.longueur;
 yyFillLabel23:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy99;
+		case '\n': goto yy96;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel23;
 			}
 			goto yy7;
 	}
-yy49:
+yy48:
 	++etat.scanner.tampon.longueur;
 yyFillLabel24:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy100;
+		case '\v': goto yy97;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel24;
 			}
 			goto yy9;
 	}
-yy50:
+yy49:
 	++etat.scanner.tampon.longueur;
 yyFillLabel25:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy101;
+		case '\f': goto yy98;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel25;
 			}
 			goto yy11;
 	}
-yy51:
+yy50:
 	++etat.scanner.tampon.longueur;
 	{ retour_chariot_nouvelle_ligne(); continue; }
-yy52:
+yy51:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	{ deux_retours_chariot(); continue; }
-yy53:
+yy52:
 	++etat.scanner.tampon.longueur;
 yyFillLabel26:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy102;
+		case ' ': goto yy99;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel26;
 			}
 			goto yy16;
 	}
-yy54:
+yy53:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
 	{ return valeur(Suite::blanc); }
-yy55:
+yy54:
 	++etat.scanner.tampon.longueur;
 yyFillLabel27:
 	yych = octet_curseur();
@@ -1210,34 +855,34 @@ yyFillLabel27:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '.': goto yy103;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '.': goto yy100;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel27;
 			}
 			goto yy18;
 	}
-yy56:
+yy55:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::LIURE;
 	{ return valeur(Suite::liee); }
-yy57:
+yy56:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
 	{ return ouvre_groupe(); }
-yy58:
+yy57:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4001, parenthese_avant_liure); continue; }
-yy59:
+yy58:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
-yy60:
+yy59:
 	++etat.scanner.tampon.longueur;
 yyFillLabel28:
 	yych = octet_curseur();
@@ -1245,52 +890,52 @@ yyFillLabel28:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy104;
-		case '_': goto yy105;
+		case ' ': goto yy101;
+		case '_': goto yy102;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel28;
 			}
-			goto yy61;
+			goto yy60;
 	}
-yy61:
+yy60:
 	{ return ferme_groupe(Suite::nue); }
-yy62:
+yy61:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
-yy63:
+yy62:
 	++etat.scanner.tampon.longueur;
 yyFillLabel29:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy106;
+		case '.': goto yy103;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel29;
 			}
 			goto yy24;
 	}
-yy64:
+yy63:
 	++etat.scanner.tampon.longueur;
 	{ rejete(0x1011, ordinal_nul); continue; }
-yy65:
+yy64:
 	++etat.scanner.tampon.longueur;
 yyFillLabel30:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy107;
+		case '0': goto yy104;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel30;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy66:
+yy65:
 	etat.scanner.tampon.longueur += -1;
 	{ zeros_de_tete(); continue; }
-yy67:
+yy66:
 	yyaccept = 0;
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
@@ -1298,47 +943,47 @@ yyFillLabel31:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy68;
+		case ' ': goto yy67;
 		case '\n':
-		case '/': goto yy70;
-		case '.': goto yy71;
+		case '/': goto yy69;
+		case '.': goto yy70;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel31;
 			}
 			goto yy29;
 	}
-yy68:
+yy67:
 	++etat.scanner.tampon.longueur;
 yyFillLabel32:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n':
-		case '/': goto yy70;
+		case '/': goto yy69;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel32;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy69:
+yy68:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
 	switch (yyaccept) {
 		case 0: goto yy29;
 		case 1: goto yy31;
 		case 2: goto yy37;
 		case 3: goto yy41;
-		case 4: goto yy75;
-		default: goto yy88;
+		case 4: goto yy74;
+		default: goto yy86;
 	}
-yy70:
+yy69:
 	++etat.scanner.tampon.longueur;
 yyFillLabel33:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy108;
-		case '0': goto yy109;
+		case ' ': goto yy105;
+		case '0': goto yy106;
 		case '1':
 		case '2':
 		case '3':
@@ -1347,17 +992,17 @@ yyFillLabel33:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy110;
+		case '9': goto yy107;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel33;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy71:
+yy70:
 	++etat.scanner.tampon.longueur;
 	{ rejete(0x2004, ordinal_isole); continue; }
-yy72:
+yy71:
 	yyaccept = 0;
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
@@ -1365,10 +1010,10 @@ yyFillLabel34:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy68;
+		case ' ': goto yy67;
 		case '\n':
-		case '/': goto yy70;
-		case '.': goto yy71;
+		case '/': goto yy69;
+		case '.': goto yy70;
 		case '0':
 		case '1':
 		case '2':
@@ -1378,109 +1023,105 @@ yyFillLabel34:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy112;
+		case '9': goto yy109;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel34;
 			}
 			goto yy29;
 	}
-yy73:
+yy72:
 	++etat.scanner.tampon.longueur;
 yyFillLabel35:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy114;
+		case '|': goto yy111;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel35;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy74:
+yy73:
 	yyaccept = 4;
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
 yyFillLabel36:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy116;
-		case '_': goto yy117;
-		case '|': goto yy118;
+		case '\n': goto yy113;
+		case '_': goto yy114;
+		case '|': goto yy115;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel36;
 			}
-			goto yy75;
+			goto yy74;
 	}
-yy75:
+yy74:
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":|", 0, 0); }
-yy76:
+yy75:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure(4, 4); }
-yy77:
+yy76:
 	++etat.scanner.tampon.longueur;
 yyFillLabel37:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy120;
+		case ' ': goto yy117;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel37;
 			}
-			goto yy78;
+			goto yy77;
 	}
-yy78:
+yy77:
 	{ return chg_mesure(2, 2); }
-yy79:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	{ rejete(0x2002, barre_oblique_inverse_isolee); continue; }
-yy80:
+yy78:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4001, parenthese_apres_liure); continue; }
-yy81:
+yy79:
 	++etat.scanner.tampon.longueur;
 yyFillLabel38:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy121;
-		case '|': goto yy122;
+		case '\n': goto yy118;
+		case '|': goto yy119;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel38;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy82:
+yy80:
 	++etat.scanner.tampon.longueur;
 yyFillLabel39:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy123;
+		case '_': goto yy120;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel39;
 			}
 			goto yy37;
 	}
-yy83:
+yy81:
 	++etat.scanner.tampon.longueur;
 yyFillLabel40:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy124;
+		case '_': goto yy121;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel40;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy84:
+yy82:
 	++etat.scanner.tampon.longueur;
 yyFillLabel41:
 	yych = octet_curseur();
@@ -1488,18 +1129,18 @@ yyFillLabel41:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy125;
-		case '.': goto yy126;
-		case '_': goto yy127;
+		case ' ': goto yy122;
+		case '.': goto yy123;
+		case '_': goto yy124;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel41;
 			}
-			goto yy85;
+			goto yy83;
 	}
-yy85:
+yy83:
 	{ valeur_surpointee(Suite::nue); continue; }
-yy86:
+yy84:
 	++etat.scanner.tampon.longueur;
 yyFillLabel42:
 	yych = octet_curseur();
@@ -1507,22 +1148,22 @@ yyFillLabel42:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '.': goto yy126;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '.': goto yy123;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel42;
 			}
 			goto yy18;
 	}
-yy87:
+yy85:
 	++etat.scanner.tampon.longueur;
-yy88:
+yy86:
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_BARRE;
 	{ return barre(true); }
-yy89:
+yy87:
 	yyaccept = 5;
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
@@ -1531,7 +1172,7 @@ yyFillLabel43:
 	switch (yych) {
 		case '0':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy128;
+			goto yy125;
 		case '1':
 		case '2':
 		case '3':
@@ -1542,16 +1183,16 @@ yyFillLabel43:
 		case '8':
 		case '9':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy129;
-		case ':': goto yy130;
-		case '|': goto yy132;
+			goto yy126;
+		case ':': goto yy127;
+		case '|': goto yy129;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel43;
 			}
-			goto yy88;
+			goto yy86;
 	}
-yy90:
+yy88:
 	++etat.scanner.tampon.longueur;
 yyFillLabel44:
 	yych = octet_curseur();
@@ -1564,19 +1205,19 @@ yyFillLabel44:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy133;
+		case '9': goto yy130;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel44;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy91:
+yy89:
 	++etat.scanner.tampon.longueur;
 yyFillLabel45:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy134;
+		case '.': goto yy131;
 		case '0':
 		case '1':
 		case '2':
@@ -1586,33 +1227,33 @@ yyFillLabel45:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy133;
+		case '9': goto yy130;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel45;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy92:
+yy90:
 	++etat.scanner.tampon.longueur;
 yyFillLabel46:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy136;
-		case '|': goto yy137;
+		case '_': goto yy133;
+		case '|': goto yy134;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel46;
 			}
-			goto yy93;
+			goto yy91;
 	}
-yy93:
+yy91:
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 0, 0); }
-yy94:
+yy92:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4001, barre_avant_liure); continue; }
-yy95:
+yy93:
 	++etat.scanner.tampon.longueur;
 yyFillLabel47:
 	yych = octet_curseur();
@@ -1621,81 +1262,77 @@ yyFillLabel47:
 		case '\n':
 		case '\v':
 		case '\f':
-		case ' ': goto yy138;
-		case ':': goto yy139;
+		case ' ': goto yy135;
+		case ':': goto yy136;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel47;
 			}
-			goto yy96;
+			goto yy94;
 	}
-yy96:
+yy94:
 	{ return double_barre(); }
-yy97:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	{ rejete(0x2006, supprimeur_isole); continue; }
-yy98:
+yy95:
 	++etat.scanner.tampon.longueur;
 yyFillLabel48:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy141;
+		case '\t': goto yy138;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel48;
 			}
 			goto yy5;
 	}
-yy99:
+yy96:
 	++etat.scanner.tampon.longueur;
 yyFillLabel49:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy142;
+		case '\n': goto yy139;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel49;
 			}
 			goto yy7;
 	}
-yy100:
+yy97:
 	++etat.scanner.tampon.longueur;
 yyFillLabel50:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy143;
+		case '\v': goto yy140;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel50;
 			}
 			goto yy9;
 	}
-yy101:
+yy98:
 	++etat.scanner.tampon.longueur;
 yyFillLabel51:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy144;
+		case '\f': goto yy141;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel51;
 			}
 			goto yy11;
 	}
-yy102:
+yy99:
 	++etat.scanner.tampon.longueur;
 yyFillLabel52:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy145;
+		case ' ': goto yy142;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel52;
 			}
 			goto yy16;
 	}
-yy103:
+yy100:
 	++etat.scanner.tampon.longueur;
 yyFillLabel53:
 	yych = octet_curseur();
@@ -1703,54 +1340,54 @@ yyFillLabel53:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy54;
-		case '_': goto yy56;
+		case ' ': goto yy53;
+		case '_': goto yy55;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel53;
 			}
 			goto yy18;
 	}
-yy104:
+yy101:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
-yy105:
+yy102:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
-yy106:
+yy103:
 	++etat.scanner.tampon.longueur;
 yyFillLabel54:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy146;
+		case '.': goto yy143;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel54;
 			}
 			goto yy24;
 	}
-yy107:
+yy104:
 	++etat.scanner.tampon.longueur;
 yyFillLabel55:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy147;
+		case '0': goto yy144;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel55;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy108:
+yy105:
 	++etat.scanner.tampon.longueur;
 yyFillLabel56:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy109;
+		case '0': goto yy106;
 		case '1':
 		case '2':
 		case '3':
@@ -1759,14 +1396,14 @@ yyFillLabel56:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy110;
+		case '9': goto yy107;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel56;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy109:
+yy106:
 	++etat.scanner.tampon.longueur;
 yyFillLabel57:
 	yych = octet_curseur();
@@ -1779,20 +1416,20 @@ yyFillLabel57:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy148;
+		case '9': goto yy145;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel57;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy110:
+yy107:
 	++etat.scanner.tampon.longueur;
 yyFillLabel58:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy149;
+		case ' ': goto yy146;
 		case '0':
 		case '1':
 		case '2':
@@ -1804,129 +1441,129 @@ yyFillLabel58:
 		case '8':
 		case '9':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy151;
+			goto yy148;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel58;
 			}
-			goto yy111;
+			goto yy108;
 	}
-yy111:
+yy108:
 	{ return chg_mesure_ecrite(); }
-yy112:
+yy109:
 	++etat.scanner.tampon.longueur;
 yyFillLabel59:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy152;
+		case '.': goto yy149;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel59;
 			}
-			goto yy113;
+			goto yy110;
 	}
-yy113:
+yy110:
 	etat.scanner.tampon.longueur += -2;
 	{ rejete(0x1002, nombre_trop_long); continue; }
-yy114:
+yy111:
 	++etat.scanner.tampon.longueur;
 yyFillLabel60:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy150;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel60;
+			}
+			goto yy112;
+	}
+yy112:
+	etat.scanner.demarrage = Demarrage::REPRISE;
+	{ return barre_rendue(true, ":|", 1, -1); }
+yy113:
+	++etat.scanner.tampon.longueur;
+yyFillLabel61:
+	yych = octet_curseur();
+	switch (yych) {
+		case '|': goto yy151;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel61;
+			}
+			goto yy68;
+	}
+yy114:
+	++etat.scanner.tampon.longueur;
+	{ retire_liure(0x4001, reprise_liee); continue; }
+yy115:
+	++etat.scanner.tampon.longueur;
+yyFillLabel62:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy153;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel60;
+				if (remplit_tampon() == 0) goto yyFillLabel62;
 			}
-			goto yy115;
+			goto yy116;
 	}
-yy115:
-	etat.scanner.demarrage = Demarrage::REPRISE;
-	{ return barre_rendue(true, ":|", 1, -1); }
 yy116:
+	etat.scanner.tampon.longueur += -1;
+	etat.scanner.demarrage = Demarrage::REPRISE;
+	{ return barre_rendue(true, ":", 0, 1); }
+yy117:
 	++etat.scanner.tampon.longueur;
-yyFillLabel61:
+	etat.scanner.tampon.longueur += -1;
+	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	{ return chg_mesure(2, 2); }
+yy118:
+	++etat.scanner.tampon.longueur;
+yyFillLabel63:
 	yych = octet_curseur();
 	switch (yych) {
 		case '|': goto yy154;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel61;
-			}
-			goto yy69;
-	}
-yy117:
-	++etat.scanner.tampon.longueur;
-	{ retire_liure(0x4001, reprise_liee); continue; }
-yy118:
-	++etat.scanner.tampon.longueur;
-yyFillLabel62:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy156;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel62;
-			}
-			goto yy119;
-	}
-yy119:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::REPRISE;
-	{ return barre_rendue(true, ":", 0, 1); }
-yy120:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
-	{ return chg_mesure(2, 2); }
-yy121:
-	++etat.scanner.tampon.longueur;
-yyFillLabel63:
-	yych = octet_curseur();
-	switch (yych) {
-		case '|': goto yy157;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel63;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy122:
+yy119:
 	++etat.scanner.tampon.longueur;
 yyFillLabel64:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy158;
-		case '_': goto yy159;
-		case '|': goto yy160;
+		case '\n': goto yy155;
+		case '_': goto yy156;
+		case '|': goto yy157;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel64;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy123:
+yy120:
 	++etat.scanner.tampon.longueur;
 yyFillLabel65:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy161;
+		case '_': goto yy158;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel65;
 			}
 			goto yy37;
 	}
-yy124:
+yy121:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::LIURE;
 	{ return barre_liee(); }
-yy125:
+yy122:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	{ valeur_surpointee(Suite::blanc); continue; }
-yy126:
+yy123:
 	++etat.scanner.tampon.longueur;
 yyFillLabel66:
 	yych = octet_curseur();
@@ -1934,19 +1571,19 @@ yyFillLabel66:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy125;
-		case '_': goto yy127;
+		case ' ': goto yy122;
+		case '_': goto yy124;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel66;
 			}
-			goto yy85;
+			goto yy83;
 	}
-yy127:
+yy124:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	{ valeur_surpointee(Suite::liee); continue; }
-yy128:
+yy125:
 	++etat.scanner.tampon.longueur;
 yyFillLabel67:
 	yych = octet_curseur();
@@ -1959,19 +1596,19 @@ yyFillLabel67:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy162;
+		case '9': goto yy159;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel67;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy129:
+yy126:
 	++etat.scanner.tampon.longueur;
 yyFillLabel68:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy163;
+		case '.': goto yy160;
 		case '0':
 		case '1':
 		case '2':
@@ -1981,2204 +1618,2204 @@ yyFillLabel68:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy162;
+		case '9': goto yy159;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel68;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy130:
+yy127:
 	++etat.scanner.tampon.longueur;
 yyFillLabel69:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy165;
-		case '|': goto yy166;
+		case '_': goto yy162;
+		case '|': goto yy163;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel69;
 			}
-			goto yy131;
+			goto yy128;
 	}
-yy131:
+yy128:
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 1, -1); }
-yy132:
+yy129:
 	++etat.scanner.tampon.longueur;
 yyFillLabel70:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy167;
+		case ':': goto yy164;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel70;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy133:
+yy130:
 	++etat.scanner.tampon.longueur;
 yyFillLabel71:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy169;
+		case '.': goto yy166;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel71;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy134:
+yy131:
 	++etat.scanner.tampon.longueur;
 yyFillLabel72:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy170;
+		case '_': goto yy167;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel72;
 			}
-			goto yy135;
+			goto yy132;
 	}
-yy135:
+yy132:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy136:
+yy133:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4011, barre_reprise_liee); continue; }
-yy137:
+yy134:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
 	{ barre_sautee(); continue; }
-yy138:
+yy135:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	{ return double_barre_blanc(); }
-yy139:
+yy136:
 	++etat.scanner.tampon.longueur;
 yyFillLabel73:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy171;
+		case '_': goto yy168;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel73;
 			}
-			goto yy140;
+			goto yy137;
 	}
-yy140:
+yy137:
 	etat.scanner.tampon.longueur += -2;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy141:
+yy138:
 	++etat.scanner.tampon.longueur;
 yyFillLabel74:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy172;
+		case '\t': goto yy169;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel74;
 			}
 			goto yy5;
 	}
-yy142:
+yy139:
 	++etat.scanner.tampon.longueur;
 yyFillLabel75:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy173;
+		case '\n': goto yy170;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel75;
 			}
 			goto yy7;
 	}
-yy143:
+yy140:
 	++etat.scanner.tampon.longueur;
 yyFillLabel76:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy174;
+		case '\v': goto yy171;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel76;
 			}
 			goto yy9;
 	}
-yy144:
+yy141:
 	++etat.scanner.tampon.longueur;
 yyFillLabel77:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy175;
+		case '\f': goto yy172;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel77;
 			}
 			goto yy11;
 	}
-yy145:
+yy142:
 	++etat.scanner.tampon.longueur;
 yyFillLabel78:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy176;
+		case ' ': goto yy173;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel78;
 			}
 			goto yy16;
 	}
-yy146:
+yy143:
 	++etat.scanner.tampon.longueur;
 yyFillLabel79:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy177;
+		case '.': goto yy174;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel79;
 			}
 			goto yy24;
 	}
-yy147:
+yy144:
 	++etat.scanner.tampon.longueur;
 yyFillLabel80:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy178;
+		case '0': goto yy175;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel80;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy148:
+yy145:
 	++etat.scanner.tampon.longueur;
 yyFillLabel81:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy149;
+		case ' ': goto yy146;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel81;
 			}
-			goto yy111;
+			goto yy108;
 	}
-yy149:
+yy146:
 	++etat.scanner.tampon.longueur;
-yy150:
+yy147:
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure_ecrite(); }
-yy151:
+yy148:
 	++etat.scanner.tampon.longueur;
 yyFillLabel82:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy179;
+		case ' ': goto yy176;
 		case '\n':
-		case '/': goto yy180;
+		case '/': goto yy177;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel82;
 			}
-			goto yy111;
+			goto yy108;
 	}
-yy152:
+yy149:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -3;
 	{ rejete(0x1012, ordinal_trop_long); continue; }
-yy153:
+yy150:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4001, reprise_liee); continue; }
-yy154:
+yy151:
 	++etat.scanner.tampon.longueur;
 yyFillLabel83:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy179;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel83;
+			}
+			goto yy152;
+	}
+yy152:
+	etat.scanner.tampon.longueur += -1;
+	etat.scanner.demarrage = Demarrage::REPRISE;
+	{ return barre_rendue(true, ":", 1, -1); }
+yy153:
+	++etat.scanner.tampon.longueur;
+	{ retire_liure(0x4001, reprise_double_liee); continue; }
+yy154:
+	++etat.scanner.tampon.longueur;
+yyFillLabel84:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy180;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel84;
+			}
+			goto yy68;
+	}
+yy155:
+	++etat.scanner.tampon.longueur;
+yyFillLabel85:
+	yych = octet_curseur();
+	switch (yych) {
+		case '|': goto yy181;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel85;
+			}
+			goto yy68;
+	}
+yy156:
+	++etat.scanner.tampon.longueur;
+	etat.scanner.tampon.longueur += -3;
+	etat.scanner.demarrage = Demarrage::REPRISE;
+	{ return barre_liee(); }
+yy157:
+	++etat.scanner.tampon.longueur;
+yyFillLabel86:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy182;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel83;
-			}
-			goto yy155;
-	}
-yy155:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::REPRISE;
-	{ return barre_rendue(true, ":", 1, -1); }
-yy156:
-	++etat.scanner.tampon.longueur;
-	{ retire_liure(0x4001, reprise_double_liee); continue; }
-yy157:
-	++etat.scanner.tampon.longueur;
-yyFillLabel84:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy183;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel84;
-			}
-			goto yy69;
-	}
-yy158:
-	++etat.scanner.tampon.longueur;
-yyFillLabel85:
-	yych = octet_curseur();
-	switch (yych) {
-		case '|': goto yy184;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel85;
-			}
-			goto yy69;
-	}
-yy159:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -3;
-	etat.scanner.demarrage = Demarrage::REPRISE;
-	{ return barre_liee(); }
-yy160:
-	++etat.scanner.tampon.longueur;
-yyFillLabel86:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy185;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel86;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy161:
+yy158:
 	++etat.scanner.tampon.longueur;
 yyFillLabel87:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy186;
+		case '_': goto yy183;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel87;
 			}
 			goto yy37;
 	}
-yy162:
+yy159:
 	++etat.scanner.tampon.longueur;
 yyFillLabel88:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy187;
+		case '.': goto yy184;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel88;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy163:
+yy160:
 	++etat.scanner.tampon.longueur;
 yyFillLabel89:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy188;
+		case '_': goto yy185;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel89;
 			}
-			goto yy164;
+			goto yy161;
 	}
-yy164:
+yy161:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy165:
+yy162:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4011, barre_reprise_liee); continue; }
-yy166:
+yy163:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
 	{ barre_sautee(); continue; }
-yy167:
+yy164:
 	++etat.scanner.tampon.longueur;
 yyFillLabel90:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy189;
+		case '_': goto yy186;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel90;
 			}
-			goto yy168;
+			goto yy165;
 	}
-yy168:
+yy165:
 	etat.scanner.tampon.longueur += -2;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy169:
+yy166:
 	++etat.scanner.tampon.longueur;
 yyFillLabel91:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy190;
+		case '_': goto yy187;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel91;
 			}
-			goto yy135;
+			goto yy132;
 	}
-yy170:
+yy167:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4012, ordinal_lie); continue; }
-yy171:
+yy168:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
-yy172:
+yy169:
 	++etat.scanner.tampon.longueur;
 yyFillLabel92:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy191;
+		case '\t': goto yy188;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel92;
 			}
 			goto yy5;
 	}
-yy173:
+yy170:
 	++etat.scanner.tampon.longueur;
 yyFillLabel93:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy192;
+		case '\n': goto yy189;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel93;
 			}
 			goto yy7;
 	}
-yy174:
+yy171:
 	++etat.scanner.tampon.longueur;
 yyFillLabel94:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy193;
+		case '\v': goto yy190;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel94;
 			}
 			goto yy9;
 	}
-yy175:
+yy172:
 	++etat.scanner.tampon.longueur;
 yyFillLabel95:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy194;
+		case '\f': goto yy191;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel95;
 			}
 			goto yy11;
 	}
-yy176:
+yy173:
 	++etat.scanner.tampon.longueur;
 yyFillLabel96:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy195;
+		case ' ': goto yy192;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel96;
 			}
 			goto yy16;
 	}
-yy177:
+yy174:
 	++etat.scanner.tampon.longueur;
 yyFillLabel97:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy196;
+		case '.': goto yy193;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel97;
 			}
 			goto yy24;
 	}
-yy178:
+yy175:
 	++etat.scanner.tampon.longueur;
 yyFillLabel98:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy197;
+		case '0': goto yy194;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel98;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy179:
+yy176:
 	++etat.scanner.tampon.longueur;
 yyFillLabel99:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n':
-		case '/': goto yy180;
+		case '/': goto yy177;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel99;
 			}
-			goto yy150;
+			goto yy147;
 	}
-yy180:
+yy177:
 	++etat.scanner.tampon.longueur;
 yyFillLabel100:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy198;
+		case ' ': goto yy195;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel100;
 			}
-			goto yy181;
+			goto yy178;
 	}
-yy181:
+yy178:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
 	{ return chg_mesure_ecrite(); }
-yy182:
+yy179:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4001, reprise_double_liee); continue; }
-yy183:
+yy180:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":|_", 1, -1); }
-yy184:
+yy181:
 	++etat.scanner.tampon.longueur;
 yyFillLabel101:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy199;
+		case '_': goto yy196;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel101;
 			}
-			goto yy69;
+			goto yy68;
 	}
-yy185:
+yy182:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 0, 2); }
-yy186:
+yy183:
 	++etat.scanner.tampon.longueur;
 yyFillLabel102:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy200;
+		case '_': goto yy197;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel102;
 			}
 			goto yy37;
 	}
-yy187:
+yy184:
 	++etat.scanner.tampon.longueur;
 yyFillLabel103:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy201;
+		case '_': goto yy198;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel103;
 			}
-			goto yy164;
+			goto yy161;
 	}
-yy188:
+yy185:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4012, ordinal_lie); continue; }
-yy189:
+yy186:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
-yy190:
+yy187:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
-yy191:
+yy188:
 	++etat.scanner.tampon.longueur;
 yyFillLabel104:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy202;
+		case '\t': goto yy199;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel104;
 			}
 			goto yy5;
 	}
-yy192:
+yy189:
 	++etat.scanner.tampon.longueur;
 yyFillLabel105:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy203;
+		case '\n': goto yy200;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel105;
 			}
 			goto yy7;
 	}
-yy193:
+yy190:
 	++etat.scanner.tampon.longueur;
 yyFillLabel106:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy204;
+		case '\v': goto yy201;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel106;
 			}
 			goto yy9;
 	}
-yy194:
+yy191:
 	++etat.scanner.tampon.longueur;
 yyFillLabel107:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy205;
+		case '\f': goto yy202;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel107;
 			}
 			goto yy11;
 	}
-yy195:
+yy192:
 	++etat.scanner.tampon.longueur;
 yyFillLabel108:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy206;
+		case ' ': goto yy203;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel108;
 			}
 			goto yy16;
 	}
-yy196:
+yy193:
 	++etat.scanner.tampon.longueur;
 yyFillLabel109:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy207;
+		case '.': goto yy204;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel109;
 			}
 			goto yy24;
 	}
-yy197:
+yy194:
 	++etat.scanner.tampon.longueur;
 yyFillLabel110:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy208;
+		case '0': goto yy205;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel110;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy198:
+yy195:
 	++etat.scanner.tampon.longueur;
-	goto yy181;
-yy199:
+	goto yy178;
+yy196:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -2;
 	etat.scanner.demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 1, -1); }
-yy200:
+yy197:
 	++etat.scanner.tampon.longueur;
 yyFillLabel111:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy209;
+		case '_': goto yy206;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel111;
 			}
 			goto yy37;
 	}
-yy201:
+yy198:
 	++etat.scanner.tampon.longueur;
 	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
-yy202:
+yy199:
 	++etat.scanner.tampon.longueur;
 yyFillLabel112:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy210;
+		case '\t': goto yy207;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel112;
 			}
 			goto yy5;
 	}
-yy203:
+yy200:
 	++etat.scanner.tampon.longueur;
 yyFillLabel113:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy211;
+		case '\n': goto yy208;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel113;
 			}
 			goto yy7;
 	}
-yy204:
+yy201:
 	++etat.scanner.tampon.longueur;
 yyFillLabel114:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy212;
+		case '\v': goto yy209;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel114;
 			}
 			goto yy9;
 	}
-yy205:
+yy202:
 	++etat.scanner.tampon.longueur;
 yyFillLabel115:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy213;
+		case '\f': goto yy210;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel115;
 			}
 			goto yy11;
 	}
-yy206:
+yy203:
 	++etat.scanner.tampon.longueur;
 yyFillLabel116:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy214;
+		case ' ': goto yy211;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel116;
 			}
 			goto yy16;
 	}
-yy207:
+yy204:
 	++etat.scanner.tampon.longueur;
 yyFillLabel117:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy215;
+		case '.': goto yy212;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel117;
 			}
 			goto yy24;
 	}
-yy208:
+yy205:
 	++etat.scanner.tampon.longueur;
 yyFillLabel118:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy216;
+		case '0': goto yy213;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel118;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy209:
+yy206:
 	++etat.scanner.tampon.longueur;
 yyFillLabel119:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy217;
+		case '_': goto yy214;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel119;
 			}
 			goto yy37;
 	}
-yy210:
+yy207:
 	++etat.scanner.tampon.longueur;
 yyFillLabel120:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy218;
+		case '\t': goto yy215;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel120;
 			}
 			goto yy5;
 	}
-yy211:
+yy208:
 	++etat.scanner.tampon.longueur;
 yyFillLabel121:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy219;
+		case '\n': goto yy216;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel121;
 			}
 			goto yy7;
 	}
-yy212:
+yy209:
 	++etat.scanner.tampon.longueur;
 yyFillLabel122:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy220;
+		case '\v': goto yy217;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel122;
 			}
 			goto yy9;
 	}
-yy213:
+yy210:
 	++etat.scanner.tampon.longueur;
 yyFillLabel123:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy221;
+		case '\f': goto yy218;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel123;
 			}
 			goto yy11;
 	}
-yy214:
+yy211:
 	++etat.scanner.tampon.longueur;
 yyFillLabel124:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy222;
+		case ' ': goto yy219;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel124;
 			}
 			goto yy16;
 	}
-yy215:
+yy212:
 	++etat.scanner.tampon.longueur;
 yyFillLabel125:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy223;
+		case '.': goto yy220;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel125;
 			}
 			goto yy24;
 	}
-yy216:
+yy213:
 	++etat.scanner.tampon.longueur;
 yyFillLabel126:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy224;
+		case '0': goto yy221;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel126;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy217:
+yy214:
 	++etat.scanner.tampon.longueur;
 yyFillLabel127:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy225;
+		case '_': goto yy222;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel127;
 			}
 			goto yy37;
 	}
-yy218:
+yy215:
 	++etat.scanner.tampon.longueur;
 yyFillLabel128:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy226;
+		case '\t': goto yy223;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel128;
 			}
 			goto yy5;
 	}
-yy219:
+yy216:
 	++etat.scanner.tampon.longueur;
 yyFillLabel129:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy227;
+		case '\n': goto yy224;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel129;
 			}
 			goto yy7;
 	}
-yy220:
+yy217:
 	++etat.scanner.tampon.longueur;
 yyFillLabel130:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy228;
+		case '\v': goto yy225;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel130;
 			}
 			goto yy9;
 	}
-yy221:
+yy218:
 	++etat.scanner.tampon.longueur;
 yyFillLabel131:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy229;
+		case '\f': goto yy226;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel131;
 			}
 			goto yy11;
 	}
-yy222:
+yy219:
 	++etat.scanner.tampon.longueur;
 yyFillLabel132:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy230;
+		case ' ': goto yy227;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel132;
 			}
 			goto yy16;
 	}
-yy223:
+yy220:
 	++etat.scanner.tampon.longueur;
 yyFillLabel133:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy231;
+		case '.': goto yy228;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel133;
 			}
 			goto yy24;
 	}
-yy224:
+yy221:
 	++etat.scanner.tampon.longueur;
 yyFillLabel134:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy232;
+		case '0': goto yy229;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel134;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy225:
+yy222:
 	++etat.scanner.tampon.longueur;
 yyFillLabel135:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy233;
+		case '_': goto yy230;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel135;
 			}
 			goto yy37;
 	}
-yy226:
+yy223:
 	++etat.scanner.tampon.longueur;
 	goto yy5;
-yy227:
+yy224:
 	++etat.scanner.tampon.longueur;
 	goto yy7;
-yy228:
+yy225:
 	++etat.scanner.tampon.longueur;
 	goto yy9;
-yy229:
+yy226:
 	++etat.scanner.tampon.longueur;
 	goto yy11;
-yy230:
+yy227:
 	++etat.scanner.tampon.longueur;
 	goto yy16;
-yy231:
+yy228:
 	++etat.scanner.tampon.longueur;
 	goto yy24;
-yy232:
+yy229:
 	++etat.scanner.tampon.longueur;
 yyFillLabel136:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy234;
+		case '0': goto yy231;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel136;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy233:
+yy230:
 	++etat.scanner.tampon.longueur;
 	goto yy37;
-yy234:
+yy231:
 	++etat.scanner.tampon.longueur;
 yyFillLabel137:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy235;
+		case '0': goto yy232;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel137;
 			}
-			goto yy66;
+			goto yy65;
 	}
-yy235:
+yy232:
 	++etat.scanner.tampon.longueur;
-	goto yy66;
-yy236:
+	goto yy65;
+yy233:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_TEMPS:
 yyFillLabel138:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy239;
-		case '\n': goto yy241;
-		case '\r': goto yy243;
-		case ' ': goto yy244;
+		case '\t': goto yy236;
+		case '\n': goto yy238;
+		case '\r': goto yy240;
+		case ' ': goto yy241;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel138;
-				goto yy273;
+				goto yy270;
 			}
-			goto yy238;
+			goto yy235;
 	}
-yy238:
+yy235:
 	++etat.scanner.tampon.longueur;
 	{ octet_inconnu(); continue; }
-yy239:
+yy236:
 	++etat.scanner.tampon.longueur;
 yyFillLabel139:
+	yych = octet_curseur();
+	switch (yych) {
+		case '\t': goto yy243;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel139;
+			}
+			goto yy237;
+	}
+yy237:
+	{ blancs_apres(fin_apres_tabulations); continue; }
+yy238:
+	++etat.scanner.tampon.longueur;
+yyFillLabel140:
+	yych = octet_curseur();
+	switch (yych) {
+		case '\n': goto yy244;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel140;
+			}
+			goto yy239;
+	}
+yy239:
+	{ nouvelles_lignes_blanc_temps(); continue; }
+yy240:
+	++etat.scanner.tampon.longueur;
+	{ retour_chariot_blanc_temps(); continue; }
+yy241:
+	++etat.scanner.tampon.longueur;
+yyFillLabel141:
+	yych = octet_curseur();
+	switch (yych) {
+		case ' ': goto yy245;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel141;
+			}
+			goto yy242;
+	}
+yy242:
+	{ blancs_apres(fin_apres_espaces); continue; }
+yy243:
+	++etat.scanner.tampon.longueur;
+yyFillLabel142:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy246;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel139;
+				if (remplit_tampon() == 0) goto yyFillLabel142;
 			}
-			goto yy240;
+			goto yy237;
 	}
-yy240:
-	{ blancs_apres(fin_apres_tabulations); continue; }
-yy241:
+yy244:
 	++etat.scanner.tampon.longueur;
-yyFillLabel140:
+yyFillLabel143:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy247;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel140;
+				if (remplit_tampon() == 0) goto yyFillLabel143;
 			}
-			goto yy242;
+			goto yy239;
 	}
-yy242:
-	{ nouvelles_lignes_blanc_temps(); continue; }
-yy243:
+yy245:
 	++etat.scanner.tampon.longueur;
-	{ retour_chariot_blanc_temps(); continue; }
-yy244:
-	++etat.scanner.tampon.longueur;
-yyFillLabel141:
+yyFillLabel144:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy248;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel141;
+				if (remplit_tampon() == 0) goto yyFillLabel144;
 			}
-			goto yy245;
+			goto yy242;
 	}
-yy245:
-	{ blancs_apres(fin_apres_espaces); continue; }
 yy246:
 	++etat.scanner.tampon.longueur;
-yyFillLabel142:
+yyFillLabel145:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy249;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel142;
+				if (remplit_tampon() == 0) goto yyFillLabel145;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy247:
 	++etat.scanner.tampon.longueur;
-yyFillLabel143:
+yyFillLabel146:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy250;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel143;
+				if (remplit_tampon() == 0) goto yyFillLabel146;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy248:
 	++etat.scanner.tampon.longueur;
-yyFillLabel144:
+yyFillLabel147:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy251;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel144;
+				if (remplit_tampon() == 0) goto yyFillLabel147;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy249:
 	++etat.scanner.tampon.longueur;
-yyFillLabel145:
+yyFillLabel148:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy252;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel145;
+				if (remplit_tampon() == 0) goto yyFillLabel148;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy250:
 	++etat.scanner.tampon.longueur;
-yyFillLabel146:
+yyFillLabel149:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy253;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel146;
+				if (remplit_tampon() == 0) goto yyFillLabel149;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy251:
 	++etat.scanner.tampon.longueur;
-yyFillLabel147:
+yyFillLabel150:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy254;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel147;
+				if (remplit_tampon() == 0) goto yyFillLabel150;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy252:
 	++etat.scanner.tampon.longueur;
-yyFillLabel148:
+yyFillLabel151:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy255;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel148;
+				if (remplit_tampon() == 0) goto yyFillLabel151;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy253:
 	++etat.scanner.tampon.longueur;
-yyFillLabel149:
+yyFillLabel152:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy256;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel149;
+				if (remplit_tampon() == 0) goto yyFillLabel152;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy254:
 	++etat.scanner.tampon.longueur;
-yyFillLabel150:
+yyFillLabel153:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy257;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel150;
+				if (remplit_tampon() == 0) goto yyFillLabel153;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy255:
 	++etat.scanner.tampon.longueur;
-yyFillLabel151:
+yyFillLabel154:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy258;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel151;
+				if (remplit_tampon() == 0) goto yyFillLabel154;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy256:
 	++etat.scanner.tampon.longueur;
-yyFillLabel152:
+yyFillLabel155:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy259;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel152;
+				if (remplit_tampon() == 0) goto yyFillLabel155;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy257:
 	++etat.scanner.tampon.longueur;
-yyFillLabel153:
+yyFillLabel156:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy260;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel153;
+				if (remplit_tampon() == 0) goto yyFillLabel156;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy258:
 	++etat.scanner.tampon.longueur;
-yyFillLabel154:
+yyFillLabel157:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy261;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel154;
+				if (remplit_tampon() == 0) goto yyFillLabel157;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy259:
 	++etat.scanner.tampon.longueur;
-yyFillLabel155:
+yyFillLabel158:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy262;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel155;
+				if (remplit_tampon() == 0) goto yyFillLabel158;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy260:
 	++etat.scanner.tampon.longueur;
-yyFillLabel156:
+yyFillLabel159:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy263;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel156;
+				if (remplit_tampon() == 0) goto yyFillLabel159;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy261:
 	++etat.scanner.tampon.longueur;
-yyFillLabel157:
+yyFillLabel160:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy264;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel157;
+				if (remplit_tampon() == 0) goto yyFillLabel160;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy262:
 	++etat.scanner.tampon.longueur;
-yyFillLabel158:
+yyFillLabel161:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy265;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel158;
+				if (remplit_tampon() == 0) goto yyFillLabel161;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy263:
 	++etat.scanner.tampon.longueur;
-yyFillLabel159:
+yyFillLabel162:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy266;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel159;
+				if (remplit_tampon() == 0) goto yyFillLabel162;
 			}
-			goto yy245;
+			goto yy242;
 	}
 yy264:
 	++etat.scanner.tampon.longueur;
-yyFillLabel160:
+yyFillLabel163:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t': goto yy267;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel160;
+				if (remplit_tampon() == 0) goto yyFillLabel163;
 			}
-			goto yy240;
+			goto yy237;
 	}
 yy265:
 	++etat.scanner.tampon.longueur;
-yyFillLabel161:
+yyFillLabel164:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n': goto yy268;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel161;
+				if (remplit_tampon() == 0) goto yyFillLabel164;
 			}
-			goto yy242;
+			goto yy239;
 	}
 yy266:
 	++etat.scanner.tampon.longueur;
-yyFillLabel162:
+yyFillLabel165:
 	yych = octet_curseur();
 	switch (yych) {
 		case ' ': goto yy269;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel162;
-			}
-			goto yy245;
-	}
-yy267:
-	++etat.scanner.tampon.longueur;
-yyFillLabel163:
-	yych = octet_curseur();
-	switch (yych) {
-		case '\t': goto yy270;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel163;
-			}
-			goto yy240;
-	}
-yy268:
-	++etat.scanner.tampon.longueur;
-yyFillLabel164:
-	yych = octet_curseur();
-	switch (yych) {
-		case '\n': goto yy271;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel164;
+				if (remplit_tampon() == 0) goto yyFillLabel165;
 			}
 			goto yy242;
 	}
+yy267:
+	++etat.scanner.tampon.longueur;
+	goto yy237;
+yy268:
+	++etat.scanner.tampon.longueur;
+	goto yy239;
 yy269:
 	++etat.scanner.tampon.longueur;
-yyFillLabel165:
-	yych = octet_curseur();
-	switch (yych) {
-		case ' ': goto yy272;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel165;
-			}
-			goto yy245;
-	}
-yy270:
-	++etat.scanner.tampon.longueur;
-	goto yy240;
-yy271:
-	++etat.scanner.tampon.longueur;
 	goto yy242;
-yy272:
-	++etat.scanner.tampon.longueur;
-	goto yy245;
-yy273:
+yy270:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_INDICATION:
 yyFillLabel166:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy276;
-		case ' ': goto yy278;
+		case '\t': goto yy273;
+		case ' ': goto yy275;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel166;
-				goto yy298;
+				goto yy295;
 			}
-			goto yy275;
+			goto yy272;
 	}
-yy275:
+yy272:
 	++etat.scanner.tampon.longueur;
 	{ octet_inconnu(); continue; }
-yy276:
+yy273:
 	++etat.scanner.tampon.longueur;
 yyFillLabel167:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy280;
+		case '\t': goto yy277;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel167;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy277:
+yy274:
 	{ blancs_apres(fin_apres_tabulations); continue; }
-yy278:
+yy275:
 	++etat.scanner.tampon.longueur;
 yyFillLabel168:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy281;
+		case ' ': goto yy278;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel168;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy279:
+yy276:
 	{ blancs_apres(fin_apres_espaces); continue; }
-yy280:
+yy277:
 	++etat.scanner.tampon.longueur;
 yyFillLabel169:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy282;
+		case '\t': goto yy279;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel169;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy281:
+yy278:
 	++etat.scanner.tampon.longueur;
 yyFillLabel170:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy283;
+		case ' ': goto yy280;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel170;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy282:
+yy279:
 	++etat.scanner.tampon.longueur;
 yyFillLabel171:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy284;
+		case '\t': goto yy281;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel171;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy283:
+yy280:
 	++etat.scanner.tampon.longueur;
 yyFillLabel172:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy285;
+		case ' ': goto yy282;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel172;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy284:
+yy281:
 	++etat.scanner.tampon.longueur;
 yyFillLabel173:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy286;
+		case '\t': goto yy283;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel173;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy285:
+yy282:
 	++etat.scanner.tampon.longueur;
 yyFillLabel174:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy287;
+		case ' ': goto yy284;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel174;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy286:
+yy283:
 	++etat.scanner.tampon.longueur;
 yyFillLabel175:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy288;
+		case '\t': goto yy285;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel175;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy287:
+yy284:
 	++etat.scanner.tampon.longueur;
 yyFillLabel176:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy289;
+		case ' ': goto yy286;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel176;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy288:
+yy285:
 	++etat.scanner.tampon.longueur;
 yyFillLabel177:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy290;
+		case '\t': goto yy287;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel177;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy289:
+yy286:
 	++etat.scanner.tampon.longueur;
 yyFillLabel178:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy291;
+		case ' ': goto yy288;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel178;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy290:
+yy287:
 	++etat.scanner.tampon.longueur;
 yyFillLabel179:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy292;
+		case '\t': goto yy289;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel179;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy291:
+yy288:
 	++etat.scanner.tampon.longueur;
 yyFillLabel180:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy293;
+		case ' ': goto yy290;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel180;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy292:
+yy289:
 	++etat.scanner.tampon.longueur;
 yyFillLabel181:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy294;
+		case '\t': goto yy291;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel181;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy293:
+yy290:
 	++etat.scanner.tampon.longueur;
 yyFillLabel182:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy295;
+		case ' ': goto yy292;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel182;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy294:
+yy291:
 	++etat.scanner.tampon.longueur;
 yyFillLabel183:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy296;
+		case '\t': goto yy293;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel183;
 			}
-			goto yy277;
+			goto yy274;
 	}
-yy295:
+yy292:
 	++etat.scanner.tampon.longueur;
 yyFillLabel184:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy297;
+		case ' ': goto yy294;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel184;
 			}
-			goto yy279;
+			goto yy276;
 	}
-yy296:
+yy293:
 	++etat.scanner.tampon.longueur;
-	goto yy277;
-yy297:
+	goto yy274;
+yy294:
 	++etat.scanner.tampon.longueur;
-	goto yy279;
-yy298:
+	goto yy276;
+yy295:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_BARRE:
 yyFillLabel185:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy301;
-		case '\n': goto yy303;
-		case '\v': goto yy305;
-		case '\f': goto yy307;
-		case ' ': goto yy309;
+		case '\t': goto yy298;
+		case '\n': goto yy300;
+		case '\v': goto yy302;
+		case '\f': goto yy304;
+		case ' ': goto yy306;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel185;
-				goto yy356;
+				goto yy353;
 			}
-			goto yy300;
+			goto yy297;
 	}
-yy300:
+yy297:
 	++etat.scanner.tampon.longueur;
 	{ octet_inconnu(); continue; }
-yy301:
+yy298:
 	++etat.scanner.tampon.longueur;
 yyFillLabel186:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy311;
+		case '\t': goto yy308;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel186;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy302:
+yy299:
 	{ blancs_apres(fin_apres_tabulations); continue; }
-yy303:
+yy300:
 	++etat.scanner.tampon.longueur;
 yyFillLabel187:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy312;
+		case '\n': goto yy309;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel187;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy304:
+yy301:
 	{ nouvelles_lignes_blanc_barre(); continue; }
-yy305:
+yy302:
 	++etat.scanner.tampon.longueur;
 yyFillLabel188:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy313;
+		case '\v': goto yy310;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel188;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy306:
+yy303:
 	{ tabulateurs_verticaux_blanc_barre(); continue; }
-yy307:
+yy304:
 	++etat.scanner.tampon.longueur;
 yyFillLabel189:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy314;
+		case '\f': goto yy311;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel189;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy308:
+yy305:
 	{ sauts_de_page_blanc_barre(); continue; }
-yy309:
+yy306:
 	++etat.scanner.tampon.longueur;
 yyFillLabel190:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy315;
+		case ' ': goto yy312;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel190;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy310:
+yy307:
 	{ blancs_apres(fin_apres_espaces); continue; }
-yy311:
+yy308:
 	++etat.scanner.tampon.longueur;
 yyFillLabel191:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy316;
+		case '\t': goto yy313;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel191;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy312:
+yy309:
 	++etat.scanner.tampon.longueur;
 yyFillLabel192:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy317;
+		case '\n': goto yy314;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel192;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy313:
+yy310:
 	++etat.scanner.tampon.longueur;
 yyFillLabel193:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy318;
+		case '\v': goto yy315;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel193;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy314:
+yy311:
 	++etat.scanner.tampon.longueur;
 yyFillLabel194:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy319;
+		case '\f': goto yy316;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel194;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy315:
+yy312:
 	++etat.scanner.tampon.longueur;
 yyFillLabel195:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy320;
+		case ' ': goto yy317;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel195;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy316:
+yy313:
 	++etat.scanner.tampon.longueur;
 yyFillLabel196:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy321;
+		case '\t': goto yy318;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel196;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy317:
+yy314:
 	++etat.scanner.tampon.longueur;
 yyFillLabel197:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy322;
+		case '\n': goto yy319;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel197;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy318:
+yy315:
 	++etat.scanner.tampon.longueur;
 yyFillLabel198:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy323;
+		case '\v': goto yy320;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel198;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy319:
+yy316:
 	++etat.scanner.tampon.longueur;
 yyFillLabel199:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy324;
+		case '\f': goto yy321;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel199;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy320:
+yy317:
 	++etat.scanner.tampon.longueur;
 yyFillLabel200:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy325;
+		case ' ': goto yy322;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel200;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy321:
+yy318:
 	++etat.scanner.tampon.longueur;
 yyFillLabel201:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy326;
+		case '\t': goto yy323;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel201;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy322:
+yy319:
 	++etat.scanner.tampon.longueur;
 yyFillLabel202:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy327;
+		case '\n': goto yy324;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel202;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy323:
+yy320:
 	++etat.scanner.tampon.longueur;
 yyFillLabel203:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy328;
+		case '\v': goto yy325;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel203;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy324:
+yy321:
 	++etat.scanner.tampon.longueur;
 yyFillLabel204:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy329;
+		case '\f': goto yy326;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel204;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy325:
+yy322:
 	++etat.scanner.tampon.longueur;
 yyFillLabel205:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy330;
+		case ' ': goto yy327;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel205;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy326:
+yy323:
 	++etat.scanner.tampon.longueur;
 yyFillLabel206:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy331;
+		case '\t': goto yy328;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel206;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy327:
+yy324:
 	++etat.scanner.tampon.longueur;
 yyFillLabel207:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy332;
+		case '\n': goto yy329;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel207;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy328:
+yy325:
 	++etat.scanner.tampon.longueur;
 yyFillLabel208:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy333;
+		case '\v': goto yy330;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel208;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy329:
+yy326:
 	++etat.scanner.tampon.longueur;
 yyFillLabel209:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy334;
+		case '\f': goto yy331;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel209;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy330:
+yy327:
 	++etat.scanner.tampon.longueur;
 yyFillLabel210:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy335;
+		case ' ': goto yy332;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel210;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy331:
+yy328:
 	++etat.scanner.tampon.longueur;
 yyFillLabel211:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy336;
+		case '\t': goto yy333;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel211;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy332:
+yy329:
 	++etat.scanner.tampon.longueur;
 yyFillLabel212:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy337;
+		case '\n': goto yy334;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel212;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy333:
+yy330:
 	++etat.scanner.tampon.longueur;
 yyFillLabel213:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy338;
+		case '\v': goto yy335;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel213;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy334:
+yy331:
 	++etat.scanner.tampon.longueur;
 yyFillLabel214:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy339;
+		case '\f': goto yy336;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel214;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy335:
+yy332:
 	++etat.scanner.tampon.longueur;
 yyFillLabel215:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy340;
+		case ' ': goto yy337;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel215;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy336:
+yy333:
 	++etat.scanner.tampon.longueur;
 yyFillLabel216:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy341;
+		case '\t': goto yy338;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel216;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy337:
+yy334:
 	++etat.scanner.tampon.longueur;
 yyFillLabel217:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy342;
+		case '\n': goto yy339;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel217;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy338:
+yy335:
 	++etat.scanner.tampon.longueur;
 yyFillLabel218:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy343;
+		case '\v': goto yy340;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel218;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy339:
+yy336:
 	++etat.scanner.tampon.longueur;
 yyFillLabel219:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy344;
+		case '\f': goto yy341;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel219;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy340:
+yy337:
 	++etat.scanner.tampon.longueur;
 yyFillLabel220:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy345;
+		case ' ': goto yy342;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel220;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy341:
+yy338:
 	++etat.scanner.tampon.longueur;
 yyFillLabel221:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy346;
+		case '\t': goto yy343;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel221;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy342:
+yy339:
 	++etat.scanner.tampon.longueur;
 yyFillLabel222:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy347;
+		case '\n': goto yy344;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel222;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy343:
+yy340:
 	++etat.scanner.tampon.longueur;
 yyFillLabel223:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy348;
+		case '\v': goto yy345;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel223;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy344:
+yy341:
 	++etat.scanner.tampon.longueur;
 yyFillLabel224:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy349;
+		case '\f': goto yy346;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel224;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy345:
+yy342:
 	++etat.scanner.tampon.longueur;
 yyFillLabel225:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy350;
+		case ' ': goto yy347;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel225;
 			}
-			goto yy310;
+			goto yy307;
 	}
-yy346:
+yy343:
 	++etat.scanner.tampon.longueur;
 yyFillLabel226:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy351;
+		case '\t': goto yy348;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel226;
 			}
-			goto yy302;
+			goto yy299;
 	}
-yy347:
+yy344:
 	++etat.scanner.tampon.longueur;
 yyFillLabel227:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy352;
+		case '\n': goto yy349;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel227;
 			}
-			goto yy304;
+			goto yy301;
 	}
-yy348:
+yy345:
 	++etat.scanner.tampon.longueur;
 yyFillLabel228:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy353;
+		case '\v': goto yy350;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel228;
 			}
-			goto yy306;
+			goto yy303;
 	}
-yy349:
+yy346:
 	++etat.scanner.tampon.longueur;
 yyFillLabel229:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy354;
+		case '\f': goto yy351;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel229;
 			}
-			goto yy308;
+			goto yy305;
 	}
-yy350:
+yy347:
 	++etat.scanner.tampon.longueur;
 yyFillLabel230:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy355;
+		case ' ': goto yy352;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel230;
 			}
-			goto yy310;
+			goto yy307;
 	}
+yy348:
+	++etat.scanner.tampon.longueur;
+	goto yy299;
+yy349:
+	++etat.scanner.tampon.longueur;
+	goto yy301;
+yy350:
+	++etat.scanner.tampon.longueur;
+	goto yy303;
 yy351:
 	++etat.scanner.tampon.longueur;
-	goto yy302;
+	goto yy305;
 yy352:
 	++etat.scanner.tampon.longueur;
-	goto yy304;
+	goto yy307;
 yy353:
-	++etat.scanner.tampon.longueur;
-	goto yy306;
-yy354:
-	++etat.scanner.tampon.longueur;
-	goto yy308;
-yy355:
-	++etat.scanner.tampon.longueur;
-	goto yy310;
-yy356:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_LIURE:
 yyFillLabel231:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy359;
-		case '_': goto yy361;
+		case '\n': goto yy356;
+		case '_': goto yy358;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel231;
-				goto yy381;
+				goto yy378;
 			}
-			goto yy358;
+			goto yy355;
 	}
-yy358:
+yy355:
 	++etat.scanner.tampon.longueur;
 	{ octet_inconnu(); continue; }
-yy359:
+yy356:
 	++etat.scanner.tampon.longueur;
 yyFillLabel232:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy363;
+		case '\n': goto yy360;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel232;
 			}
-			goto yy360;
+			goto yy357;
 	}
-yy360:
+yy357:
 	{ nouvelle_ligne_liure(); continue; }
-yy361:
+yy358:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
 yyFillLabel233:
@@ -4283,9 +3920,9 @@ yyFillLabel233:
 		case 0x7F:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel233;
-				goto yy362;
+				goto yy359;
 			}
-			goto yy364;
+			goto yy361;
 		case '!':
 		case '-':
 		case '<':
@@ -4299,11 +3936,11 @@ yyFillLabel233:
 		case 'q':
 		case 't':
 		case 'w':
-		case 'x': goto yy365;
-		case '(': goto yy366;
+		case 'x': goto yy362;
+		case '(': goto yy363;
 		case ')':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy367;
+			goto yy364;
 		case '.':
 		case '0':
 		case '1':
@@ -4314,177 +3951,177 @@ yyFillLabel233:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy368;
+		case '9': goto yy365;
 		case ':':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy370;
+			goto yy367;
 		case '|':
 			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
-			goto yy371;
-		default: goto yy362;
+			goto yy368;
+		default: goto yy359;
 	}
-yy362:
+yy359:
 	{ liure_seule(); continue; }
-yy363:
+yy360:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ avale_jeton(); continue; }
-yy364:
+yy361:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ liure_mal_terminee(); continue; }
-yy365:
+yy362:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ liure_avant_valeur(); continue; }
-yy366:
+yy363:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
-yy367:
+yy364:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ liure_rendue(); continue; }
-yy368:
+yy365:
 	++etat.scanner.tampon.longueur;
 yyFillLabel234:
 	yych = octet_curseur();
 	switch (yych) {
-		case '(': goto yy372;
+		case '(': goto yy369;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel234;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy369:
+yy366:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
-	goto yy362;
-yy370:
+	goto yy359;
+yy367:
 	++etat.scanner.tampon.longueur;
 yyFillLabel235:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy373;
-		case '|': goto yy374;
+		case '\n': goto yy370;
+		case '|': goto yy371;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel235;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy371:
+yy368:
 	++etat.scanner.tampon.longueur;
 yyFillLabel236:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy375;
-		case ':': goto yy376;
-		case '_': goto yy367;
+		case '\n': goto yy372;
+		case ':': goto yy373;
+		case '_': goto yy364;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel236;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy372:
+yy369:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
-yy373:
+yy370:
 	++etat.scanner.tampon.longueur;
 yyFillLabel237:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy377;
+		case '|': goto yy374;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel237;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy374:
+yy371:
 	++etat.scanner.tampon.longueur;
 yyFillLabel238:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy373;
-		case '_': goto yy367;
-		case '|': goto yy377;
+		case '\n': goto yy370;
+		case '_': goto yy364;
+		case '|': goto yy374;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel238;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy375:
+yy372:
 	++etat.scanner.tampon.longueur;
 yyFillLabel239:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy378;
+		case ':': goto yy375;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel239;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy376:
+yy373:
 	++etat.scanner.tampon.longueur;
 yyFillLabel240:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy379;
+		case '|': goto yy376;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel240;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy377:
+yy374:
 	++etat.scanner.tampon.longueur;
 yyFillLabel241:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy367;
+		case '_': goto yy364;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel241;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy378:
+yy375:
 	++etat.scanner.tampon.longueur;
 yyFillLabel242:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy380;
+		case '|': goto yy377;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel242;
 			}
-			goto yy369;
+			goto yy366;
 	}
-yy379:
+yy376:
 	++etat.scanner.tampon.longueur;
 	{ liure_devant_barre_reprise(0); continue; }
-yy380:
+yy377:
 	++etat.scanner.tampon.longueur;
 	{ liure_devant_barre_reprise(1); continue; }
-yy381:
+yy378:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_REPRISE:
 yyFillLabel243:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy385;
+		case '0': goto yy382;
 		case '1':
 		case '2':
 		case '3':
@@ -4493,21 +4130,21 @@ yyFillLabel243:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy386;
-		case ':': goto yy387;
-		case '|': goto yy388;
+		case '9': goto yy383;
+		case ':': goto yy384;
+		case '|': goto yy385;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel243;
-				goto yy401;
+				goto yy398;
 			}
-			goto yy383;
+			goto yy380;
 	}
-yy383:
+yy380:
 	++etat.scanner.tampon.longueur;
-yy384:
+yy381:
 	{ octet_inconnu(); continue; }
-yy385:
+yy382:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
 yyFillLabel244:
@@ -4521,20 +4158,20 @@ yyFillLabel244:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy389;
+		case '9': goto yy386;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel244;
 			}
-			goto yy384;
+			goto yy381;
 	}
-yy386:
+yy383:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
 yyFillLabel245:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy391;
+		case '.': goto yy388;
 		case '0':
 		case '1':
 		case '2':
@@ -4544,69 +4181,69 @@ yyFillLabel245:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy389;
+		case '9': goto yy386;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel245;
 			}
-			goto yy384;
+			goto yy381;
 	}
-yy387:
+yy384:
 	++etat.scanner.tampon.longueur;
 yyFillLabel246:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy393;
+		case '|': goto yy390;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel246;
 			}
-			goto yy384;
+			goto yy381;
 	}
-yy388:
+yy385:
 	++etat.scanner.tampon.longueur;
 yyFillLabel247:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy395;
+		case ':': goto yy392;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel247;
 			}
-			goto yy384;
+			goto yy381;
 	}
-yy389:
+yy386:
 	++etat.scanner.tampon.longueur;
 yyFillLabel248:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy391;
+		case '.': goto yy388;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel248;
 			}
-			goto yy390;
+			goto yy387;
 	}
-yy390:
+yy387:
 	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
-	goto yy384;
-yy391:
+	goto yy381;
+yy388:
 	++etat.scanner.tampon.longueur;
 yyFillLabel249:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy397;
+		case ' ': goto yy394;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel249;
 			}
-			goto yy392;
+			goto yy389;
 	}
-yy392:
+yy389:
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ ecrit_ordinal(); continue; }
-yy393:
+yy390:
 	++etat.scanner.tampon.longueur;
 yyFillLabel250:
 	yych = octet_curseur();
@@ -4615,53 +4252,53 @@ yyFillLabel250:
 		case '\n':
 		case '\v':
 		case '\f':
-		case ' ': goto yy398;
-		case '_': goto yy399;
+		case ' ': goto yy395;
+		case '_': goto yy396;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel250;
 			}
-			goto yy394;
+			goto yy391;
 	}
-yy394:
+yy391:
 	{ if (fin_de_reprise()) return DBL_BARRE; continue; }
-yy395:
+yy392:
 	++etat.scanner.tampon.longueur;
 yyFillLabel251:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy400;
+		case ' ': goto yy397;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel251;
 			}
-			goto yy396;
+			goto yy393;
 	}
-yy396:
+yy393:
 	etat.scanner.demarrage = Demarrage::NORMAL;
 	{ ecrit_reprise("|: "); continue; }
-yy397:
+yy394:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_ordinal(); continue; }
-yy398:
+yy395:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_BARRE;
 	{ ecrit_reprise(":|\n"); continue; }
-yy399:
+yy396:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::LIURE;
 	{ ecrit_reprise("  :|_\n"); continue; }
-yy400:
+yy397:
 	++etat.scanner.tampon.longueur;
 	etat.scanner.tampon.longueur += -1;
 	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_reprise("|: "); continue; }
-yy401:
+yy398:
 	{ fin_entree(); return 0; }
 }
 

@@ -182,10 +182,8 @@ int lance_automate() {
 
     // Isolated signs.
     <NORMAL> "/"                       { rejete(0x2001, barre_oblique_isolee); continue; }
-    <NORMAL> "\\" / NONRECONNU         { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
     <NORMAL> "\\"                      { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
     <NORMAL> ":"                       { rejete(0x2003, deux_points_isoles); continue; }
-    <NORMAL> "\x7f" / NONRECONNU       { rejete(0x2006, supprimeur_isole); continue; }
     <NORMAL> "\x7f"                    { rejete(0x2006, supprimeur_isole); continue; }
     <NORMAL> "."{1,10}                 { rejete(0x3021, points_isoles); continue; }
     <NORMAL> "_"{1,10}                 { rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
@@ -202,9 +200,11 @@ int lance_automate() {
     <NORMAL> "\r" / "\r"               { deux_retours_chariot(); continue; }
     <NORMAL> "\r\n"                    { retour_chariot_nouvelle_ligne(); continue; }
 
-    // Bytes to be defined, and unrecognised bytes.
+    // Bytes to be defined, and unrecognised bytes. A byte before another
+    // unrecognised byte or the end of the input is matched alone: "C", '\\'
+    // and delete tie with it and win, being written first. Before a recognised
+    // byte the run rule is two bytes long and takes them (C before a note).
     <NORMAL> [\x0f%?]                  { caractere_a_definir(); continue; }
-    <NORMAL> NONRECONNU / NONRECONNU   { non_reconnu(false); continue; }
     <NORMAL> NONRECONNU / RECONNU      { non_reconnu(true); continue; }
     <NORMAL> NONRECONNU                { non_reconnu(false); continue; }
 

@@ -58,6 +58,8 @@ void source_depuis_memoire(const char* octets, std::size_t n) { repart(-1, octet
 
 void reinitialise_source() { source_depuis_descripteur(0); }
 
+bool source_est_un_terminal() { return source.memoire == nullptr && ::isatty(source.descripteur) == 1; }
+
 int octet_source() {
   if (source.epuisee) return fin_de_fichier;
   if (source.memoire != nullptr) {
