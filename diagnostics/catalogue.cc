@@ -1,5 +1,8 @@
 #include "diagnostics/catalogue.h"
 
+#include <cstddef>
+#include <iterator>
+
 #include "diagnostics/latin1.h"
 
 namespace {
@@ -23,43 +26,51 @@ struct Entree {
   const char* description;  // its catalogue text
 };
 
-const Entree catalogue[] = {
-    {0x0000, "aucune erreur"_l1},
-    {0x0001, "dénominateur absent"_l1},
-    {0x0002, "dénominateur non-positif"_l1},
-    {0x1001, "chiffre-zéro"_l1},
-    {0x1002, "deux chiffres au maximum"_l1},
-    {0x1011, "ordinal-zéro"_l1},
-    {0x1012, "deux chiffres au maximum, pour l'ordinal"_l1},
-    {0x2001, "'/' (entre deux indications de mesure)"_l1},
-    {0x2002, "'\\' (deuxième graphe pour C barré)"_l1},
-    {0x2003, "':' (signe de reprise)"_l1},
-    {0x2004, "xx. (ordinal de reprise)"_l1},
-    {0x2005, "10  (octet supprimeur-gauche)"_l1},
-    {0x2006, "177 (octet supprimeur-droit)"_l1},
-    {0x3001, "espaceur à faire suivre"_l1},
-    {0x3002, "tabulateur à faire suivre"_l1},
-    {0x3003, "tabulateur vertical à faire suivre"_l1},
-    {0x3004, "nouvelle ligne à faire suivre"_l1},
-    {0x3005, "nouvelle forme à faire suivre"_l1},
-    {0x3011, "'_' à lier (d__d)"_l1},
-    {0x3021, "'.' à pointer (d.)"_l1},
-    {0x3031, "15 15 retour-chariot (dé)doublé"_l1},
-    {0x3041, "note ou silence trop pointé"_l1},
-    {0x4001, "à relier _|_ (lier '_' avant ou après manquant)"_l1},
-    {0x4002, "15 12 retour-chariot et n.-l. (scinder avec '|')"_l1},
-    {0x4011, "deux points (verticalement) de reprise, ou lier"_l1},
-    {0x4012, "ordinal de reprise, ou lier"_l1},
-    {0x4021, "texte après la double barre finale"_l1},
-    {0x5000, ""_l1},
-    {0x6001, "structure syntaxique non-déterminée (début)"_l1},
-    {0x6002, "structure syntaxique non-déterminée (en fin)"_l1},
-    {0x6011, "groupolet non-déterminé (début)"_l1},
-    {0x6012, "groupolet non-déterminé (en fin)"_l1},
-    {0x6021, "fichier non-déterminé (début)"_l1},
-    {0x6022, "fichier non-déterminé (en fin)"_l1},
-    {0x7000, "-.|nitial de lexème à définir"_l1},
+// ORDER CATALOGUE: the order of the names in catalogue.h.
+constexpr Entree catalogue[] = {
+    {codes::aucune_erreur, "aucune erreur"_l1},
+    {codes::dénominateur_absent, "dénominateur absent"_l1},
+    {codes::dénominateur_non_positif, "dénominateur non-positif"_l1},
+    {codes::chiffre_zéro, "chiffre-zéro"_l1},
+    {codes::nombre_trop_long, "deux chiffres au maximum"_l1},
+    {codes::ordinal_zéro, "ordinal-zéro"_l1},
+    {codes::ordinal_trop_long, "deux chiffres au maximum, pour l'ordinal"_l1},
+    {codes::barre_oblique_isolée, "'/' (entre deux indications de mesure)"_l1},
+    {codes::barre_inverse_isolée, "'\\' (deuxième graphe pour C barré)"_l1},
+    {codes::deux_points_isolés, "':' (signe de reprise)"_l1},
+    {codes::ordinal_isolé, "xx. (ordinal de reprise)"_l1},
+    {codes::supprimeur_gauche_isolé, "10  (octet supprimeur-gauche)"_l1},
+    {codes::supprimeur_droit_isolé, "177 (octet supprimeur-droit)"_l1},
+    {codes::espace_à_faire_suivre, "espaceur à faire suivre"_l1},
+    {codes::tabulation_à_faire_suivre, "tabulateur à faire suivre"_l1},
+    {codes::tabulation_verticale_à_faire_suivre, "tabulateur vertical à faire suivre"_l1},
+    {codes::nouvelle_ligne_à_faire_suivre, "nouvelle ligne à faire suivre"_l1},
+    {codes::nouvelle_forme_à_faire_suivre, "nouvelle forme à faire suivre"_l1},
+    {codes::liure_à_lier, "'_' à lier (d__d)"_l1},
+    {codes::point_à_pointer, "'.' à pointer (d.)"_l1},
+    {codes::retour_chariot_doublé, "15 15 retour-chariot (dé)doublé"_l1},
+    {codes::valeur_trop_pointée, "note ou silence trop pointé"_l1},
+    {codes::barre_à_relier, "à relier _|_ (lier '_' avant ou après manquant)"_l1},
+    {codes::retour_chariot_et_nouvelle_ligne, "15 12 retour-chariot et n.-l. (scinder avec '|')"_l1},
+    {codes::deux_points_de_reprise_ou_lier, "deux points (verticalement) de reprise, ou lier"_l1},
+    {codes::ordinal_de_reprise_ou_lier, "ordinal de reprise, ou lier"_l1},
+    {codes::texte_après_double_barre, "texte après la double barre finale"_l1},
+    {codes::non_reconnue, ""_l1},
+    {codes::syntaxe_début, "structure syntaxique non-déterminée (début)"_l1},
+    {codes::syntaxe_en_fin, "structure syntaxique non-déterminée (en fin)"_l1},
+    {codes::groupolet_début, "groupolet non-déterminé (début)"_l1},
+    {codes::groupolet_en_fin, "groupolet non-déterminé (en fin)"_l1},
+    {codes::fichier_début, "fichier non-déterminé (début)"_l1},
+    {codes::fichier_en_fin, "fichier non-déterminé (en fin)"_l1},
+    {codes::lexème_à_définir, "-.|nitial de lexème à définir"_l1},
 };
+
+constexpr bool en_ordre_croissant() {
+  for (std::size_t i = 1; i < std::size(catalogue); ++i)
+    if (catalogue[i - 1].code >= catalogue[i].code) return false;
+  return true;
+}
+static_assert(en_ordre_croissant(), "the catalogue keeps the order of its codes");
 
 }  // namespace
 
