@@ -122,7 +122,8 @@ int execute_analyse(int argc, const char* const* argv) {
     if (resultat != 0) echec_analyse();
     banniere("** Fin d'analyse en l. ");
   } while (!etat.pilote.finAnalyse);
-  // Only an analysis ended on the double bar has input left unread.
+  // A failed parse has already ended the run in error; a run that ended on
+  // the double bar is checked for what follows it.
   if (resultat == 0 && texte_apres_double_barre()) resultat = 1;
 
   desarme_rapport_de_sortie();
