@@ -31,6 +31,8 @@ bool repetition_supprimee() {
 
 }  // namespace
 
+void (*temoin_rapport)(const char* message) = nullptr;
+
 void signale_erreur(const char* message) {
   EtatDiagnostics& d = etat.diagnostics;
   // After the end of the input has been met, every report is silent.
@@ -72,4 +74,5 @@ void signale_erreur(const char* message) {
     erreur_printf(au_dela ? "l. %d (col. %d) m. %d tps(%d):  %s\n" : "l. %d (col. %d) m. %d tps %d :  %s\n",
                   p.numeroLigne, p.numeroColonne, mesure, temps, message);
   }
+  if (temoin_rapport != nullptr) temoin_rapport(message);
 }
