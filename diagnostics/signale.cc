@@ -29,6 +29,8 @@ bool repetition_supprimee() {
 
 }  // namespace
 
+void (*temoin_rapport)(std::string_view message) = nullptr;
+
 void signale_erreur(std::string_view message) {
   EtatDiagnostics& d = etat.diagnostics;
   // After the end of the input has been met, every report is silent.
@@ -81,4 +83,5 @@ void signale_erreur(std::string_view message) {
     e.texte(au_dela ? "):  " : " :  ");
   }
   erreur_ecrit(std::string_view(tete, static_cast<std::size_t>(e.fin - tete)), message, "\n");
+  if (temoin_rapport != nullptr) temoin_rapport(message);
 }

@@ -9,3 +9,9 @@
 void signale_erreur(std::string_view message);
 // Most messages are constant texts, whose length the compiler then knows.
 inline void signale_erreur(const char* message) { signale_erreur(std::string_view(message)); }
+
+// Watches the reports as they are printed: when set, called after each report
+// that is printed, with the message as printed, while the shared state still
+// holds its code, position, measure and beat. The program leaves it unset; the
+// web page's entry point sets it to give each report its code.
+extern void (*temoin_rapport)(std::string_view message);

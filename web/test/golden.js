@@ -1,0 +1,60 @@
+// Every golden case through the WebAssembly module, under node: the words of
+// args (one per line; absent = none) and the bytes of stdin in, and standard
+// output, standard error and the exit status out, equal to the case's files
+// byte for byte. (combined, both streams on one pipe, is the console's
+// interleaving: an in-process run keeps the streams apart.)
+//   node golden.js SITE_DIR GOLDEN_DIR
+"use strict";
+const fs = require("fs");
+const path = require("path");
+
+const [site, dossier] = process.argv.slice(2);
+const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
+const page = require(path.resolve(site, "page.js"));
+
+function lit(fichier) {
+  return fs.existsSync(fichier) ? fs.readFileSync(fichier) : Buffer.alloc(0);
+}
+
+// The words of args as the case runner reads them: one per line, the last
+// one counted even without its line end.
+function mots(fichier) {
+  if (!fs.existsSync(fichier)) return [];
+  const lignes = fs.readFileSync(fichier, "latin1").split("\n");
+  if (lignes[lignes.length - 1] === "") lignes.pop();
+  return lignes.map((l) => Buffer.from(l, "latin1"));
+}
+
+// Non-printing bytes made visible, for the differences.
+function visible(octets) {
+  return Buffer.from(octets).toString("latin1").replace(/[\x00-\x08\x0b-\x1f\x7f-\xff]/g,
+    (c) => "\\x" + c.charCodeAt(0).toString(16).padStart(2, "0"));
+}
+
+function difference(attendu, obtenu) {
+  const a = visible(attendu).split("\n"), b = visible(obtenu).split("\n");
+  for (let i = 0; i < Math.max(a.length, b.length); i++)
+    if (a[i] !== b[i]) return `  line ${i + 1}:\n    expected: ${JSON.stringify(a[i])}\n    actual:   ${JSON.stringify(b[i])}`;
+  return "";
+}
+
+creeRythme().then((module) => {
+  const cas = fs.readdirSync(dossier).filter((n) => fs.statSync(path.join(dossier, n)).isDirectory()).sort();
+  let echecs = 0;
+  for (const nom of cas) {
+    const d = path.join(dossier, nom);
+    const r = page.analyse(module, mots(path.join(d, "args")), lit(path.join(d, "stdin")));
+    const obtenus = { stdout: r.sortie, stderr: r.erreur, status: Buffer.from(r.statut + "\n") };
+    const fautes = [];
+    for (const flux of ["stdout", "stderr", "status"]) {
+      const attendu = lit(path.join(d, flux));
+      if (!attendu.equals(Buffer.from(obtenus[flux]))) fautes.push(`${flux} differs\n${difference(attendu, obtenus[flux])}`);
+    }
+    if (fautes.length) {
+      echecs++;
+      console.log(`FAIL ${nom}\n  ${fautes.join("\n  ")}`);
+    }
+  }
+  console.log(`${cas.length - echecs} of ${cas.length} golden cases equal under WebAssembly`);
+  if (cas.length === 0 || echecs) process.exit(1);
+});
