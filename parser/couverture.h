@@ -1,8 +1,13 @@
-// Coverage of the parser's automaton: which (state, lookahead) pairs the
-// engine consulted. Recording is off unless a table is installed; the engine
-// then pays one null check per look-up. The table readers (what the automaton
-// does on a pair, the names of its symbols) are written in the grammar's
-// epilogue, where bison's tables are visible.
+// Coverage of the parser, in the coverage build only (RYTHME_COUVERTURE; the
+// engine's hooks are in grammaire.y). Two records:
+// - the productions reduced, marked at every reduction and written at exit,
+//   one line per process, to a file of the build tree that the coverage
+//   figures read (tests/couverture/bilan.py);
+// - which (state, lookahead) pairs the engine consulted. Recording is off
+//   unless a table is installed; the engine then pays one null check per
+//   look-up. The table readers (what the automaton does on a pair, the names
+//   of its symbols) are written in the grammar's epilogue, where bison's
+//   tables are visible.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +15,7 @@
 // The automaton's size, checked against bison's own constants in grammaire.y.
 inline constexpr int nbEtatsAnalyseur = 291;     // states
 inline constexpr int nbTerminauxAnalyseur = 199;  // terminals, by bison's internal numbers
+inline constexpr int nbProductions = 281;         // productions, the augmenting one (0) included
 // The column of a state left by its default reduction without reading a token.
 inline constexpr int colonneSansJeton = nbTerminauxAnalyseur;
 
@@ -17,6 +23,9 @@ inline constexpr int colonneSansJeton = nbTerminauxAnalyseur;
 struct TableCouverture {
   uint8_t vu[nbEtatsAnalyseur][nbTerminauxAnalyseur + 1] = {};  // 1 once consulted
 };
+
+// Marks the production reduced (0 when the parse is accepted).
+void note_reduction(int production);
 
 // The table being filled, or nullptr when recording is off.
 extern TableCouverture* tableCouverture;

@@ -1,13 +1,15 @@
 # Generates the parser from its grammar, in the current directory:
 #   cmake -DBISON=<bison> -DGRAMMAIRE=<grammaire.y> -P genere_grammaire.cmake
-# A conflict fails the generation. The outputs are then freed of what ties
-# them to one bison release (the version in the first comment line and in the
-# YYBISON defines), so that the committed copies compare equal whatever
-# machine generated them.
+# A conflict fails the generation. Bison's report, the automaton's states
+# with their items and lookaheads, is written beside them (grammaire.output,
+# not committed). The outputs are then freed of what ties them to one bison
+# release (the version in the first comment line and in the YYBISON defines),
+# so that the committed copies compare equal whatever machine generated them.
 set(sorties grammaire.cc grammaire.h)
 
 execute_process(
   COMMAND ${BISON} --no-lines -Wall -Werror=conflicts-sr,conflicts-rr
+          --report=states,itemsets,lookaheads --report-file=grammaire.output
           -o grammaire.cc --header=grammaire.h ${GRAMMAIRE}
   RESULT_VARIABLE resultat)
 if(NOT resultat EQUAL 0)

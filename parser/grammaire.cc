@@ -342,16 +342,21 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
 
-/* Coverage recording (parser/couverture.h). The initial action below swaps
- * two of the engine's own macros for these, for the rest of yyparse: its test
- * of a state that needs no lookahead, and its reading of a token, then also
- * mark the (state, lookahead) pair being consulted, behind one null check.
+#ifdef RYTHME_COUVERTURE
+/* Coverage recording (parser/couverture.h), in the coverage build only. The
+ * initial action below swaps four of the engine's own macros for these, for
+ * the rest of yyparse: its test of a state that needs no lookahead, and its
+ * reading of a token, then also mark the (state, lookahead) pair being
+ * consulted, behind one null check; its reduction (of the engine's rule
+ * number, one above the production's) and its acceptance (the augmenting
+ * production 0, which it never reduces) mark the production.
  * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
 static void note_etat_consulte(int etatAutomate, int pact);
 static int note_jeton_lu(int etatAutomate, int jeton);
 #define CONSULTE_ETAT(Yyn) \
   (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
 #define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
+#endif
 
 
 #ifdef short
@@ -753,35 +758,35 @@ static const yytype_uint8 yytranslate[] =
 /* YYRLINE[YYN] -- Source line where rule number YYN was defined.  */
 static const yytype_int16 yyrline[] =
 {
-       0,   123,   123,   127,   128,   129,   130,   131,   132,   133,
-     134,   135,   139,   140,   141,   142,   143,   144,   145,   149,
-     150,   151,   152,   153,   154,   155,   156,   157,   161,   162,
-     163,   164,   165,   169,   170,   171,   172,   173,   174,   175,
-     179,   180,   181,   182,   183,   184,   188,   189,   190,   191,
-     192,   193,   197,   198,   199,   200,   201,   202,   206,   207,
-     208,   209,   210,   211,   215,   216,   217,   218,   219,   220,
-     227,   228,   229,   230,   234,   235,   236,   237,   241,   242,
-     243,   244,   248,   249,   250,   251,   255,   256,   257,   258,
-     262,   264,   266,   271,   273,   275,   280,   281,   285,   286,
-     294,   295,   296,   297,   298,   299,   300,   301,   302,   303,
-     304,   305,   306,   307,   308,   309,   310,   311,   315,   316,
-     317,   318,   319,   320,   321,   322,   323,   324,   325,   326,
-     327,   328,   329,   330,   331,   332,   336,   337,   338,   339,
-     340,   341,   342,   343,   344,   345,   346,   347,   348,   349,
-     350,   351,   352,   353,   354,   355,   356,   357,   358,   359,
-     360,   361,   362,   363,   364,   365,   366,   367,   368,   369,
-     370,   371,   375,   376,   380,   381,   382,   383,   384,   385,
-     386,   387,   388,   389,   390,   391,   392,   393,   394,   395,
-     396,   397,   401,   402,   403,   404,   405,   406,   407,   408,
-     409,   410,   411,   412,   413,   414,   415,   416,   417,   418,
-     422,   423,   424,   425,   426,   427,   428,   429,   430,   431,
-     432,   433,   434,   435,   436,   437,   438,   439,   440,   441,
-     442,   443,   444,   445,   446,   447,   448,   449,   450,   451,
-     452,   453,   454,   455,   456,   457,   461,   462,   463,   464,
-     465,   466,   467,   468,   469,   470,   471,   472,   473,   474,
-     475,   476,   477,   478,   479,   480,   481,   482,   483,   484,
-     485,   486,   487,   488,   489,   490,   491,   492,   493,   494,
-     495,   496
+       0,   134,   134,   138,   139,   140,   141,   142,   143,   144,
+     145,   146,   150,   151,   152,   153,   154,   155,   156,   160,
+     161,   162,   163,   164,   165,   166,   167,   168,   172,   173,
+     174,   175,   176,   180,   181,   182,   183,   184,   185,   186,
+     190,   191,   192,   193,   194,   195,   199,   200,   201,   202,
+     203,   204,   208,   209,   210,   211,   212,   213,   217,   218,
+     219,   220,   221,   222,   226,   227,   228,   229,   230,   231,
+     238,   239,   240,   241,   245,   246,   247,   248,   252,   253,
+     254,   255,   259,   260,   261,   262,   266,   267,   268,   269,
+     273,   275,   277,   282,   284,   286,   291,   292,   296,   297,
+     305,   306,   307,   308,   309,   310,   311,   312,   313,   314,
+     315,   316,   317,   318,   319,   320,   321,   322,   326,   327,
+     328,   329,   330,   331,   332,   333,   334,   335,   336,   337,
+     338,   339,   340,   341,   342,   343,   347,   348,   349,   350,
+     351,   352,   353,   354,   355,   356,   357,   358,   359,   360,
+     361,   362,   363,   364,   365,   366,   367,   368,   369,   370,
+     371,   372,   373,   374,   375,   376,   377,   378,   379,   380,
+     381,   382,   386,   387,   391,   392,   393,   394,   395,   396,
+     397,   398,   399,   400,   401,   402,   403,   404,   405,   406,
+     407,   408,   412,   413,   414,   415,   416,   417,   418,   419,
+     420,   421,   422,   423,   424,   425,   426,   427,   428,   429,
+     433,   434,   435,   436,   437,   438,   439,   440,   441,   442,
+     443,   444,   445,   446,   447,   448,   449,   450,   451,   452,
+     453,   454,   455,   456,   457,   458,   459,   460,   461,   462,
+     463,   464,   465,   466,   467,   468,   472,   473,   474,   475,
+     476,   477,   478,   479,   480,   481,   482,   483,   484,   485,
+     486,   487,   488,   489,   490,   491,   492,   493,   494,   495,
+     496,   497,   498,   499,   500,   501,   502,   503,   504,   505,
+     506,   507
 };
 #endif
 
@@ -1541,10 +1546,16 @@ yyparse (void)
 
 /* User initialization code.  */
 {
+#ifdef RYTHME_COUVERTURE
 #undef yypact_value_is_default
 #define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
 #undef yylex
 #define yylex LIT_JETON
+#undef YY_REDUCE_PRINT
+#define YY_REDUCE_PRINT(Rule) note_reduction((Rule) - 1)
+#undef YYACCEPT
+#define YYACCEPT do { note_reduction(0); goto yyacceptlab; } while (0)
+#endif
 }
 
 
@@ -3021,8 +3032,10 @@ static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
  * YYFINAL accepts as soon as it is entered, consulting nothing.
  * yypact_value_is_default is redefined by the initial action: compare with
  * YYPACT_NINF directly here. */
-static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur,
+static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur && YYNRULES == nbProductions,
               "parser/couverture.h must give the automaton's size");
+
+#ifdef RYTHME_COUVERTURE
 
 ActionTable action_table(int etatAutomate, int terminal) {
   if (yypact[etatAutomate] != YYPACT_NINF) {
@@ -3057,3 +3070,4 @@ static int note_jeton_lu(int etatAutomate, int jeton) {
   if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
   return jeton;
 }
+#endif

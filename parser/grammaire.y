@@ -47,23 +47,34 @@
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
 
-/* Coverage recording (parser/couverture.h). The initial action below swaps
- * two of the engine's own macros for these, for the rest of yyparse: its test
- * of a state that needs no lookahead, and its reading of a token, then also
- * mark the (state, lookahead) pair being consulted, behind one null check.
+#ifdef RYTHME_COUVERTURE
+/* Coverage recording (parser/couverture.h), in the coverage build only. The
+ * initial action below swaps four of the engine's own macros for these, for
+ * the rest of yyparse: its test of a state that needs no lookahead, and its
+ * reading of a token, then also mark the (state, lookahead) pair being
+ * consulted, behind one null check; its reduction (of the engine's rule
+ * number, one above the production's) and its acceptance (the augmenting
+ * production 0, which it never reduces) mark the production.
  * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
 static void note_etat_consulte(int etatAutomate, int pact);
 static int note_jeton_lu(int etatAutomate, int jeton);
 #define CONSULTE_ETAT(Yyn) \
   (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
 #define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
+#endif
 }
 
 %initial-action {
+#ifdef RYTHME_COUVERTURE
 #undef yypact_value_is_default
 #define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
 #undef yylex
 #define yylex LIT_JETON
+#undef YY_REDUCE_PRINT
+#define YY_REDUCE_PRINT(Rule) note_reduction((Rule) - 1)
+#undef YYACCEPT
+#define YYACCEPT do { note_reduction(0); goto yyacceptlab; } while (0)
+#endif
 }
 
 %token CHG_MESURE 257      /* meter change: numerateur / denominateur */
@@ -518,8 +529,10 @@ static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
  * YYFINAL accepts as soon as it is entered, consulting nothing.
  * yypact_value_is_default is redefined by the initial action: compare with
  * YYPACT_NINF directly here. */
-static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur,
+static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur && YYNRULES == nbProductions,
               "parser/couverture.h must give the automaton's size");
+
+#ifdef RYTHME_COUVERTURE
 
 ActionTable action_table(int etatAutomate, int terminal) {
   if (yypact[etatAutomate] != YYPACT_NINF) {
@@ -554,3 +567,4 @@ static int note_jeton_lu(int etatAutomate, int jeton) {
   if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
   return jeton;
 }
+#endif
