@@ -37,7 +37,6 @@ void sortie_due();
 // Standard error: each write is due at once. The parts of one report are
 // given together, so that they stay together whatever the destination.
 void erreur_ecrit(std::string_view debut, std::string_view milieu = {}, std::string_view fin = {});
-[[gnu::format(printf, 1, 2)]] void erreur_printf(const char* format, ...);
 void erreur_vprintf(const char* format, va_list args);
 
 // The input layer calls this before each read that may wait: everything due

@@ -135,8 +135,8 @@ int execute_analyse(int argc, const char* const* argv) {
 int execute_pilote(int argc, const char* const* argv) {
   try {
     return execute_analyse(argc, argv);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc&) {  // GCOVR_EXCL_START: out of memory
     // Memory ran out where no routine reports it under its own name.
     erreur_fatale("rythme : il n'y a plus assez de mémoire\n"_l1);
-  }
+  }  // GCOVR_EXCL_STOP
 }
