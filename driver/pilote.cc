@@ -13,7 +13,6 @@
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
 #include "scanner/source.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 
 namespace {
 

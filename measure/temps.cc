@@ -11,7 +11,7 @@
 #include "driver/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 
 namespace {
 

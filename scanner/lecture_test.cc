@@ -3,7 +3,7 @@
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 #include "scanner/source.h"
 
 namespace {

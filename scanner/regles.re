@@ -1,16 +1,18 @@
 // The lexical rules of the notation, one start condition per state. re2c
-// turns them into the matcher regles.cc (committed beside this file):
-//   re2c -c --no-generation-date --no-version -i -o regles.cc regles.re
+// turns them into the matcher regles.cc, committed beside this file (the
+// command line is in CMakeLists.txt).
 // The longest match wins, the earlier rule on equal lengths, and a trailing
 // context (r / s) counts in the length. The matcher reads through the token
-// buffer (tampon.h) and pulls a byte from the input only when it needs one.
+// buffer (source.h) and pulls a byte from the input only when it needs one.
 // Actions either return a token or swallow their text and go on scanning.
 #include "diagnostics/latin1.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
-#include "scanner/scanner.h"
-#include "scanner/tampon.h"
+#include "scanner/corrections.h"
+#include "scanner/jetons.h"
+#include "scanner/regles.h"
+#include "scanner/source.h"
 
 /*!re2c
   re2c:api = custom;

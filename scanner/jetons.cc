@@ -1,12 +1,14 @@
+// Token requests, the beat accumulator and the history of piece-ending tokens.
+#include "scanner/jetons.h"
+
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/actions.h"
-#include "scanner/non_reconnue.h"
+#include "scanner/corrections.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
+#include "scanner/regles.h"
 
 namespace {
 
@@ -74,4 +76,38 @@ int32_t verifie_chiffre_groupe(int32_t n) {
   if (n < 2 || n > 7)
     signale_erreur("chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 (quintolet), 7 (septolet)");
   return n;
+}
+
+// The two most recent piece-ending tokens: pushing a third drops the oldest.
+void memorise_terminal(int32_t jeton) {
+  HistoriqueTerminaux& h = etat.scanner.historiqueTerminaux;
+  h.ancien = h.recent;
+  h.recent = jeton;
+  if (h.nombre < 2) h.nombre += 1;
+}
+
+bool terminaux_recents(int32_t ancien, int32_t recent) {
+  const HistoriqueTerminaux& h = etat.scanner.historiqueTerminaux;
+  return h.nombre == 2 && h.ancien == ancien && h.recent == recent;
+}
+
+// The value of a group of n elements whose plain values add up to somme: a
+// duolet, quartolet or sextolet takes three halves, a triolet two thirds, a
+// quintolet three fifths, a septolet four sevenths. The product is formed
+// first, then divided, truncating toward zero; any other n gives 0.
+int32_t valeur_groupe(int32_t somme, int32_t n) {
+  switch (n) {
+    case 2:
+    case 4:
+    case 6:
+      return somme * 3 / 2;
+    case 3:
+      return somme * 2 / 3;
+    case 5:
+      return somme * 3 / 5;
+    case 7:
+      return somme * 4 / 7;
+    default:
+      return 0;
+  }
 }
