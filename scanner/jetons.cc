@@ -72,6 +72,14 @@ void accu(int32_t valeur) {
   }
 }
 
+int32_t somme_du_temps() { return etat.scanner.som; }
+
+void garde_reliquat(int32_t reste) { etat.scanner.som = reste; }
+
+void vide_accumuleur() { etat.scanner.som = 0; }
+
+void memorise_fin_de_mesure() { memorise_terminal(SFIN_MESURE2); }
+
 int32_t verifie_chiffre_groupe(int32_t n) {
   if (n < 2 || n > 7)
     signale_erreur("chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 (quintolet), 7 (septolet)");

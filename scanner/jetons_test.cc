@@ -43,6 +43,20 @@ TEST_F(Requetes, FinDeMesureParCompte) {
   EXPECT_EQ(yylex(), SNOR);
 }
 
+// A measure closed by the measure layer counts as an end of measure handed
+// out, for the bar that may follow it; the accumulator keeps what is given.
+TEST_F(Requetes, FinDeMesureMemoriseeEtAccumuleur) {
+  memorise_fin_de_mesure();
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, SFIN_MESURE2);
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.nombre, 1);
+  accu(20);
+  EXPECT_EQ(somme_du_temps(), 20);
+  garde_reliquat(4);
+  EXPECT_EQ(somme_du_temps(), 4);
+  vide_accumuleur();
+  EXPECT_EQ(somme_du_temps(), 0);
+}
+
 // A text ending with a bar and a newline: the newline is reported, the end
 // of the input counts as a second bar.
 TEST_F(Requetes, BarreEtNouvelleLigneEnFin) {
