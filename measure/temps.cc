@@ -12,16 +12,12 @@
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
-#include "measure/graphies.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
+#include "meter/valeurs.h"
 #include "scanner/jetons.h"
 
 namespace {
-
-// Slots the beat table keeps between measures; a wider measure grows it and
-// gives the extra slots back when it is released.
-constexpr std::size_t slotsOrdinaires = 99;
 
 // Records given back with their measure, kept for the next measures so that a
 // long text does not allocate a record and its text for every beat; never
@@ -55,20 +51,6 @@ void enregistre(const std::string& texte) {
   Temps& temps = *m.tabTemps[static_cast<std::size_t>(m.nt)];
   temps.valeur = reinterprete_temps(temps.graphie.c_str());
   ++m.nt;
-}
-
-// The value of a single character of a beat text, 0 for anything else.
-int32_t valeur_caractere(char c) {
-  switch (c) {
-    case 'o': case '-': return 64;
-    case 'd': case '=': return 32;
-    case '!': case '<': return 16;
-    case '[': case '>': return 8;
-    case 'f': case 'k': return 4;
-    case 't': case 'x': return 2;
-    case 'q': case 'w': return 1;
-    default: return 0;
-  }
 }
 
 [[noreturn]] void fin_de_temps_inattendue(const char* reste) {
@@ -138,7 +120,7 @@ int32_t reinterprete_temps(const char* texte) {
       if (p[1] != '\0') fin_de_temps_inattendue(p);
       break;
     }
-    if (const int32_t v = valeur_caractere(c))
+    if (const int32_t v = quads_de_lettre(c))
       l.valeur(v);
     else if (c == '.')
       l.point();
@@ -165,9 +147,9 @@ void libere_temps_depuis(int32_t debut) {
   for (int32_t i = std::max(debut, 0); i < etat.mesure.nt; ++i) {
     std::unique_ptr<Temps>& temps = table[static_cast<std::size_t>(i)];
     if (temps == nullptr) continue;
-    if (recycles.size() < slotsOrdinaires) {
+    if (recycles.size() < slots_ordinaires) {
       temps->graphie.clear();
-      if (recycles.capacity() == 0) recycles.reserve(slotsOrdinaires);
+      if (recycles.capacity() == 0) recycles.reserve(slots_ordinaires);
       recycles.push_back(std::move(temps));
     } else {
       temps.reset();
@@ -181,8 +163,8 @@ void libere_mesure() {
   EtatMesure& m = etat.mesure;
   libere_temps_depuis(0);
   m.nt = 0;
-  if (m.tabTemps.size() > slotsOrdinaires) {
-    m.tabTemps.resize(slotsOrdinaires);
+  if (m.tabTemps.size() > slots_ordinaires) {
+    m.tabTemps.resize(slots_ordinaires);
     m.tabTemps.shrink_to_fit();
   }
   if (etat.analyseur.finMesureAuto == 1) etat.analyseur.finMesureAuto = 2;

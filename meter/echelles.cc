@@ -20,6 +20,13 @@ constexpr bool seuils_aux_milieux(const std::array<int32_t, N>& échelle,
 static_assert(seuils_aux_milieux(dénominateurs, seuils_dénominateurs));
 static_assert(seuils_aux_milieux(dénominateurs_renversés, seuils_renversés));
 
+constexpr bool croissante(Echelle échelle) {
+  for (std::size_t i = 0; i + 1 < échelle.size(); ++i)
+    if (échelle[i] >= échelle[i + 1]) return false;
+  return true;
+}
+static_assert(croissante(dénominateurs_renversés));
+
 }  // namespace
 
 int32_t position_dans(int32_t v, Echelle échelle) {
@@ -33,7 +40,7 @@ int16_t appartient(int32_t v, Echelle échelle) { return position_dans(v, échel
 int32_t en(int32_t v) {
   const int32_t i = position_dans(v, dénominateurs_renversés);
   if (i < 0) erreur_fatale("en : erreur de programmation (lecture du tableau ennaire)\n");
-  return ennaires[static_cast<std::size_t>(i)];
+  return valeurs_de_temps[static_cast<std::size_t>(i)].ennaire;
 }
 
 int32_t échelonne(int32_t v, Echelle échelle, std::span<const int32_t> seuils) {

@@ -83,7 +83,7 @@ int32_t dénominateur_sous_le_maximum(int32_t d, int32_t ennaire) {
 }  // namespace
 
 void fixe_mesure(int32_t n, int32_t d, int16_t demande) {
-  if (n < 1 || n > 99) erreur_fatale("fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n");
+  if (n < 1 || n > nbrTps_max) erreur_fatale("fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n");
   EtatMetre& m = etat.metre;
   m.composée = 0;
   d = dénominateur_admis(d);

@@ -7,6 +7,7 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
+#include "meter/valeurs.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
@@ -42,23 +43,18 @@ int32_t lignes_des_tabulateurs_verticaux() {
 // says what follows it and whether it fills the beat.
 namespace {
 
-struct Lettre {
-  char lettre;    // how the value is written
-  int32_t rang;   // its plain form's place in a block of 18 tokens
-  int32_t quads;  // its plain value
-  bool silence;   // a rest, not a note
-};
-
-constexpr Lettre lettres[] = {
-    {'o', 0, 64, false}, {'d', 3, 32, false}, {'!', 6, 16, false}, {'[', 9, 8, false}, {'f', 12, 4, false},
-    {'t', 15, 2, false}, {'q', 17, 1, false}, {'-', 0, 64, true},  {'=', 3, 32, true}, {'<', 6, 16, true},
-    {'>', 9, 8, true},   {'k', 12, 4, true},  {'x', 15, 2, true},  {'w', 17, 1, true},
-};
-
-const Lettre& lettre(unsigned char octet) {
-  for (const Lettre& l : lettres)
-    if (l.lettre == octet) return l;
-  return lettres[0];  // the rules hand over value letters only
+// A plain value's place in a block of 18 tokens: whole to sixteenth take
+// three each (plain, dotted, double-dotted), thirty-second two, sixty-fourth one.
+int32_t rang(int32_t quads) {
+  switch (quads) {
+    case 64: return 0;
+    case 32: return 3;
+    case 16: return 6;
+    case 8: return 9;
+    case 4: return 12;
+    case 2: return 15;
+    default: return 17;
+  }
 }
 
 // First token of the block of the value's position: plain, E, E2, L or L2.
@@ -120,10 +116,11 @@ const char* message_surpointee(char lettre, int32_t points, Suite suite) {
 int valeur(Suite suite) {
   raz_diagnostic();
   etendue_du_jeton();
-  const Lettre& l = lettre(octet_du_jeton(0));
+  const unsigned char lettre = octet_du_jeton(0);  // the rules hand over value letters only
+  const int32_t quads = quads_de_lettre(lettre);
   const int32_t points = longueur_jeton() - 1;
-  accu(quads_pointes(l.quads, points));
-  return premier_du_bloc(l.silence, suite, etat.scanner.plein == 1) + l.rang + points;
+  accu(quads_pointes(quads, points));
+  return premier_du_bloc(est_un_silence(lettre), suite, etat.scanner.plein == 1) + rang(quads) + points;
 }
 
 // A value with more dots than it may take is read again with the dots it may

@@ -12,6 +12,10 @@
 
 namespace {
 
+// Quads past which one beat's accumulator is warned of: as much as a beat
+// holds while no meter is known.
+constexpr int32_t limite_accumuleur = valTps_sans_metre;
+
 bool termine_une_piece(int jeton) {
   return jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE || jeton == SFIN_MESURE2;
 }
@@ -63,7 +67,7 @@ void accu(int32_t valeur) {
   s.elementsGroupe = 0;
   s.sommeGroupe = 0;
   s.som += valeur;
-  if (s.som > 9999)
+  if (s.som > limite_accumuleur)
     signale_erreur(
         "l'accumuleur a atteint une valeur limite,\n\tdécouper la portée en mesure avec '|' ou réajuster la mesure."_l1);
   if (s.som >= etat.metre.valTps) {
