@@ -10,6 +10,7 @@
 #include "diagnostics/signale.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
+#include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
@@ -28,10 +29,10 @@ void applique_ligne_de_commande(int argc, const char* const* argv) {
   if (argc == 4) etat.metre.demandeDécomposition = static_cast<int16_t>(conversion_decimale(argv[3]));
   if (argc == 3 || argc == 4) {
     fixe_mesure(conversion_decimale(argv[1]), conversion_decimale(argv[2]), etat.metre.demandeDécomposition);
-    etat.analyseur.finMesureAuto = 2;
+    arme_fin_par_compte();
     affiche_indications_mesure();
   } else {
-    etat.analyseur.finMesureAuto = 0;  // the meter will be inferred from the first measure
+    arrete_fin_par_compte();  // the meter will be inferred from the first measure
   }
 }
 

@@ -45,7 +45,7 @@ void ferme_mesure(int32_t total, int lie) {
       mesureB(total);
       break;
     case 2:
-      etat.analyseur.finMesureAuto = 1;
+      rearmera_fin_par_compte();
       ajoute_barre();
       break;
     default:
@@ -102,6 +102,18 @@ void ajoute_barre() {
   vide_accumuleur();
 }
 
+void arme_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::armee; }
+
+void arrete_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::arretee; }
+
+void rearmera_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::a_rearmer; }
+
+bool fin_par_compte_due() {
+  if (etat.analyseur.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
+  etat.analyseur.finMesureAuto = FinParCompte::arretee;
+  return true;
+}
+
 void mesure_erreur() {
   erreur_fatale("mesure_erreur : erreur de programmation (double jeton symbolique SFIN_MESURE2)\n");
 }
@@ -120,5 +132,5 @@ void evalue_fixe_mesure_initiale() {
   while (m.nt < etat.metre.nbrTps) ajoute_temps_vide();
   libere_temps_depuis(etat.metre.nbrTps);
   m.nt = etat.metre.nbrTps;
-  etat.analyseur.finMesureAuto = 1;
+  rearmera_fin_par_compte();
 }

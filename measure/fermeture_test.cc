@@ -90,7 +90,7 @@ TEST_F(Fermeture, AMeasureClosedByCountIsTakenAsItStands) {
   etat.mesure.modeFermeture = 2;
   ferme_mesure(32, 0);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"!. ", "[ |"}));
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
   EXPECT_EQ(etat.mesure.numeroMesure, 2);
   EXPECT_EQ(erreur, "");
 }
@@ -157,7 +157,7 @@ TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
       EXPECT_EQ(t.valeur, i < o.temps.size() ? reinterprete_temps(o.temps[i].c_str()) : 0) << i;
     }
     for (std::size_t i = n; i < etat.mesure.tabTemps.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr) << i;
-    EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
+    EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
   }
 }
 

@@ -17,5 +17,13 @@ void ajoute_barre();
 void evalue_fixe_mesure_initiale();
 [[noreturn]] void mesure_erreur();
 
+// The end of a measure by count (finMesureAuto).
+void arme_fin_par_compte();       // a meter is in force: each measure ends once its beats are all recorded
+void arrete_fin_par_compte();     // no meter yet: the first measure ends at its bar
+void rearmera_fin_par_compte();   // a measure closed by count or inferred: armed again at its release
+// For the scanner: true, and off until re-armed, once an armed measure has
+// all its beats.
+bool fin_par_compte_due();
+
 // Listing a closed measure.
 void affiche_mesure(int32_t total);

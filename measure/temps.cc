@@ -167,7 +167,7 @@ void libere_mesure() {
     m.tabTemps.resize(slots_ordinaires);
     m.tabTemps.shrink_to_fit();
   }
-  if (etat.analyseur.finMesureAuto == 1) etat.analyseur.finMesureAuto = 2;
+  if (etat.analyseur.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
 }
 
 // Ending a full beat: the beat is recorded, with the empty beats its value

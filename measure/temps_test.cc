@@ -45,12 +45,12 @@ TEST_F(Temps_, AMeasureWiderThanTheTableKeepsEveryBeatAndGivesTheRoomBackAtItsRe
   ASSERT_EQ(etat.mesure.nt, 150);
   EXPECT_EQ(etat.mesure.tabTemps[149]->graphie, "! ");
   EXPECT_EQ(etat.mesure.tabTemps[98]->valeur, 16);
-  etat.analyseur.finMesureAuto = 1;
+  etat.analyseur.finMesureAuto = FinParCompte::a_rearmer;
   libere_mesure();
   EXPECT_EQ(etat.mesure.nt, 0);
   EXPECT_EQ(etat.mesure.tabTemps.size(), 99u);
   for (const auto& slot : etat.mesure.tabTemps) EXPECT_EQ(slot, nullptr);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 2);  // the count is re-armed
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::armee);  // the count is re-armed
 }
 
 const char* const conseilLiaison =

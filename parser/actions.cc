@@ -50,7 +50,7 @@ void ajoute_temps_restant() {
 // that follow are closed by count.
 void change_de_mesure() {
   fixe_mesure(etat.scanner.numerateur, etat.scanner.denominateur, 0);
-  etat.analyseur.finMesureAuto = 2;
+  arme_fin_par_compte();
 }
 
 void termine_mesure(int32_t total, int lie) {

@@ -5,6 +5,7 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
+#include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/position.h"
@@ -27,8 +28,7 @@ int yylex() {
   applique_etendue();
 
   // A measure whose beats are all recorded ends by count.
-  if (etat.analyseur.finMesureAuto == 2 && etat.mesure.nt == etat.metre.nbrTps) {
-    etat.analyseur.finMesureAuto = 0;
+  if (fin_par_compte_due()) {
     s.dernierTerminal = SFIN_MESURE2;
     return SFIN_MESURE2;
   }

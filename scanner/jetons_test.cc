@@ -33,11 +33,11 @@ TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
 
 TEST_F(Requetes, FinDeMesureParCompte) {
   lit("!");
-  etat.analyseur.finMesureAuto = 2;
+  etat.analyseur.finMesureAuto = FinParCompte::armee;
   etat.metre.nbrTps = 3;
   etat.mesure.nt = 3;
   EXPECT_EQ(yylex(), SFIN_MESURE2);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 0);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::arretee);
   EXPECT_EQ(yylex(), 0);
   EXPECT_EQ(etat.scanner.tampon.rempli, 0);  // nothing read yet
   EXPECT_EQ(yylex(), SNOR);
