@@ -9,6 +9,8 @@ void ajoute_temps_serie(int32_t n);
 void ajoute_des_temps();
 int32_t reinterprete_temps(const char* texte);
 void libere_mesure();
+// Gives back the beat records kept for reuse, as in a new process.
+void reinitialise_temps();
 
 // Closing a measure.
 void ferme_mesure(int32_t total, int lie);

@@ -101,6 +101,8 @@ struct LectureTemps {
 
 }  // namespace
 
+void reinitialise_temps() { std::vector<std::unique_ptr<Temps>>().swap(recycles); }
+
 // Records the text of the beat being read as the next beat of the measure;
 // its value is read back from the text, never taken from the accumulator.
 void ajoute_temps(int32_t) {

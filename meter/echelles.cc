@@ -72,15 +72,29 @@ int32_t dénominateur_prédédent(int32_t v, Echelle échelle) {
 
 namespace {
 
+// Essai's working values, kept from one call of a decomposition to the next.
+struct EtatEssai {
+  int32_t appelsEssai = 0;          // calls made by the current decomposition
+  int32_t positionEssai = 0;        // where the next group is written
+  int32_t multiplicateurEssai = 7;  // the current multiplier k, 7 down to 1
+  std::array<int32_t, capacite_combinaison> combinaison{};  // the groups, ended by a 0
+};
+
+EtatEssai essai;
+
 void ajoute_groupe(int32_t groupe) {
-  EtatMetre& m = etat.metre;
+  EtatEssai& m = essai;
   m.combinaison[static_cast<std::size_t>(m.positionEssai++)] = groupe;
 }
 
 }  // namespace
 
+int32_t appels_essai() { return essai.appelsEssai; }
+
+void reinitialise_essai() { essai = EtatEssai{}; }
+
 const int32_t* Essai(int32_t n, int16_t début) {
-  EtatMetre& m = etat.metre;
+  EtatEssai& m = essai;
   if (début == 1) {
     m.appelsEssai = 0;
     m.positionEssai = 0;

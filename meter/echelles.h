@@ -40,6 +40,14 @@ int32_t échelonne(int32_t v, Echelle échelle, std::span<const int32_t> seuils)
 int32_t dénominateur_suivant(int32_t v, Echelle échelle);
 // The entry before v; before the start, reported, the first entry minus 1.
 int32_t dénominateur_prédédent(int32_t v, Echelle échelle);
+// Most groups one decomposition of Essai can hold, terminating 0 included: a
+// decomposition makes at most 20 calls and each writes at most one entry.
+inline constexpr int32_t capacite_combinaison = 20;
+
 // Splits n into groups of sevens, fives and threes in decreasing order and a
 // remainder of 1 to 7, ended by a 0. début = 1 starts a new decomposition.
 const int32_t* Essai(int32_t n, int16_t début);
+// Calls made by Essai's last decomposition.
+int32_t appels_essai();
+// Essai's working values back to those of a new process.
+void reinitialise_essai();

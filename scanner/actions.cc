@@ -12,6 +12,7 @@
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
 #include "scanner/position.h"
+#include "scanner/regles.h"
 #include "scanner/source.h"
 
 void raz_diagnostic() {
@@ -197,7 +198,7 @@ void rend_suivant(int octet) {
     raz_diagnostic();
     return;
   }
-  if (blanc(octet)) etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+  if (blanc(octet)) demarrage = Demarrage::BLANC_INDICATION;
   rend_caractere(octet);
 }
 
@@ -403,7 +404,7 @@ int fin_de_reprise() {
     return 1;
   }
   rend_caractere(suivant);
-  etat.scanner.demarrage = Demarrage::NORMAL;
+  demarrage = Demarrage::NORMAL;
   applique_etendue();
   return 0;
 }
@@ -434,16 +435,15 @@ bool garde_l_etat(Demarrage d, int octet) {
 // One byte of look-ahead after a run: the state stays while the next byte is
 // one of its own; the end of the input is reported, and leads back to NORMAL.
 void regarde_suivant(const char* message_fin) {
-  EtatScanner& s = etat.scanner;
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {
     raz_diagnostic();
     signale_erreur(message_fin);
-    s.demarrage = Demarrage::NORMAL;
+    demarrage = Demarrage::NORMAL;
     return;
   }
   rend_caractere(suivant);
-  if (!garde_l_etat(s.demarrage, suivant)) s.demarrage = Demarrage::NORMAL;
+  if (!garde_l_etat(demarrage, suivant)) demarrage = Demarrage::NORMAL;
 }
 
 const char* const fin_apres_nouvelle_ligne = "la fin du fichier est prématurée après une nouvelle ligne."_l1;
@@ -472,7 +472,7 @@ void nouvelles_lignes_blanc_temps() {
     signale_erreur("l'interligne est minimal en intra-temps (inscrit en colonne)."_l1);
   }
   nouvelle_ligne();
-  etat.scanner.demarrage = Demarrage::NORMAL;
+  demarrage = Demarrage::NORMAL;
 }
 
 // A carriage return after a beat: a bar at the start of a measure, otherwise
@@ -484,7 +484,7 @@ void retour_chariot_blanc_temps() {
     fixe_etendue(0, 1 - etat.position.numeroColonne);
     applique_etendue();
   }
-  etat.scanner.demarrage = Demarrage::NORMAL;
+  demarrage = Demarrage::NORMAL;
 }
 
 void nouvelles_lignes_blanc_barre() {

@@ -110,6 +110,8 @@ namespace {
 bool signalement_en_cours = false;  // the run is being reported: moving past it must not report it again
 }
 
+void reinitialise_corrections() { signalement_en_cours = false; }
+
 void signale_non_reconnue() {
   if (etat.diagnostics.codeCourant != 0x5000 || signalement_en_cours) return;
   signalement_en_cours = true;

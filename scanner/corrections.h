@@ -23,3 +23,7 @@ void octet_inconnu();
 // Reports the open unrecognised run, if any ($5000 current), at its start and
 // with its width, then moves the column past it.
 void signale_non_reconnue();
+
+// Forgets a report of a run cut short (by a fatal error in a run inside the
+// process), as in a new process.
+void reinitialise_corrections();

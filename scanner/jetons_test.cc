@@ -25,9 +25,9 @@ TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
   lit("!| !");
   EXPECT_EQ(yylex(), SNOR);
   EXPECT_EQ(yylex(), '|');
-  const int32_t tenus = etat.scanner.tampon.rempli;
+  const int32_t tenus = tampon_jeton.rempli;
   EXPECT_EQ(yylex(), 0);
-  EXPECT_EQ(etat.scanner.tampon.rempli, tenus);
+  EXPECT_EQ(tampon_jeton.rempli, tenus);
   EXPECT_EQ(yylex(), SNOR);
 }
 
@@ -39,7 +39,7 @@ TEST_F(Requetes, FinDeMesureParCompte) {
   EXPECT_EQ(yylex(), SFIN_MESURE2);
   EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::arretee);
   EXPECT_EQ(yylex(), 0);
-  EXPECT_EQ(etat.scanner.tampon.rempli, 0);  // nothing read yet
+  EXPECT_EQ(tampon_jeton.rempli, 0);  // nothing read yet
   EXPECT_EQ(yylex(), SNOR);
 }
 

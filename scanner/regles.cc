@@ -70,6 +70,10 @@ const char* const barre_oblique_inverse_isolee =
 
 }  // namespace
 
+Demarrage demarrage = Demarrage::NORMAL;
+
+void reinitialise_automate() { demarrage = Demarrage::NORMAL; }
+
 int lance_automate() {
   for (;;) {
     debut_jeton();
@@ -77,7 +81,7 @@ int lance_automate() {
 {
 	unsigned char yych;
 	unsigned int yyaccept = 0;
-	switch (etat.scanner.demarrage) {
+	switch (demarrage) {
 		case Demarrage::NORMAL: goto yyc_NORMAL;
 		case Demarrage::BLANC_TEMPS: goto yyc_BLANC_TEMPS;
 		case Demarrage::BLANC_INDICATION: goto yyc_BLANC_INDICATION;
@@ -226,7 +230,7 @@ yyFillLabel0:
 		default: goto yy44;
 	}
 yy1:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel1:
 	yych = octet_curseur();
 	switch (yych) {
@@ -280,10 +284,10 @@ yyFillLabel1:
 yy2:
 	{ non_reconnu(false); continue; }
 yy3:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ recule_colonne(); continue; }
 yy4:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel2:
 	yych = octet_curseur();
 	switch (yych) {
@@ -297,7 +301,7 @@ yyFillLabel2:
 yy5:
 	{ rejete(0x3002, "tabulateur mal-placé."_l1); continue; }
 yy6:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel3:
 	yych = octet_curseur();
 	switch (yych) {
@@ -311,7 +315,7 @@ yyFillLabel3:
 yy7:
 	{ nouvelles_lignes_mal_placees(); continue; }
 yy8:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel4:
 	yych = octet_curseur();
 	switch (yych) {
@@ -325,7 +329,7 @@ yyFillLabel4:
 yy9:
 	{ tabulateurs_verticaux_mal_places(); continue; }
 yy10:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel5:
 	yych = octet_curseur();
 	switch (yych) {
@@ -339,7 +343,7 @@ yyFillLabel5:
 yy11:
 	{ rejete(0x3005, lieur_mal_place); continue; }
 yy12:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel6:
 	yych = octet_curseur();
 	switch (yych) {
@@ -354,10 +358,10 @@ yyFillLabel6:
 yy13:
 	{ return retour_chariot(); }
 yy14:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ caractere_a_definir(); continue; }
 yy15:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel7:
 	yych = octet_curseur();
 	switch (yych) {
@@ -371,7 +375,7 @@ yyFillLabel7:
 yy16:
 	{ rejete(0x3001, "espaceur mal-placé."_l1); continue; }
 yy17:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel8:
 	yych = octet_curseur();
 	switch (yych) {
@@ -390,7 +394,7 @@ yyFillLabel8:
 yy18:
 	{ return valeur(Suite::nue); }
 yy19:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel9:
 	yych = octet_curseur();
 	switch (yych) {
@@ -406,7 +410,7 @@ yyFillLabel9:
 yy20:
 	{ return ouvre_groupe(); }
 yy21:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel10:
 	yych = octet_curseur();
 	switch (yych) {
@@ -430,7 +434,7 @@ yyFillLabel10:
 yy22:
 	{ return ferme_groupe(Suite::nue); }
 yy23:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel11:
 	yych = octet_curseur();
 	switch (yych) {
@@ -444,10 +448,10 @@ yyFillLabel11:
 yy24:
 	{ rejete(0x3021, points_isoles); continue; }
 yy25:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ rejete(0x2001, barre_oblique_isolee); continue; }
 yy26:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel12:
 	yych = octet_curseur();
 	switch (yych) {
@@ -472,8 +476,8 @@ yy27:
 	{ rejete(0x1001, numerateur_nul); continue; }
 yy28:
 	yyaccept = 0;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel13:
 	yych = octet_curseur();
 	switch (yych) {
@@ -502,8 +506,8 @@ yy29:
 	{ if (const int j = numerateur_seul()) return j; continue; }
 yy30:
 	yyaccept = 1;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel14:
 	yych = octet_curseur();
 	switch (yych) {
@@ -518,7 +522,7 @@ yyFillLabel14:
 yy31:
 	{ rejete(0x2003, deux_points_isoles); continue; }
 yy32:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel15:
 	yych = octet_curseur();
 	switch (yych) {
@@ -573,7 +577,7 @@ yyFillLabel15:
 yy33:
 	{ return chg_mesure(4, 4); }
 yy34:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel16:
 	yych = octet_curseur();
 	switch (yych) {
@@ -628,8 +632,8 @@ yy35:
 	{ rejete(0x2002, barre_oblique_inverse_isolee); continue; }
 yy36:
 	yyaccept = 2;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel17:
 	yych = octet_curseur();
 	switch (yych) {
@@ -646,7 +650,7 @@ yyFillLabel17:
 yy37:
 	{ rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
 yy38:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel18:
 	yych = octet_curseur();
 	switch (yych) {
@@ -663,7 +667,7 @@ yyFillLabel18:
 			goto yy18;
 	}
 yy39:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel19:
 	yych = octet_curseur();
 	switch (yych) {
@@ -681,8 +685,8 @@ yyFillLabel19:
 	}
 yy40:
 	yyaccept = 3;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel20:
 	yych = octet_curseur();
 	switch (yych) {
@@ -692,7 +696,7 @@ yyFillLabel20:
 		case ' ': goto yy85;
 		case '\n': goto yy87;
 		case '0':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy88;
 		case '1':
 		case '2':
@@ -703,7 +707,7 @@ yyFillLabel20:
 		case '7':
 		case '8':
 		case '9':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy89;
 		case ':': goto yy90;
 		case '_': goto yy92;
@@ -717,7 +721,7 @@ yyFillLabel20:
 yy41:
 	{ return barre_seule(); }
 yy42:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel21:
 	yych = octet_curseur();
 	switch (yych) {
@@ -771,14 +775,14 @@ yyFillLabel21:
 yy43:
 	{ rejete(0x2006, supprimeur_isole); continue; }
 yy44:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
 yy45:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
 	{ non_reconnu(true); continue; }
 yy46:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel22:
 	yych = octet_curseur();
 	switch (yych) {
@@ -790,7 +794,7 @@ yyFillLabel22:
 			goto yy5;
 	}
 yy47:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel23:
 	yych = octet_curseur();
 	switch (yych) {
@@ -802,7 +806,7 @@ yyFillLabel23:
 			goto yy7;
 	}
 yy48:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel24:
 	yych = octet_curseur();
 	switch (yych) {
@@ -814,7 +818,7 @@ yyFillLabel24:
 			goto yy9;
 	}
 yy49:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel25:
 	yych = octet_curseur();
 	switch (yych) {
@@ -826,14 +830,14 @@ yyFillLabel25:
 			goto yy11;
 	}
 yy50:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retour_chariot_nouvelle_ligne(); continue; }
 yy51:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
 	{ deux_retours_chariot(); continue; }
 yy52:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel26:
 	yych = octet_curseur();
 	switch (yych) {
@@ -845,12 +849,12 @@ yyFillLabel26:
 			goto yy16;
 	}
 yy53:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_TEMPS;
 	{ return valeur(Suite::blanc); }
 yy54:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel27:
 	yych = octet_curseur();
 	switch (yych) {
@@ -867,25 +871,25 @@ yyFillLabel27:
 			goto yy18;
 	}
 yy55:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::LIURE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::LIURE;
 	{ return valeur(Suite::liee); }
 yy56:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ return ouvre_groupe(); }
 yy57:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, parenthese_avant_liure); continue; }
 yy58:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
 yy59:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel28:
 	yych = octet_curseur();
 	switch (yych) {
@@ -903,12 +907,12 @@ yyFillLabel28:
 yy60:
 	{ return ferme_groupe(Suite::nue); }
 yy61:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::LIURE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
 yy62:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel29:
 	yych = octet_curseur();
 	switch (yych) {
@@ -920,10 +924,10 @@ yyFillLabel29:
 			goto yy24;
 	}
 yy63:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ rejete(0x1011, ordinal_nul); continue; }
 yy64:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel30:
 	yych = octet_curseur();
 	switch (yych) {
@@ -935,12 +939,12 @@ yyFillLabel30:
 			goto yy65;
 	}
 yy65:
-	etat.scanner.tampon.longueur += -1;
+	tampon_jeton.longueur += -1;
 	{ zeros_de_tete(); continue; }
 yy66:
 	yyaccept = 0;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel31:
 	yych = octet_curseur();
 	switch (yych) {
@@ -956,7 +960,7 @@ yyFillLabel31:
 			goto yy29;
 	}
 yy67:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel32:
 	yych = octet_curseur();
 	switch (yych) {
@@ -969,7 +973,7 @@ yyFillLabel32:
 			goto yy68;
 	}
 yy68:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
+	tampon_jeton.longueur = tampon_jeton.marqueur;
 	switch (yyaccept) {
 		case 0: goto yy29;
 		case 1: goto yy31;
@@ -979,7 +983,7 @@ yy68:
 		default: goto yy86;
 	}
 yy69:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel33:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1002,12 +1006,12 @@ yyFillLabel33:
 			goto yy68;
 	}
 yy70:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ rejete(0x2004, ordinal_isole); continue; }
 yy71:
 	yyaccept = 0;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel34:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1033,7 +1037,7 @@ yyFillLabel34:
 			goto yy29;
 	}
 yy72:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel35:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1046,8 +1050,8 @@ yyFillLabel35:
 	}
 yy73:
 	yyaccept = 4;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel36:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1061,15 +1065,15 @@ yyFillLabel36:
 			goto yy74;
 	}
 yy74:
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":|", 0, 0); }
 yy75:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure(4, 4); }
 yy76:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel37:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1084,10 +1088,10 @@ yyFillLabel37:
 yy77:
 	{ return chg_mesure(2, 2); }
 yy78:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, parenthese_apres_liure); continue; }
 yy79:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel38:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1100,7 +1104,7 @@ yyFillLabel38:
 			goto yy68;
 	}
 yy80:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel39:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1112,7 +1116,7 @@ yyFillLabel39:
 			goto yy37;
 	}
 yy81:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel40:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1124,7 +1128,7 @@ yyFillLabel40:
 			goto yy68;
 	}
 yy82:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel41:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1143,7 +1147,7 @@ yyFillLabel41:
 yy83:
 	{ valeur_surpointee(Suite::nue); continue; }
 yy84:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel42:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1160,20 +1164,20 @@ yyFillLabel42:
 			goto yy18;
 	}
 yy85:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yy86:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_BARRE;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_BARRE;
 	{ return barre(true); }
 yy87:
 	yyaccept = 5;
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel43:
 	yych = octet_curseur();
 	switch (yych) {
 		case '0':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy125;
 		case '1':
 		case '2':
@@ -1184,7 +1188,7 @@ yyFillLabel43:
 		case '7':
 		case '8':
 		case '9':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy126;
 		case ':': goto yy127;
 		case '|': goto yy129;
@@ -1195,7 +1199,7 @@ yyFillLabel43:
 			goto yy86;
 	}
 yy88:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel44:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1215,7 +1219,7 @@ yyFillLabel44:
 			goto yy68;
 	}
 yy89:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel45:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1237,7 +1241,7 @@ yyFillLabel45:
 			goto yy68;
 	}
 yy90:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel46:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1250,13 +1254,13 @@ yyFillLabel46:
 			goto yy91;
 	}
 yy91:
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 0, 0); }
 yy92:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, barre_avant_liure); continue; }
 yy93:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel47:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1275,7 +1279,7 @@ yyFillLabel47:
 yy94:
 	{ return double_barre(); }
 yy95:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel48:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1287,7 +1291,7 @@ yyFillLabel48:
 			goto yy5;
 	}
 yy96:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel49:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1299,7 +1303,7 @@ yyFillLabel49:
 			goto yy7;
 	}
 yy97:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel50:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1311,7 +1315,7 @@ yyFillLabel50:
 			goto yy9;
 	}
 yy98:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel51:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1323,7 +1327,7 @@ yyFillLabel51:
 			goto yy11;
 	}
 yy99:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel52:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1335,7 +1339,7 @@ yyFillLabel52:
 			goto yy16;
 	}
 yy100:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel53:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1351,17 +1355,17 @@ yyFillLabel53:
 			goto yy18;
 	}
 yy101:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_TEMPS;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
 yy102:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::LIURE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
 yy103:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel54:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1373,7 +1377,7 @@ yyFillLabel54:
 			goto yy24;
 	}
 yy104:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel55:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1385,7 +1389,7 @@ yyFillLabel55:
 			goto yy65;
 	}
 yy105:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel56:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1406,7 +1410,7 @@ yyFillLabel56:
 			goto yy68;
 	}
 yy106:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel57:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1426,7 +1430,7 @@ yyFillLabel57:
 			goto yy68;
 	}
 yy107:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel58:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1442,7 +1446,7 @@ yyFillLabel58:
 		case '7':
 		case '8':
 		case '9':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy148;
 		default:
 			if (manque_octet()) {
@@ -1453,7 +1457,7 @@ yyFillLabel58:
 yy108:
 	{ return chg_mesure_ecrite(); }
 yy109:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel59:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1465,10 +1469,10 @@ yyFillLabel59:
 			goto yy110;
 	}
 yy110:
-	etat.scanner.tampon.longueur += -2;
+	tampon_jeton.longueur += -2;
 	{ rejete(0x1002, nombre_trop_long); continue; }
 yy111:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel60:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1480,10 +1484,10 @@ yyFillLabel60:
 			goto yy112;
 	}
 yy112:
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":|", 1, -1); }
 yy113:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel61:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1495,10 +1499,10 @@ yyFillLabel61:
 			goto yy68;
 	}
 yy114:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, reprise_liee); continue; }
 yy115:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel62:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1510,16 +1514,16 @@ yyFillLabel62:
 			goto yy116;
 	}
 yy116:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":", 0, 1); }
 yy117:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure(2, 2); }
 yy118:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel63:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1531,7 +1535,7 @@ yyFillLabel63:
 			goto yy68;
 	}
 yy119:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel64:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1545,7 +1549,7 @@ yyFillLabel64:
 			goto yy68;
 	}
 yy120:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel65:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1557,16 +1561,16 @@ yyFillLabel65:
 			goto yy37;
 	}
 yy121:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::LIURE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::LIURE;
 	{ return barre_liee(); }
 yy122:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
 	{ valeur_surpointee(Suite::blanc); continue; }
 yy123:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel66:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1582,11 +1586,11 @@ yyFillLabel66:
 			goto yy83;
 	}
 yy124:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
 	{ valeur_surpointee(Suite::liee); continue; }
 yy125:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel67:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1606,7 +1610,7 @@ yyFillLabel67:
 			goto yy68;
 	}
 yy126:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel68:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1628,7 +1632,7 @@ yyFillLabel68:
 			goto yy68;
 	}
 yy127:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel69:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1641,10 +1645,10 @@ yyFillLabel69:
 			goto yy128;
 	}
 yy128:
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 1, -1); }
 yy129:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel70:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1656,7 +1660,7 @@ yyFillLabel70:
 			goto yy68;
 	}
 yy130:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel71:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1668,7 +1672,7 @@ yyFillLabel71:
 			goto yy68;
 	}
 yy131:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel72:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1680,22 +1684,22 @@ yyFillLabel72:
 			goto yy132;
 	}
 yy132:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
 yy133:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4011, barre_reprise_liee); continue; }
 yy134:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -2;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
 	{ barre_sautee(); continue; }
 yy135:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
 	{ return double_barre_blanc(); }
 yy136:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel73:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1707,11 +1711,11 @@ yyFillLabel73:
 			goto yy137;
 	}
 yy137:
-	etat.scanner.tampon.longueur += -2;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur += -2;
+	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
 yy138:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel74:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1723,7 +1727,7 @@ yyFillLabel74:
 			goto yy5;
 	}
 yy139:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel75:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1735,7 +1739,7 @@ yyFillLabel75:
 			goto yy7;
 	}
 yy140:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel76:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1747,7 +1751,7 @@ yyFillLabel76:
 			goto yy9;
 	}
 yy141:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel77:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1759,7 +1763,7 @@ yyFillLabel77:
 			goto yy11;
 	}
 yy142:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel78:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1771,7 +1775,7 @@ yyFillLabel78:
 			goto yy16;
 	}
 yy143:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel79:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1783,7 +1787,7 @@ yyFillLabel79:
 			goto yy24;
 	}
 yy144:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel80:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1795,7 +1799,7 @@ yyFillLabel80:
 			goto yy65;
 	}
 yy145:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel81:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1808,13 +1812,13 @@ yyFillLabel81:
 			goto yy108;
 	}
 yy146:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yy147:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure_ecrite(); }
 yy148:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel82:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1829,14 +1833,14 @@ yyFillLabel82:
 			goto yy108;
 	}
 yy149:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -3;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -3;
 	{ rejete(0x1012, ordinal_trop_long); continue; }
 yy150:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, reprise_liee); continue; }
 yy151:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel83:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1848,14 +1852,14 @@ yyFillLabel83:
 			goto yy152;
 	}
 yy152:
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":", 1, -1); }
 yy153:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, reprise_double_liee); continue; }
 yy154:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel84:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1867,7 +1871,7 @@ yyFillLabel84:
 			goto yy68;
 	}
 yy155:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel85:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1879,12 +1883,12 @@ yyFillLabel85:
 			goto yy68;
 	}
 yy156:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -3;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -3;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_liee(); }
 yy157:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel86:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1896,7 +1900,7 @@ yyFillLabel86:
 			goto yy68;
 	}
 yy158:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel87:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1908,7 +1912,7 @@ yyFillLabel87:
 			goto yy37;
 	}
 yy159:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel88:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1920,7 +1924,7 @@ yyFillLabel88:
 			goto yy68;
 	}
 yy160:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel89:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1932,18 +1936,18 @@ yyFillLabel89:
 			goto yy161;
 	}
 yy161:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
 yy162:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4011, barre_reprise_liee); continue; }
 yy163:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -2;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
 	{ barre_sautee(); continue; }
 yy164:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel90:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1955,11 +1959,11 @@ yyFillLabel90:
 			goto yy165;
 	}
 yy165:
-	etat.scanner.tampon.longueur += -2;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	tampon_jeton.longueur += -2;
+	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
 yy166:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel91:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1971,13 +1975,13 @@ yyFillLabel91:
 			goto yy132;
 	}
 yy167:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4012, ordinal_lie); continue; }
 yy168:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
 yy169:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel92:
 	yych = octet_curseur();
 	switch (yych) {
@@ -1989,7 +1993,7 @@ yyFillLabel92:
 			goto yy5;
 	}
 yy170:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel93:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2001,7 +2005,7 @@ yyFillLabel93:
 			goto yy7;
 	}
 yy171:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel94:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2013,7 +2017,7 @@ yyFillLabel94:
 			goto yy9;
 	}
 yy172:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel95:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2025,7 +2029,7 @@ yyFillLabel95:
 			goto yy11;
 	}
 yy173:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel96:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2037,7 +2041,7 @@ yyFillLabel96:
 			goto yy16;
 	}
 yy174:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel97:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2049,7 +2053,7 @@ yyFillLabel97:
 			goto yy24;
 	}
 yy175:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel98:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2061,7 +2065,7 @@ yyFillLabel98:
 			goto yy65;
 	}
 yy176:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel99:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2074,7 +2078,7 @@ yyFillLabel99:
 			goto yy147;
 	}
 yy177:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel100:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2087,17 +2091,17 @@ yyFillLabel100:
 			goto yy178;
 	}
 yy178:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
 	{ return chg_mesure_ecrite(); }
 yy179:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4001, reprise_double_liee); continue; }
 yy180:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	++tampon_jeton.longueur;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":|_", 1, -1); }
 yy181:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel101:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2109,12 +2113,12 @@ yyFillLabel101:
 			goto yy68;
 	}
 yy182:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -2;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 0, 2); }
 yy183:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel102:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2126,7 +2130,7 @@ yyFillLabel102:
 			goto yy37;
 	}
 yy184:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel103:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2138,16 +2142,16 @@ yyFillLabel103:
 			goto yy161;
 	}
 yy185:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4012, ordinal_lie); continue; }
 yy186:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
 yy187:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
 yy188:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel104:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2159,7 +2163,7 @@ yyFillLabel104:
 			goto yy5;
 	}
 yy189:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel105:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2171,7 +2175,7 @@ yyFillLabel105:
 			goto yy7;
 	}
 yy190:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel106:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2183,7 +2187,7 @@ yyFillLabel106:
 			goto yy9;
 	}
 yy191:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel107:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2195,7 +2199,7 @@ yyFillLabel107:
 			goto yy11;
 	}
 yy192:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel108:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2207,7 +2211,7 @@ yyFillLabel108:
 			goto yy16;
 	}
 yy193:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel109:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2219,7 +2223,7 @@ yyFillLabel109:
 			goto yy24;
 	}
 yy194:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel110:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2231,15 +2235,15 @@ yyFillLabel110:
 			goto yy65;
 	}
 yy195:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy178;
 yy196:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -2;
-	etat.scanner.demarrage = Demarrage::REPRISE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
+	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 1, -1); }
 yy197:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel111:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2251,10 +2255,10 @@ yyFillLabel111:
 			goto yy37;
 	}
 yy198:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
 yy199:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel112:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2266,7 +2270,7 @@ yyFillLabel112:
 			goto yy5;
 	}
 yy200:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel113:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2278,7 +2282,7 @@ yyFillLabel113:
 			goto yy7;
 	}
 yy201:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel114:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2290,7 +2294,7 @@ yyFillLabel114:
 			goto yy9;
 	}
 yy202:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel115:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2302,7 +2306,7 @@ yyFillLabel115:
 			goto yy11;
 	}
 yy203:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel116:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2314,7 +2318,7 @@ yyFillLabel116:
 			goto yy16;
 	}
 yy204:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel117:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2326,7 +2330,7 @@ yyFillLabel117:
 			goto yy24;
 	}
 yy205:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel118:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2338,7 +2342,7 @@ yyFillLabel118:
 			goto yy65;
 	}
 yy206:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel119:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2350,7 +2354,7 @@ yyFillLabel119:
 			goto yy37;
 	}
 yy207:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel120:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2362,7 +2366,7 @@ yyFillLabel120:
 			goto yy5;
 	}
 yy208:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel121:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2374,7 +2378,7 @@ yyFillLabel121:
 			goto yy7;
 	}
 yy209:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel122:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2386,7 +2390,7 @@ yyFillLabel122:
 			goto yy9;
 	}
 yy210:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel123:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2398,7 +2402,7 @@ yyFillLabel123:
 			goto yy11;
 	}
 yy211:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel124:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2410,7 +2414,7 @@ yyFillLabel124:
 			goto yy16;
 	}
 yy212:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel125:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2422,7 +2426,7 @@ yyFillLabel125:
 			goto yy24;
 	}
 yy213:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel126:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2434,7 +2438,7 @@ yyFillLabel126:
 			goto yy65;
 	}
 yy214:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel127:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2446,7 +2450,7 @@ yyFillLabel127:
 			goto yy37;
 	}
 yy215:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel128:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2458,7 +2462,7 @@ yyFillLabel128:
 			goto yy5;
 	}
 yy216:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel129:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2470,7 +2474,7 @@ yyFillLabel129:
 			goto yy7;
 	}
 yy217:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel130:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2482,7 +2486,7 @@ yyFillLabel130:
 			goto yy9;
 	}
 yy218:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel131:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2494,7 +2498,7 @@ yyFillLabel131:
 			goto yy11;
 	}
 yy219:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel132:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2506,7 +2510,7 @@ yyFillLabel132:
 			goto yy16;
 	}
 yy220:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel133:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2518,7 +2522,7 @@ yyFillLabel133:
 			goto yy24;
 	}
 yy221:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel134:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2530,7 +2534,7 @@ yyFillLabel134:
 			goto yy65;
 	}
 yy222:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel135:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2542,25 +2546,25 @@ yyFillLabel135:
 			goto yy37;
 	}
 yy223:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy5;
 yy224:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy7;
 yy225:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy9;
 yy226:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy11;
 yy227:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy16;
 yy228:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy24;
 yy229:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel136:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2572,10 +2576,10 @@ yyFillLabel136:
 			goto yy65;
 	}
 yy230:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy37;
 yy231:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel137:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2587,7 +2591,7 @@ yyFillLabel137:
 			goto yy65;
 	}
 yy232:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy65;
 yy233:
 	{ fin_entree(); return 0; }
@@ -2608,10 +2612,10 @@ yyFillLabel138:
 			goto yy235;
 	}
 yy235:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
 yy236:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel139:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2625,7 +2629,7 @@ yyFillLabel139:
 yy237:
 	{ blancs_apres(fin_apres_tabulations); continue; }
 yy238:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel140:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2639,10 +2643,10 @@ yyFillLabel140:
 yy239:
 	{ nouvelles_lignes_blanc_temps(); continue; }
 yy240:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ retour_chariot_blanc_temps(); continue; }
 yy241:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel141:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2656,7 +2660,7 @@ yyFillLabel141:
 yy242:
 	{ blancs_apres(fin_apres_espaces); continue; }
 yy243:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel142:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2668,7 +2672,7 @@ yyFillLabel142:
 			goto yy237;
 	}
 yy244:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel143:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2680,7 +2684,7 @@ yyFillLabel143:
 			goto yy239;
 	}
 yy245:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel144:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2692,7 +2696,7 @@ yyFillLabel144:
 			goto yy242;
 	}
 yy246:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel145:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2704,7 +2708,7 @@ yyFillLabel145:
 			goto yy237;
 	}
 yy247:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel146:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2716,7 +2720,7 @@ yyFillLabel146:
 			goto yy239;
 	}
 yy248:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel147:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2728,7 +2732,7 @@ yyFillLabel147:
 			goto yy242;
 	}
 yy249:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel148:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2740,7 +2744,7 @@ yyFillLabel148:
 			goto yy237;
 	}
 yy250:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel149:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2752,7 +2756,7 @@ yyFillLabel149:
 			goto yy239;
 	}
 yy251:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel150:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2764,7 +2768,7 @@ yyFillLabel150:
 			goto yy242;
 	}
 yy252:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel151:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2776,7 +2780,7 @@ yyFillLabel151:
 			goto yy237;
 	}
 yy253:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel152:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2788,7 +2792,7 @@ yyFillLabel152:
 			goto yy239;
 	}
 yy254:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel153:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2800,7 +2804,7 @@ yyFillLabel153:
 			goto yy242;
 	}
 yy255:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel154:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2812,7 +2816,7 @@ yyFillLabel154:
 			goto yy237;
 	}
 yy256:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel155:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2824,7 +2828,7 @@ yyFillLabel155:
 			goto yy239;
 	}
 yy257:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel156:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2836,7 +2840,7 @@ yyFillLabel156:
 			goto yy242;
 	}
 yy258:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel157:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2848,7 +2852,7 @@ yyFillLabel157:
 			goto yy237;
 	}
 yy259:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel158:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2860,7 +2864,7 @@ yyFillLabel158:
 			goto yy239;
 	}
 yy260:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel159:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2872,7 +2876,7 @@ yyFillLabel159:
 			goto yy242;
 	}
 yy261:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel160:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2884,7 +2888,7 @@ yyFillLabel160:
 			goto yy237;
 	}
 yy262:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel161:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2896,7 +2900,7 @@ yyFillLabel161:
 			goto yy239;
 	}
 yy263:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel162:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2908,7 +2912,7 @@ yyFillLabel162:
 			goto yy242;
 	}
 yy264:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel163:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2920,7 +2924,7 @@ yyFillLabel163:
 			goto yy237;
 	}
 yy265:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel164:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2932,7 +2936,7 @@ yyFillLabel164:
 			goto yy239;
 	}
 yy266:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel165:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2944,13 +2948,13 @@ yyFillLabel165:
 			goto yy242;
 	}
 yy267:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy237;
 yy268:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy239;
 yy269:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy242;
 yy270:
 	{ fin_entree(); return 0; }
@@ -2969,10 +2973,10 @@ yyFillLabel166:
 			goto yy272;
 	}
 yy272:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
 yy273:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel167:
 	yych = octet_curseur();
 	switch (yych) {
@@ -2986,7 +2990,7 @@ yyFillLabel167:
 yy274:
 	{ blancs_apres(fin_apres_tabulations); continue; }
 yy275:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel168:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3000,7 +3004,7 @@ yyFillLabel168:
 yy276:
 	{ blancs_apres(fin_apres_espaces); continue; }
 yy277:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel169:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3012,7 +3016,7 @@ yyFillLabel169:
 			goto yy274;
 	}
 yy278:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel170:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3024,7 +3028,7 @@ yyFillLabel170:
 			goto yy276;
 	}
 yy279:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel171:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3036,7 +3040,7 @@ yyFillLabel171:
 			goto yy274;
 	}
 yy280:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel172:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3048,7 +3052,7 @@ yyFillLabel172:
 			goto yy276;
 	}
 yy281:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel173:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3060,7 +3064,7 @@ yyFillLabel173:
 			goto yy274;
 	}
 yy282:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel174:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3072,7 +3076,7 @@ yyFillLabel174:
 			goto yy276;
 	}
 yy283:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel175:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3084,7 +3088,7 @@ yyFillLabel175:
 			goto yy274;
 	}
 yy284:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel176:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3096,7 +3100,7 @@ yyFillLabel176:
 			goto yy276;
 	}
 yy285:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel177:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3108,7 +3112,7 @@ yyFillLabel177:
 			goto yy274;
 	}
 yy286:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel178:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3120,7 +3124,7 @@ yyFillLabel178:
 			goto yy276;
 	}
 yy287:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel179:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3132,7 +3136,7 @@ yyFillLabel179:
 			goto yy274;
 	}
 yy288:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel180:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3144,7 +3148,7 @@ yyFillLabel180:
 			goto yy276;
 	}
 yy289:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel181:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3156,7 +3160,7 @@ yyFillLabel181:
 			goto yy274;
 	}
 yy290:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel182:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3168,7 +3172,7 @@ yyFillLabel182:
 			goto yy276;
 	}
 yy291:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel183:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3180,7 +3184,7 @@ yyFillLabel183:
 			goto yy274;
 	}
 yy292:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel184:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3192,10 +3196,10 @@ yyFillLabel184:
 			goto yy276;
 	}
 yy293:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy274;
 yy294:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy276;
 yy295:
 	{ fin_entree(); return 0; }
@@ -3217,10 +3221,10 @@ yyFillLabel185:
 			goto yy297;
 	}
 yy297:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
 yy298:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel186:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3234,7 +3238,7 @@ yyFillLabel186:
 yy299:
 	{ blancs_apres(fin_apres_tabulations); continue; }
 yy300:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel187:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3248,7 +3252,7 @@ yyFillLabel187:
 yy301:
 	{ nouvelles_lignes_blanc_barre(); continue; }
 yy302:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel188:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3262,7 +3266,7 @@ yyFillLabel188:
 yy303:
 	{ tabulateurs_verticaux_blanc_barre(); continue; }
 yy304:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel189:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3276,7 +3280,7 @@ yyFillLabel189:
 yy305:
 	{ sauts_de_page_blanc_barre(); continue; }
 yy306:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel190:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3290,7 +3294,7 @@ yyFillLabel190:
 yy307:
 	{ blancs_apres(fin_apres_espaces); continue; }
 yy308:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel191:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3302,7 +3306,7 @@ yyFillLabel191:
 			goto yy299;
 	}
 yy309:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel192:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3314,7 +3318,7 @@ yyFillLabel192:
 			goto yy301;
 	}
 yy310:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel193:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3326,7 +3330,7 @@ yyFillLabel193:
 			goto yy303;
 	}
 yy311:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel194:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3338,7 +3342,7 @@ yyFillLabel194:
 			goto yy305;
 	}
 yy312:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel195:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3350,7 +3354,7 @@ yyFillLabel195:
 			goto yy307;
 	}
 yy313:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel196:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3362,7 +3366,7 @@ yyFillLabel196:
 			goto yy299;
 	}
 yy314:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel197:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3374,7 +3378,7 @@ yyFillLabel197:
 			goto yy301;
 	}
 yy315:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel198:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3386,7 +3390,7 @@ yyFillLabel198:
 			goto yy303;
 	}
 yy316:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel199:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3398,7 +3402,7 @@ yyFillLabel199:
 			goto yy305;
 	}
 yy317:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel200:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3410,7 +3414,7 @@ yyFillLabel200:
 			goto yy307;
 	}
 yy318:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel201:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3422,7 +3426,7 @@ yyFillLabel201:
 			goto yy299;
 	}
 yy319:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel202:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3434,7 +3438,7 @@ yyFillLabel202:
 			goto yy301;
 	}
 yy320:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel203:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3446,7 +3450,7 @@ yyFillLabel203:
 			goto yy303;
 	}
 yy321:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel204:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3458,7 +3462,7 @@ yyFillLabel204:
 			goto yy305;
 	}
 yy322:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel205:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3470,7 +3474,7 @@ yyFillLabel205:
 			goto yy307;
 	}
 yy323:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel206:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3482,7 +3486,7 @@ yyFillLabel206:
 			goto yy299;
 	}
 yy324:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel207:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3494,7 +3498,7 @@ yyFillLabel207:
 			goto yy301;
 	}
 yy325:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel208:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3506,7 +3510,7 @@ yyFillLabel208:
 			goto yy303;
 	}
 yy326:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel209:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3518,7 +3522,7 @@ yyFillLabel209:
 			goto yy305;
 	}
 yy327:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel210:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3530,7 +3534,7 @@ yyFillLabel210:
 			goto yy307;
 	}
 yy328:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel211:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3542,7 +3546,7 @@ yyFillLabel211:
 			goto yy299;
 	}
 yy329:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel212:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3554,7 +3558,7 @@ yyFillLabel212:
 			goto yy301;
 	}
 yy330:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel213:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3566,7 +3570,7 @@ yyFillLabel213:
 			goto yy303;
 	}
 yy331:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel214:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3578,7 +3582,7 @@ yyFillLabel214:
 			goto yy305;
 	}
 yy332:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel215:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3590,7 +3594,7 @@ yyFillLabel215:
 			goto yy307;
 	}
 yy333:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel216:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3602,7 +3606,7 @@ yyFillLabel216:
 			goto yy299;
 	}
 yy334:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel217:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3614,7 +3618,7 @@ yyFillLabel217:
 			goto yy301;
 	}
 yy335:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel218:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3626,7 +3630,7 @@ yyFillLabel218:
 			goto yy303;
 	}
 yy336:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel219:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3638,7 +3642,7 @@ yyFillLabel219:
 			goto yy305;
 	}
 yy337:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel220:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3650,7 +3654,7 @@ yyFillLabel220:
 			goto yy307;
 	}
 yy338:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel221:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3662,7 +3666,7 @@ yyFillLabel221:
 			goto yy299;
 	}
 yy339:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel222:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3674,7 +3678,7 @@ yyFillLabel222:
 			goto yy301;
 	}
 yy340:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel223:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3686,7 +3690,7 @@ yyFillLabel223:
 			goto yy303;
 	}
 yy341:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel224:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3698,7 +3702,7 @@ yyFillLabel224:
 			goto yy305;
 	}
 yy342:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel225:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3710,7 +3714,7 @@ yyFillLabel225:
 			goto yy307;
 	}
 yy343:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel226:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3722,7 +3726,7 @@ yyFillLabel226:
 			goto yy299;
 	}
 yy344:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel227:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3734,7 +3738,7 @@ yyFillLabel227:
 			goto yy301;
 	}
 yy345:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel228:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3746,7 +3750,7 @@ yyFillLabel228:
 			goto yy303;
 	}
 yy346:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel229:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3758,7 +3762,7 @@ yyFillLabel229:
 			goto yy305;
 	}
 yy347:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel230:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3770,19 +3774,19 @@ yyFillLabel230:
 			goto yy307;
 	}
 yy348:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy299;
 yy349:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy301;
 yy350:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy303;
 yy351:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy305;
 yy352:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	goto yy307;
 yy353:
 	{ fin_entree(); return 0; }
@@ -3801,10 +3805,10 @@ yyFillLabel231:
 			goto yy355;
 	}
 yy355:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
 yy356:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel232:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3818,8 +3822,8 @@ yyFillLabel232:
 yy357:
 	{ nouvelle_ligne_liure(); continue; }
 yy358:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel233:
 	yych = octet_curseur();
 	switch (yych) {
@@ -3941,7 +3945,7 @@ yyFillLabel233:
 		case 'x': goto yy362;
 		case '(': goto yy363;
 		case ')':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy364;
 		case '.':
 		case '0':
@@ -3955,42 +3959,42 @@ yyFillLabel233:
 		case '8':
 		case '9': goto yy365;
 		case ':':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy367;
 		case '|':
-			etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;
+			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
 			goto yy368;
 		default: goto yy359;
 	}
 yy359:
 	{ liure_seule(); continue; }
 yy360:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::NORMAL;
 	{ avale_jeton(); continue; }
 yy361:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::NORMAL;
 	{ liure_mal_terminee(); continue; }
 yy362:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::NORMAL;
 	{ liure_avant_valeur(); continue; }
 yy363:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
 yy364:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+	demarrage = Demarrage::NORMAL;
 	{ liure_rendue(); continue; }
 yy365:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel234:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4002,10 +4006,10 @@ yyFillLabel234:
 			goto yy366;
 	}
 yy366:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
+	tampon_jeton.longueur = tampon_jeton.marqueur;
 	goto yy359;
 yy367:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel235:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4018,7 +4022,7 @@ yyFillLabel235:
 			goto yy366;
 	}
 yy368:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel236:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4032,12 +4036,12 @@ yyFillLabel236:
 			goto yy366;
 	}
 yy369:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
 yy370:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel237:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4049,7 +4053,7 @@ yyFillLabel237:
 			goto yy366;
 	}
 yy371:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel238:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4063,7 +4067,7 @@ yyFillLabel238:
 			goto yy366;
 	}
 yy372:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel239:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4075,7 +4079,7 @@ yyFillLabel239:
 			goto yy366;
 	}
 yy373:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel240:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4087,7 +4091,7 @@ yyFillLabel240:
 			goto yy366;
 	}
 yy374:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel241:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4099,7 +4103,7 @@ yyFillLabel241:
 			goto yy366;
 	}
 yy375:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel242:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4111,10 +4115,10 @@ yyFillLabel242:
 			goto yy366;
 	}
 yy376:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ liure_devant_barre_reprise(0); continue; }
 yy377:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 	{ liure_devant_barre_reprise(1); continue; }
 yy378:
 	{ fin_entree(); return 0; }
@@ -4143,12 +4147,12 @@ yyFillLabel243:
 			goto yy380;
 	}
 yy380:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yy381:
 	{ octet_inconnu(); continue; }
 yy382:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel244:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4168,8 +4172,8 @@ yyFillLabel244:
 			goto yy381;
 	}
 yy383:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
+	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel245:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4191,7 +4195,7 @@ yyFillLabel245:
 			goto yy381;
 	}
 yy384:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel246:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4203,7 +4207,7 @@ yyFillLabel246:
 			goto yy381;
 	}
 yy385:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel247:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4215,7 +4219,7 @@ yyFillLabel247:
 			goto yy381;
 	}
 yy386:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel248:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4227,10 +4231,10 @@ yyFillLabel248:
 			goto yy387;
 	}
 yy387:
-	etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;
+	tampon_jeton.longueur = tampon_jeton.marqueur;
 	goto yy381;
 yy388:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel249:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4243,10 +4247,10 @@ yyFillLabel249:
 			goto yy389;
 	}
 yy389:
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	demarrage = Demarrage::NORMAL;
 	{ ecrit_ordinal(); continue; }
 yy390:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel250:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4265,7 +4269,7 @@ yyFillLabel250:
 yy391:
 	{ if (fin_de_reprise()) return DBL_BARRE; continue; }
 yy392:
-	++etat.scanner.tampon.longueur;
+	++tampon_jeton.longueur;
 yyFillLabel251:
 	yych = octet_curseur();
 	switch (yych) {
@@ -4278,27 +4282,27 @@ yyFillLabel251:
 			goto yy393;
 	}
 yy393:
-	etat.scanner.demarrage = Demarrage::NORMAL;
+	demarrage = Demarrage::NORMAL;
 	{ ecrit_reprise("|: "); continue; }
 yy394:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_ordinal(); continue; }
 yy395:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_BARRE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_BARRE;
 	{ ecrit_reprise(":|\n"); continue; }
 yy396:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::LIURE;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::LIURE;
 	{ ecrit_reprise("  :|_\n"); continue; }
 yy397:
-	++etat.scanner.tampon.longueur;
-	etat.scanner.tampon.longueur += -1;
-	etat.scanner.demarrage = Demarrage::BLANC_INDICATION;
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_reprise("|: "); continue; }
 yy398:
 	{ fin_entree(); return 0; }

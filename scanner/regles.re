@@ -19,17 +19,17 @@
   re2c:api:style = free-form;
   re2c:define:YYCTYPE = "unsigned char";
   re2c:define:YYPEEK = "octet_curseur()";
-  re2c:define:YYSKIP = "++etat.scanner.tampon.longueur;";
-  re2c:define:YYBACKUP = "etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;";
-  re2c:define:YYRESTORE = "etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;";
-  re2c:define:YYBACKUPCTX = "etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;";
-  re2c:define:YYRESTORECTX = "etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;";
-  re2c:define:YYSHIFT = "etat.scanner.tampon.longueur += @@{shift};";
+  re2c:define:YYSKIP = "++tampon_jeton.longueur;";
+  re2c:define:YYBACKUP = "tampon_jeton.marqueur = tampon_jeton.longueur;";
+  re2c:define:YYRESTORE = "tampon_jeton.longueur = tampon_jeton.marqueur;";
+  re2c:define:YYBACKUPCTX = "tampon_jeton.marqueurContexte = tampon_jeton.longueur;";
+  re2c:define:YYRESTORECTX = "tampon_jeton.longueur = tampon_jeton.marqueurContexte;";
+  re2c:define:YYSHIFT = "tampon_jeton.longueur += @@{shift};";
   re2c:define:YYLESSTHAN = "manque_octet()";
   re2c:define:YYFILL = "remplit_tampon() == 0";
   re2c:eof = 0;
-  re2c:define:YYGETCONDITION = "etat.scanner.demarrage";
-  re2c:define:YYSETCONDITION = "etat.scanner.demarrage = @@;";
+  re2c:define:YYGETCONDITION = "demarrage";
+  re2c:define:YYSETCONDITION = "demarrage = @@;";
   re2c:cond:enumprefix = "Demarrage::";
 
   BAR        = "|";
@@ -100,6 +100,10 @@ const char* const barre_oblique_inverse_isolee =
     "\n\tsoit C\\ barré verticalement ou 2 seul."_l1;
 
 }  // namespace
+
+Demarrage demarrage = Demarrage::NORMAL;
+
+void reinitialise_automate() { demarrage = Demarrage::NORMAL; }
 
 int lance_automate() {
   for (;;) {

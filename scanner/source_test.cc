@@ -24,7 +24,7 @@ class Lecture : public AvecEtatPropre {
 TEST_F(Lecture, LecturePareusse) {
   lit("!!!!");
   EXPECT_EQ(yylex(), SNOR);
-  EXPECT_EQ(etat.scanner.tampon.rempli, 2);  // the token, and the one byte that ended it
+  EXPECT_EQ(tampon_jeton.rempli, 2);  // the token, and the one byte that ended it
 }
 
 TEST_F(Lecture, RenduLuDansLOrdre) {
