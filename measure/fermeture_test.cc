@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "diagnostics/flux.h"
-#include "measure/essais.h"
 #include "scanner/jetons.h"
+#include "tests/support/mesures.h"
 
 namespace {
 

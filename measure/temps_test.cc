@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "measure/essais.h"
+#include "tests/support/mesures.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
-#include "meter/rapports_attendus.h"
 #include "tests/support/capture.h"
+#include "tests/support/rapports.h"
 
 namespace {
 

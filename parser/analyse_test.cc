@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "meter/metre.h"
-#include "parser/script_test.h"
+#include "tests/support/script.h"
 
 namespace {
 

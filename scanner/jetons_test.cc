@@ -9,10 +9,10 @@
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/lecture_test.h"
 #include "scanner/jetons.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
+#include "tests/support/lecture.h"
 
 namespace {
 

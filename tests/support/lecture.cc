@@ -1,4 +1,4 @@
-#include "scanner/lecture_test.h"
+#include "tests/support/lecture.h"
 
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
