@@ -106,10 +106,6 @@ bool texte_apres_double_barre() {
   }
 }
 
-}  // namespace
-
-namespace {
-
 int execute_analyse(int argc, const char* const* argv) {
   for (auto& temps : etat.mesure.tabTemps) temps.reset();
   applique_ligne_de_commande(argc, argv);
