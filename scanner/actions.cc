@@ -1,4 +1,6 @@
-// The rule actions, in the order of the sections of regles.re.
+// The rule actions, in the order of the sections of regles.re: first what
+// they share, then values and groups, meter changes, bars and repeat signs,
+// and the white-space and tie states.
 #include "scanner/actions.h"
 
 #include <cstring>
@@ -322,6 +324,7 @@ int numerateur_seul() {
 }
 
 // Bars, double bars, tied bars and repeat signs.
+
 // A lone carriage return is a bar, and takes the column back to 1.
 int retour_chariot() {
   raz_diagnostic();

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,7 @@
 
 namespace {
 
-class Requetes : public AvecEtatPropre {
- protected:
-  void lit(const char* texte) { source_depuis_memoire(texte, std::strlen(texte)); }
-};
+class Requetes : public AvecEtatPropre {};
 
 TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
   lit("!| !");

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 
 #include "diagnostics/fatal.h"
@@ -16,10 +15,7 @@
 
 namespace {
 
-class Lecture : public AvecEtatPropre {
- protected:
-  void lit(const char* texte) { source_depuis_memoire(texte, std::strlen(texte)); }
-};
+class Lecture : public AvecEtatPropre {};
 
 TEST_F(Lecture, LecturePareusse) {
   lit("!!!!");

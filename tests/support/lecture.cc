@@ -101,3 +101,5 @@ std::string trace(const std::vector<Lu>& lus) {
   }
   return r;
 }
+
+void lit(std::string_view texte) { source_depuis_memoire(texte.data(), texte.size()); }
