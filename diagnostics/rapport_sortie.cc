@@ -13,8 +13,6 @@ namespace {
 bool enregistre = false;  // rapport_de_sortie is registered as an exit handler
 }
 
-bool mode_interactif() { return true; }
-
 void arme_rapport_de_sortie() {
   etat.diagnostics.rapportDeSortieArme = 1;
   // In-process runs call the report themselves when a run ends fatally.

@@ -5,5 +5,3 @@
 void arme_rapport_de_sortie();
 void desarme_rapport_de_sortie();
 void rapport_de_sortie();
-// The checker always runs in interactive mode.
-bool mode_interactif();

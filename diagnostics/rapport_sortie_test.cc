@@ -28,6 +28,4 @@ TEST_F(RapportDeSortie, PrintsPositionCodesCategoryAndDescriptionWithMinusOneAsF
                            "{fichier non-déterminé (début)}  D.Err. $FFFFFFFF\n"));
 }
 
-TEST_F(RapportDeSortie, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
-
 }  // namespace

@@ -4,7 +4,7 @@
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
-#include "scanner/non_reconnue.h"
+#include "scanner/corrections.h"
 
 namespace {
 

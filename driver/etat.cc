@@ -1,5 +1,9 @@
 #include "driver/etat.h"
 
+#include "measure/mesure.h"
+#include "meter/echelles.h"
+#include "scanner/corrections.h"
+#include "scanner/regles.h"
 #include "scanner/source.h"
 
 EtatAnalyse etat;
@@ -7,4 +11,8 @@ EtatAnalyse etat;
 void reinitialise_etat() {
   etat = EtatAnalyse{};
   reinitialise_source();
+  reinitialise_automate();
+  reinitialise_essai();
+  reinitialise_corrections();
+  reinitialise_temps();
 }

@@ -23,6 +23,12 @@ struct EtatAnalyse {
 
 extern EtatAnalyse etat;
 
-// Puts the whole record, and the scanner's input layer, back to the values of
-// a new process: tests and the fuzzing harness run many analyses in one process.
+// Puts the whole record, and the working state each module keeps for itself
+// (the input layer and token buffer, the matcher's start condition, Essai's
+// values, an unrecognised run being reported, the beat records kept for
+// reuse), back to the values of a new process: tests and the fuzzing harness
+// run many analyses in one process. What belongs to the process rather than
+// to an analysis is set by whoever runs it and stays: the streams'
+// destinations, how a fatal error ends, the exit handler once registered, and
+// a scripted token source.
 void reinitialise_etat();

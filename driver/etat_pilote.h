@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+// The checker always runs in interactive mode: a run ended early still gives
+// its exit report, and the end of the input is reported as such.
+inline constexpr bool mode_interactif() { return true; }
+
 struct EtatPilote {
   int16_t finAnalyse = 0;  // the analysis stops after the current piece
 };

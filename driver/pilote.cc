@@ -10,10 +10,10 @@
 #include "diagnostics/signale.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
+#include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
 #include "scanner/source.h"
 
 namespace {
@@ -29,10 +29,10 @@ void applique_ligne_de_commande(int argc, const char* const* argv) {
   if (argc == 4) etat.metre.demandeDécomposition = static_cast<int16_t>(conversion_decimale(argv[3]));
   if (argc == 3 || argc == 4) {
     fixe_mesure(conversion_decimale(argv[1]), conversion_decimale(argv[2]), etat.metre.demandeDécomposition);
-    etat.analyseur.finMesureAuto = 2;
+    arme_fin_par_compte();
     affiche_indications_mesure();
   } else {
-    etat.analyseur.finMesureAuto = 0;  // the meter will be inferred from the first measure
+    arrete_fin_par_compte();  // the meter will be inferred from the first measure
   }
 }
 
@@ -105,10 +105,6 @@ bool texte_apres_double_barre() {
     }
   }
 }
-
-}  // namespace
-
-namespace {
 
 int execute_analyse(int argc, const char* const* argv) {
   for (auto& temps : etat.mesure.tabTemps) temps.reset();

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "diagnostics/rapport_sortie.h"
+#include "driver/etat.h"
 #include "driver/execution.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
@@ -24,6 +25,8 @@ TEST(Pilote, ANonNumberAsNumeratorIsFatalBeforeAnyBannerAndWithoutExitReport) {
     EXPECT_EQ(r.erreur, fatal_numerateur);
   }
 }
+
+TEST(Pilote, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
 
 TEST(Pilote, OneWordOrFourAndMoreAreIgnored) {
   for (const auto& mots : {std::vector<std::string>{}, {"x"}, {"x", "y", "z", "w"}, {"0", "0", "0", "0", "0"}}) {

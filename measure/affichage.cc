@@ -7,8 +7,9 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
-#include "measure/graphies.h"
 #include "measure/mesure.h"
+#include "meter/metre.h"
+#include "meter/valeurs.h"
 
 namespace {
 
@@ -16,21 +17,16 @@ namespace {
 // tab after them: a compound meter is shown in its sub-beats (two beats of 24
 // quads read 6 / 8).
 void ecrit_metre(Ecriture& e) {
-  const EtatMetre& metre = etat.metre;
-  if (metre.ennaire == 0) erreur_fatale("affiche_mesure : erreur de programmation (ennaire 0)\n");
-  const int32_t facteur = metre.composée ? metre.ennaire : 1;
-  if (metre.nbrTps == 99)
-    e.texte("??");  // GCOVR_EXCL_LINE: a measure is listed only once a meter is known
+  const MetreEcrit ecrit = metre_ecrit();
+  if (ecrit.numerateurConnu)
+    e.entier(ecrit.numerateur);
   else
-    e.entier(metre.nbrTps * facteur);
-  e.texte(" / ");
-  if (metre.valTps == 9999) {
     e.texte("??");
-  } else {
-    const int32_t sousTemps = metre.valTps / facteur;
-    if (sousTemps == 0) erreur_fatale("affiche_mesure : erreur de programmation (valTps / ennaire)\n");
-    e.entier(64 / sousTemps);
-  }
+  e.texte(" / ");
+  if (ecrit.denominateurConnu)
+    e.entier(ecrit.denominateur);
+  else
+    e.texte("??");
   e.texte("\t");
 }
 

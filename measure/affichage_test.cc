@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "diagnostics/flux.h"
-#include "measure/essais.h"
+#include "tests/support/mesures.h"
 
 namespace {
 

@@ -2,10 +2,13 @@
 // current measure and the text of the beat being read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "meter/etat_metre.h"
 
 // One recorded beat.
 struct Temps {
@@ -13,8 +16,13 @@ struct Temps {
   std::string graphie;   // the beat's text, as written or as written out
 };
 
+// Slots the beat table keeps between measures, as many as the widest meter
+// given in the text has beats; a wider measure grows it and gives the extra
+// slots back when it is released.
+inline constexpr std::size_t slots_ordinaires = nbrTps_max;
+
 struct EtatMesure {
-  std::vector<std::unique_ptr<Temps>> tabTemps = std::vector<std::unique_ptr<Temps>>(99);  // beats of the current measure; grows for a wider one, back to 99 at its release
+  std::vector<std::unique_ptr<Temps>> tabTemps = std::vector<std::unique_ptr<Temps>>(slots_ordinaires);  // beats of the current measure; grows for a wider one, back at its release
   int32_t nt = 0;              // beats recorded in the current measure
   std::string graphieTps;      // canonical text of the beat being read
   int32_t numeroMesure = 1;    // number of the measure being read

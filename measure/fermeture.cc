@@ -1,5 +1,6 @@
 // Closing a measure: at a bar line, compared with the meter and completed; by
-// count, as it stands. The bar is appended to the measure's last beat.
+// count, as it stands. The bar is appended to the measure's last beat. And
+// the meter of a text that gives none, inferred from its opening measure.
 #include <cstdint>
 
 #include "diagnostics/fatal.h"
@@ -9,8 +10,8 @@
 #include "driver/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
-#include "parser/grammaire.h"
-#include "scanner/scanner.h"
+#include "meter/metre.h"
+#include "scanner/jetons.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void ferme_mesure(int32_t total, int lie) {
       mesureB(total);
       break;
     case 2:
-      etat.analyseur.finMesureAuto = 1;
+      rearmera_fin_par_compte();
       ajoute_barre();
       break;
     default:
@@ -87,8 +88,7 @@ void mesureB(int32_t total) {
     ajoute_temps_serie(valTps);
   }
   ajoute_barre();
-  // As though the scanner had just handed out the end of the measure.
-  memorise_terminal(SFIN_MESURE2);
+  memorise_fin_de_mesure();
 }
 
 // Appends the bar to the measure's last beat and ends its accumulation.
@@ -99,9 +99,38 @@ void ajoute_barre() {
   ++m.numeroMesure;
   m.tabTemps[static_cast<std::size_t>(m.nt - 1)]->graphie += m.graphieTps;
   m.graphieTps.clear();
-  etat.scanner.som = 0;
+  vide_accumuleur();
+}
+
+void arme_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::armee; }
+
+void arrete_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::arretee; }
+
+void rearmera_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::a_rearmer; }
+
+bool fin_par_compte_due() {
+  if (etat.analyseur.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
+  etat.analyseur.finMesureAuto = FinParCompte::arretee;
+  return true;
 }
 
 void mesure_erreur() {
   erreur_fatale("mesure_erreur : erreur de programmation (double jeton symbolique SFIN_MESURE2)\n");
+}
+
+// The meter of a text that gives none, inferred from its opening measure.
+void evalue_fixe_mesure_initiale() {
+  EtatMesure& m = etat.mesure;
+  if (m.dejaEvaluee) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation (une seule fois)\n");
+  m.dejaEvaluee = 1;
+  if (m.numeroMesure != 1) signale_erreur("Attention, mesure sans indications de mesure");
+  if (m.nt == 0) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation ( nt = 0 )\n");
+  const int64_t somme = somme_des_temps();
+  fixe_mesure_initiale(m.nt, en_32_bits(somme), etat.metre.demandeDécomposition);
+  // The opening measure is brought to the meter's count: empty beats are
+  // added, or the beats past it are dropped.
+  while (m.nt < etat.metre.nbrTps) ajoute_temps_vide();
+  libere_temps_depuis(etat.metre.nbrTps);
+  m.nt = etat.metre.nbrTps;
+  rearmera_fin_par_compte();
 }

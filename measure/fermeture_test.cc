@@ -1,12 +1,25 @@
 #include <gtest/gtest.h>
 
-#include "measure/essais.h"
-#include "parser/grammaire.h"
+#include <string>
+#include <vector>
+
+#include "diagnostics/flux.h"
+#include "scanner/jetons.h"
+#include "tests/support/mesures.h"
 
 namespace {
 
 const std::string precoce =
     "la barre '|' indiquant une fin de mesure est précoce\n\tsupprimez la barre ou changez de mesure.\n\t";
+
+// The token the scanner records for an end of measure, the history left as it was.
+int32_t fin_de_mesure() {
+  const HistoriqueTerminaux avant = etat.scanner.historiqueTerminaux;
+  memorise_fin_de_mesure();
+  const int32_t jeton = etat.scanner.historiqueTerminaux.recent;
+  etat.scanner.historiqueTerminaux = avant;
+  return jeton;
+}
 
 class Fermeture : public AvecEtatPropre {
  protected:
@@ -29,7 +42,7 @@ TEST_F(Fermeture, AFullMeasureAtItsBarGetsTheBarAndNothingElse) {
   EXPECT_EQ(erreur, "");
   EXPECT_EQ(etat.mesure.numeroMesure, 2);
   EXPECT_EQ(etat.scanner.som, 0);
-  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, SFIN_MESURE2);
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, fin_de_mesure());
 }
 
 TEST_F(Fermeture, AnEarlyBarAfterCompleteBeatsIsFilledWithFullBeats) {
@@ -77,7 +90,7 @@ TEST_F(Fermeture, AMeasureClosedByCountIsTakenAsItStands) {
   etat.mesure.modeFermeture = 2;
   ferme_mesure(32, 0);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"!. ", "[ |"}));
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 1);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
   EXPECT_EQ(etat.mesure.numeroMesure, 2);
   EXPECT_EQ(erreur, "");
 }
@@ -101,6 +114,88 @@ TEST_F(Fermeture, InternalErrors) {
   EXPECT_EQ(erreur, latin1("ferme_mesure : erreur de programmation\n"
                            "ajoute_barre : erreur de programmation (ajoute_temps() n'a pas été appelé)\n"
                            "mesure_erreur : erreur de programmation (double jeton symbolique SFIN_MESURE2)\n"));
+}
+
+class Evaluation : public AvecEtatPropre {};
+
+struct Ouverture {
+  std::vector<std::string> temps;  // the beats of the opening measure, as written
+  int32_t nbrTps;                  // beats of the meter inferred from them
+  int32_t valTps;                  // quads per beat of that meter
+};
+
+// The opening keeps its beats up to the inferred count, gets empty beats up to
+// it, frees those past it, and the count is armed for the next measure.
+TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
+  std::vector<std::string> cinqRondesPointees(5, "o.o ");
+  cinqRondesPointees.insert(cinqRondesPointees.end(), {"o. ", "o "});
+  const Ouverture ouvertures[] = {
+      {{"! ", "! ", "! ", "! "}, 4, 16},
+      {{"! ", "! ", "! "}, 3, 16},
+      {{"d. ", "! "}, 2, 32},
+      {{"d ", "[ ", "! "}, 4, 14},                     // one empty beat added
+      {{"o.oo.od.d "}, 5, 80},                         // four added
+      {{"[ ", "[ ", "[ ", "[ ", "[ ", "[ "}, 6, 8},
+      {std::vector<std::string>(120, "! "), 120, 16},  // wider than the table, kept whole
+      {cinqRondesPointees, 6, 160},                    // its seventh beat dropped
+      {{"o.fq "}, 101, 1},                             // 101 quads over one beat: 100 added
+  };
+  for (const Ouverture& o : ouvertures) {
+    reinitialise_etat();
+    enregistre_temps(o.temps);
+    evalue_fixe_mesure_initiale();
+    SCOPED_TRACE(o.temps.size());
+    ASSERT_EQ(etat.metre.nbrTps, o.nbrTps);
+    EXPECT_EQ(etat.metre.valTps, o.valTps);
+    ASSERT_EQ(etat.mesure.nt, o.nbrTps);
+    const auto n = static_cast<std::size_t>(o.nbrTps);
+    ASSERT_GE(etat.mesure.tabTemps.size(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+      ASSERT_NE(etat.mesure.tabTemps[i], nullptr) << i;
+      const Temps& t = *etat.mesure.tabTemps[i];
+      EXPECT_EQ(t.graphie, i < o.temps.size() ? o.temps[i] : "") << i;
+      EXPECT_EQ(t.valeur, i < o.temps.size() ? reinterprete_temps(o.temps[i].c_str()) : 0) << i;
+    }
+    for (std::size_t i = n; i < etat.mesure.tabTemps.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr) << i;
+    EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
+  }
+}
+
+// An opening the inferred meter fits, once brought to its count, closes at its
+// bar with no report, is listed whole and released.
+TEST_F(Evaluation, AnInferredMeterOfMoreThan99BeatsIsClosedListedAndReleased) {
+  enregistre_temps({"o.fq "});
+  evalue_fixe_mesure_initiale();
+  const std::string inference = erreur;
+  etat.mesure.modeFermeture = 1;
+  ferme_mesure(101, 0);
+  EXPECT_EQ(erreur, inference);  // no early bar
+  affiche_mesure(101);
+  flux_termine();
+  EXPECT_EQ(sortie.substr(0, sortie.find('\n') + 1), "q   = 60\t1\t101 / 64\tF\t1\to.fq \t=\t101\n");
+  EXPECT_TRUE(sortie.ends_with(latin1("q   = 60\t1\t101 / 64\tf\t100\t\t=\t0\n"
+                                      "q   = 60\t1\t101 / 64\tF\t101\t|\t=\t0\n"
+                                      "\t\tNombre de temps trouvé\t101,\ttotaux\t=\t101\n")));
+  libere_mesure();
+  EXPECT_EQ(etat.mesure.nt, 0);
+  EXPECT_EQ(etat.mesure.tabTemps.size(), 99u);
+  for (const auto& slot : etat.mesure.tabTemps) EXPECT_EQ(slot, nullptr);
+}
+
+TEST_F(Evaluation, ALateEvaluationWarnsThatTheMeasureHadNoMeter) {
+  etat.mesure.numeroMesure = 3;
+  enregistre_temps({"! ", "! "});
+  evalue_fixe_mesure_initiale();
+  EXPECT_EQ(erreur.substr(0, erreur.find('\n') + 1),
+            "l. 1 (col. 1) m. 3 tps 3 :  Attention, mesure sans indications de mesure\n");
+}
+
+TEST_F(Evaluation, InternalErrors) {
+  EXPECT_EQ(statut_fatal([] { evalue_fixe_mesure_initiale(); }), 1);
+  EXPECT_EQ(statut_fatal([] { evalue_fixe_mesure_initiale(); }), 1);
+  EXPECT_EQ(erreur,
+            "evalue_fixe_mesure_initiale : erreur de programmation ( nt = 0 )\n"
+            "evalue_fixe_mesure_initiale : erreur de programmation (une seule fois)\n");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "measure/essais.h"
+#include "tests/support/mesures.h"
 
 namespace {
 bool allocationRefusee = false;  // the next allocation fails, and only that one

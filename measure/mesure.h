@@ -9,6 +9,8 @@ void ajoute_temps_serie(int32_t n);
 void ajoute_des_temps();
 int32_t reinterprete_temps(const char* texte);
 void libere_mesure();
+// Gives back the beat records kept for reuse, as in a new process.
+void reinitialise_temps();
 
 // Closing a measure.
 void ferme_mesure(int32_t total, int lie);
@@ -16,6 +18,14 @@ void mesureB(int32_t total);
 void ajoute_barre();
 void evalue_fixe_mesure_initiale();
 [[noreturn]] void mesure_erreur();
+
+// The end of a measure by count (finMesureAuto).
+void arme_fin_par_compte();       // a meter is in force: each measure ends once its beats are all recorded
+void arrete_fin_par_compte();     // no meter yet: the first measure ends at its bar
+void rearmera_fin_par_compte();   // a measure closed by count or inferred: armed again at its release
+// For the scanner: true, and off until re-armed, once an armed measure has
+// all its beats.
+bool fin_par_compte_due();
 
 // Listing a closed measure.
 void affiche_mesure(int32_t total);

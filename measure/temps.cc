@@ -1,5 +1,6 @@
-// Recording the beats of the current measure, reading a beat's value back from
-// its text, and releasing the measure once it has been listed.
+// Beats: recording them in the current measure, reading a beat's value back
+// from its text, ending a full beat, writing out a value in the notation, and
+// releasing the measure once it has been listed.
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -8,16 +9,15 @@
 
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
+#include "diagnostics/message.h"
+#include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
-#include "scanner/scanner.h"
+#include "meter/valeurs.h"
+#include "scanner/jetons.h"
 
 namespace {
-
-// Slots the beat table keeps between measures; a wider measure grows it and
-// gives the extra slots back when it is released.
-constexpr std::size_t slotsOrdinaires = 99;
 
 // Records given back with their measure, kept for the next measures so that a
 // long text does not allocate a record and its text for every beat; never
@@ -51,20 +51,6 @@ void enregistre(const std::string& texte) {
   Temps& temps = *m.tabTemps[static_cast<std::size_t>(m.nt)];
   temps.valeur = reinterprete_temps(temps.graphie.c_str());
   ++m.nt;
-}
-
-// The value of a single character of a beat text, 0 for anything else.
-int32_t valeur_caractere(char c) {
-  switch (c) {
-    case 'o': case '-': return 64;
-    case 'd': case '=': return 32;
-    case '!': case '<': return 16;
-    case '[': case '>': return 8;
-    case 'f': case 'k': return 4;
-    case 't': case 'x': return 2;
-    case 'q': case 'w': return 1;
-    default: return 0;
-  }
 }
 
 [[noreturn]] void fin_de_temps_inattendue(const char* reste) {
@@ -115,6 +101,8 @@ struct LectureTemps {
 
 }  // namespace
 
+void reinitialise_temps() { std::vector<std::unique_ptr<Temps>>().swap(recycles); }
+
 // Records the text of the beat being read as the next beat of the measure;
 // its value is read back from the text, never taken from the accumulator.
 void ajoute_temps(int32_t) {
@@ -134,7 +122,7 @@ int32_t reinterprete_temps(const char* texte) {
       if (p[1] != '\0') fin_de_temps_inattendue(p);
       break;
     }
-    if (const int32_t v = valeur_caractere(c))
+    if (const int32_t v = quads_de_lettre(c))
       l.valeur(v);
     else if (c == '.')
       l.point();
@@ -161,9 +149,9 @@ void libere_temps_depuis(int32_t debut) {
   for (int32_t i = std::max(debut, 0); i < etat.mesure.nt; ++i) {
     std::unique_ptr<Temps>& temps = table[static_cast<std::size_t>(i)];
     if (temps == nullptr) continue;
-    if (recycles.size() < slotsOrdinaires) {
+    if (recycles.size() < slots_ordinaires) {
       temps->graphie.clear();
-      if (recycles.capacity() == 0) recycles.reserve(slotsOrdinaires);
+      if (recycles.capacity() == 0) recycles.reserve(slots_ordinaires);
       recycles.push_back(std::move(temps));
     } else {
       temps.reset();
@@ -177,9 +165,102 @@ void libere_mesure() {
   EtatMesure& m = etat.mesure;
   libere_temps_depuis(0);
   m.nt = 0;
-  if (m.tabTemps.size() > slotsOrdinaires) {
-    m.tabTemps.resize(slotsOrdinaires);
+  if (m.tabTemps.size() > slots_ordinaires) {
+    m.tabTemps.resize(slots_ordinaires);
     m.tabTemps.shrink_to_fit();
   }
-  if (etat.analyseur.finMesureAuto == 1) etat.analyseur.finMesureAuto = 2;
+  if (etat.analyseur.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
+}
+
+// Ending a full beat: the beat is recorded, with the empty beats its value
+// covers; a beat that runs past the end of the measure is cut to what fits.
+namespace {
+
+// A late bar: report the beat as written, then write out what was left of the
+// measure in its place, so that the measure adds up.
+void recrit_temps_tardif() {
+  EtatMesure& m = etat.mesure;
+  message_compose("%s", "la barre '|' indiquant une fin de mesure est tardive\n\t"
+                        "modifiez la valeur du dernier temps ou changez de mesure.\n\t"_l1);
+  message_ajoute("%s", m.graphieTps.c_str());
+  message_ajoute("%s", "sérié à ..."_l1);
+  signale_erreur(message_texte());
+  m.graphieTps.clear();
+  const int64_t mesure = int64_t{etat.metre.nbrTps} * etat.metre.valTps;
+  ajoute_temps_serie(en_32_bits(mesure - somme_des_temps()));
+}
+
+}  // namespace
+
+void ajoute_des_temps() {
+  EtatMesure& m = etat.mesure;
+  int32_t som = somme_du_temps();
+  const int32_t valTps = etat.metre.valTps;
+  const int32_t nbrTps = etat.metre.nbrTps;
+  // A beat of no value would never be used up.
+  if (valTps <= 0) erreur_fatalef("ajoute_des_temps : erreur de programmation (valTps %d)\n", valTps);
+  if (som < valTps) erreur_fatale("ajoute_des_temps : erreur de programmation (som < valTps)\n");
+  if (som > valTps && (m.graphieTps.empty() || m.graphieTps.back() != '_'))
+    signale_erreur("préférez des notes ou silences liés entre les temps,\n\t"
+                   "ou changez de mesure (changement de mesure à insérer)."_l1);
+  if (som > int64_t{nbrTps - m.nt} * valTps)
+    recrit_temps_tardif();
+  else
+    ajoute_temps(som);
+  // Whatever is left below a beat carries over into the next one.
+  som -= valTps;
+  while (som >= valTps) {
+    som -= valTps;
+    if (m.nt != nbrTps) ajoute_temps_vide();
+  }
+  garde_reliquat(som);
+}
+
+// Writing out a value in the notation and recording it as a beat.
+namespace {
+
+// The values a greedy pass takes off, largest first, each at most once a pass.
+constexpr int32_t seuils[] = {112, 96, 80, 64, 56, 48, 40, 32, 28, 24, 20, 16, 14, 12, 10, 8};
+
+// Passes that write nothing before the value is taken to be impossible (a
+// negative one): a positive value not among the beat values is above 8, so
+// every pass over it takes something off, however large it is.
+constexpr int32_t passesSteriles = 1000;
+
+// One greedy pass over what is left: true when it took something off.
+bool passe_gloutonne(int32_t& reste, std::string& texte) {
+  bool pris = false;
+  for (const int32_t seuil : seuils) {
+    if (reste > seuil) {
+      texte += graphie_de_valeur(seuil);
+      reste -= seuil;
+      pris = true;
+    }
+  }
+  return pris;
+}
+
+}  // namespace
+
+// Appends a spelling of n quads and the beat-closing space to the beat being
+// read, then records it. Any positive n is written out, beyond the largest
+// beat value too (the room left in a wide measure).
+void ajoute_temps_serie(int32_t n) {
+  std::string& texte = etat.mesure.graphieTps;
+  int32_t reste = n;
+  int32_t steriles = 0;
+  try {
+    while (reste != 0) {
+      if (const char* graphie = graphie_de_valeur(reste)) {
+        texte += graphie;
+        reste = 0;
+      } else if (!passe_gloutonne(reste, texte) && ++steriles > passesSteriles) {
+        erreur_fatalef("ajoute_temps_serie : erreur de programmation (val[Tps] %d)\n", n);
+      }
+    }
+    texte += ' ';
+  } catch (const std::bad_alloc&) {
+    erreur_fatale("ajoute_temps : il n'y a plus assez de mémoire\n"_l1);
+  }
+  ajoute_temps(0);
 }

@@ -20,6 +20,13 @@ constexpr bool seuils_aux_milieux(const std::array<int32_t, N>& échelle,
 static_assert(seuils_aux_milieux(dénominateurs, seuils_dénominateurs));
 static_assert(seuils_aux_milieux(dénominateurs_renversés, seuils_renversés));
 
+constexpr bool croissante(Echelle échelle) {
+  for (std::size_t i = 0; i + 1 < échelle.size(); ++i)
+    if (échelle[i] >= échelle[i + 1]) return false;
+  return true;
+}
+static_assert(croissante(dénominateurs_renversés));
+
 }  // namespace
 
 int32_t position_dans(int32_t v, Echelle échelle) {
@@ -33,7 +40,7 @@ int16_t appartient(int32_t v, Echelle échelle) { return position_dans(v, échel
 int32_t en(int32_t v) {
   const int32_t i = position_dans(v, dénominateurs_renversés);
   if (i < 0) erreur_fatale("en : erreur de programmation (lecture du tableau ennaire)\n");
-  return ennaires[static_cast<std::size_t>(i)];
+  return valeurs_de_temps[static_cast<std::size_t>(i)].ennaire;
 }
 
 int32_t échelonne(int32_t v, Echelle échelle, std::span<const int32_t> seuils) {
@@ -65,15 +72,29 @@ int32_t dénominateur_prédédent(int32_t v, Echelle échelle) {
 
 namespace {
 
+// Essai's working values, kept from one call of a decomposition to the next.
+struct EtatEssai {
+  int32_t appelsEssai = 0;          // calls made by the current decomposition
+  int32_t positionEssai = 0;        // where the next group is written
+  int32_t multiplicateurEssai = 7;  // the current multiplier k, 7 down to 1
+  std::array<int32_t, capacite_combinaison> combinaison{};  // the groups, ended by a 0
+};
+
+EtatEssai essai;
+
 void ajoute_groupe(int32_t groupe) {
-  EtatMetre& m = etat.metre;
+  EtatEssai& m = essai;
   m.combinaison[static_cast<std::size_t>(m.positionEssai++)] = groupe;
 }
 
 }  // namespace
 
+int32_t appels_essai() { return essai.appelsEssai; }
+
+void reinitialise_essai() { essai = EtatEssai{}; }
+
 const int32_t* Essai(int32_t n, int16_t début) {
-  EtatMetre& m = etat.metre;
+  EtatEssai& m = essai;
   if (début == 1) {
     m.appelsEssai = 0;
     m.positionEssai = 0;

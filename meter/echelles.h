@@ -5,8 +5,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
+
+#include "meter/valeurs.h"
 
 // A strictly increasing table of values; its last entry is back().
 using Echelle = std::span<const int32_t>;
@@ -15,12 +18,12 @@ inline constexpr std::array<int32_t, 7> dénominateurs{1, 2, 4, 8, 16, 32, 64};
 // Entry i splits the gap between dénominateurs i and i + 1.
 inline constexpr std::array<int32_t, 6> seuils_dénominateurs{1, 3, 6, 12, 24, 48};
 
-// The 24 values a beat may have, in quads.
-inline constexpr std::array<int32_t, 24> dénominateurs_renversés{
-    1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14, 16, 20, 24, 28, 32, 40, 48, 56, 64, 80, 96, 112, 160};
-// Entry i is the base of dénominateurs_renversés entry i.
-inline constexpr std::array<int32_t, 24> ennaires{
-    2, 2, 3, 2, 5, 3, 7, 2, 5, 3, 7, 2, 5, 3, 7, 2, 5, 3, 7, 2, 5, 3, 7, 5};
+// The 24 values a beat may have, in quads, as a ladder (valeurs.h holds them).
+inline constexpr std::array<int32_t, valeurs_de_temps.size()> dénominateurs_renversés = [] {
+  std::array<int32_t, valeurs_de_temps.size()> r{};
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = valeurs_de_temps[i].quads;
+  return r;
+}();
 // Entry i splits the gap between dénominateurs_renversés i and i + 1.
 inline constexpr std::array<int32_t, 23> seuils_renversés{
     1, 2, 3, 4, 5, 6, 7, 9, 11, 13, 15, 18, 22, 26, 30, 36, 44, 52, 60, 72, 88, 104, 136};
@@ -37,6 +40,14 @@ int32_t échelonne(int32_t v, Echelle échelle, std::span<const int32_t> seuils)
 int32_t dénominateur_suivant(int32_t v, Echelle échelle);
 // The entry before v; before the start, reported, the first entry minus 1.
 int32_t dénominateur_prédédent(int32_t v, Echelle échelle);
+// Most groups one decomposition of Essai can hold, terminating 0 included: a
+// decomposition makes at most 20 calls and each writes at most one entry.
+inline constexpr int32_t capacite_combinaison = 20;
+
 // Splits n into groups of sevens, fives and threes in decreasing order and a
 // remainder of 1 to 7, ended by a 0. début = 1 starts a new decomposition.
 const int32_t* Essai(int32_t n, int16_t début);
+// Calls made by Essai's last decomposition.
+int32_t appels_essai();
+// Essai's working values back to those of a new process.
+void reinitialise_essai();

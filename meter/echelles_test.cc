@@ -7,8 +7,8 @@
 
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
-#include "meter/rapports_attendus.h"
 #include "tests/support/capture.h"
+#include "tests/support/rapports.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_F(Échelles, EssaiDecomposesEveryNumeratorUpToNinetyNine) {
   int32_t appels_max = 0;
   for (int32_t n = 1; n <= 99; ++n) {
     const std::vector<int32_t> g = groupes(n);
-    appels_max = std::max(appels_max, etat.metre.appelsEssai);
+    appels_max = std::max(appels_max, appels_essai());
     int32_t somme = 0;
     for (std::size_t i = 0; i < g.size(); ++i) {
       somme += g[i];

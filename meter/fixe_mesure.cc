@@ -1,7 +1,5 @@
 // A meter written as numerator / denominator, on the command line or in the
 // text, becomes the meter in force; every adjustment is announced.
-#include <algorithm>
-
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
@@ -11,9 +9,6 @@
 #include "meter/metre.h"
 
 namespace {
-
-// Most groups the replacement message lists.
-constexpr int32_t groupes_affichés_max = 50;
 
 // A denominator off the powers of two is rounded to a near one.
 int32_t dénominateur_admis(int32_t d) {
@@ -51,7 +46,7 @@ void signale_remplacement(int32_t n) {
                   "\t(F)orts, temps (f)aibles, (temps moyens), à travers un accolement de mesures, \n"
                   "\tavec par exemple, la combinaison "_l1);
   const int32_t* groupes = Essai(n, 1);
-  for (int32_t i = 0; i < std::min(groupes_affichés_max, capacite_combinaison) && groupes[i] != 0; ++i)
+  for (int32_t i = 0; i < capacite_combinaison && groupes[i] != 0; ++i)
     message_ajoute(i == 0 ? "%d" : ", suivi de %d", groupes[i]);
   message_ajoute(".\n");
   message_ajoute("%s", "\tUn numérateur moins un temps est choisi, comme remplaçant."_l1);
@@ -83,7 +78,7 @@ int32_t dénominateur_sous_le_maximum(int32_t d, int32_t ennaire) {
 }  // namespace
 
 void fixe_mesure(int32_t n, int32_t d, int16_t demande) {
-  if (n < 1 || n > 99) erreur_fatale("fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n");
+  if (n < 1 || n > nbrTps_max) erreur_fatale("fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n");
   EtatMetre& m = etat.metre;
   m.composée = 0;
   d = dénominateur_admis(d);

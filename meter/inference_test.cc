@@ -8,8 +8,8 @@
 #include "driver/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
-#include "meter/rapports_attendus.h"
 #include "tests/support/capture.h"
+#include "tests/support/rapports.h"
 
 namespace {
 

@@ -3,6 +3,23 @@
 
 #include <cstdint>
 
+#include "driver/etat.h"
+
+// No meter is in force yet: none given, none inferred.
+inline bool metre_inconnu() { return etat.metre.valTps == valTps_sans_metre; }
+
+// The meter in force as it is written, n / d: a compound meter is shown in
+// its sub-beats (two beats of 24 quads read 6 / 8). A part not known yet
+// while no meter is in force is marked so. A beat smaller than its
+// sub-beats is fatal.
+struct MetreEcrit {
+  bool numerateurConnu;
+  int32_t numerateur;
+  bool denominateurConnu;
+  int32_t denominateur;
+};
+MetreEcrit metre_ecrit();
+
 // Prints the two-line description of the meter in force on standard output.
 void affiche_indications_mesure();
 // Sets the meter n / d; demande asks for a decomposed meter.

@@ -6,14 +6,6 @@
 #include "measure/mesure.h"
 #include "meter/metre.h"
 
-namespace {
-
-constexpr int32_t sansMesure = 9999;  // valTps while no meter is known
-
-bool mesure_inconnue() { return etat.metre.valTps == sansMesure; }
-
-}  // namespace
-
 // The text has no bound of its own: while no meter is known a beat ends only
 // at a space or a bar, and the parser's stack stops a run of values long
 // before the text could grow large.
@@ -27,10 +19,10 @@ void ajoute_chiffre() {
 // space ends the beat only when the beat is full; a space that comes early is
 // reported and the beat goes on.
 // With no meter the beat counts as full only once the opening measure has
-// piled up 9999 quads; the space ends that beat too, so the flag is cleared,
+// piled up valTps_sans_metre quads; the space ends that beat too, so the flag is cleared,
 // or the next value would find the beat still full and stop the run.
 void termine_temps_espace() {
-  if (mesure_inconnue()) {
+  if (metre_inconnu()) {
     etat.scanner.plein = 0;
     ajoute_graphie(" ");
     ajoute_temps(0);
@@ -51,14 +43,14 @@ void termine_temps() {
 // After a space that ended a beat, som is left non-zero only by a beat that ran
 // past its end; that overflow is recorded as one more beat before the bar.
 void ajoute_temps_restant() {
-  if (!mesure_inconnue() && etat.scanner.som != 0) ajoute_temps(0);
+  if (!metre_inconnu() && etat.scanner.som != 0) ajoute_temps(0);
 }
 
 // A meter written in the text: no description is printed, and the measures
 // that follow are closed by count.
 void change_de_mesure() {
   fixe_mesure(etat.scanner.numerateur, etat.scanner.denominateur, 0);
-  etat.analyseur.finMesureAuto = 2;
+  arme_fin_par_compte();
 }
 
 void termine_mesure(int32_t total, int lie) {
@@ -71,9 +63,9 @@ void ferme_par_compte() { etat.mesure.modeFermeture = 2; }
 
 // The first bar while no meter is known: the meter is inferred from the
 // opening measure, whatever way its last beat ended. (A last beat that ended
-// by value, at 9999 quads or more, must infer it too: the measure could not
+// by value, at valTps_sans_metre quads or more, must infer it too: the measure could not
 // be compared or listed with no meter.)
 void ferme_par_barre() {
   etat.mesure.modeFermeture = 1;
-  if (mesure_inconnue()) evalue_fixe_mesure_initiale();
+  if (metre_inconnu()) evalue_fixe_mesure_initiale();
 }

@@ -7,7 +7,7 @@
 
 #include "driver/execution.h"
 #include "meter/metre.h"
-#include "parser/script_test.h"
+#include "tests/support/script.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "diagnostics/signale.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 
 namespace {
 

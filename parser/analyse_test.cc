@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "meter/metre.h"
-#include "parser/script_test.h"
+#include "tests/support/script.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST_F(Analyse, AMeterChangeIsAPieceThatArmsTheCount) {
   EXPECT_EQ(analyse_script({CHG_MESURE, 0}), 0);
   EXPECT_EQ(etat.metre.nbrTps, 2);
   EXPECT_EQ(etat.metre.valTps, 16);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 2);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::armee);
   EXPECT_EQ(sortie, "");  // no description for a meter written in the text
 }
 

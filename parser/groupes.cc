@@ -8,7 +8,7 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "diagnostics/fatal.h"
-#include "parser/script_test.h"
+#include "tests/support/script.h"
 
 namespace {
 

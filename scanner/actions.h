@@ -1,11 +1,8 @@
-// The lexical actions that the rules of regles.re call, and the matcher
-// itself. Internal to the scanner.
+// The lexical actions that the rules of regles.re call, in the order of its
+// sections (the corrections are in corrections.h). Internal to the scanner.
 #pragma once
 
 #include <cstdint>
-
-// Runs the matcher until an action hands out a token; 0 at the end of the input.
-int lance_automate();
 
 // What follows a value or a group closer: nothing special, white space that
 // ends the beat, or a tie.
@@ -64,18 +61,3 @@ void liure_rendue();
 void liure_devant_barre_reprise(int32_t lignes);
 void liure_devant_groupe();
 void liure_mal_terminee();
-
-// Corrections and checks.
-// A tie that cannot stand where it is written: reported, and the text is
-// read again without it.
-void retire_liure(int32_t code, const char* message);
-// The token is reported under the code, then skipped.
-void rejete(int32_t code, const char* message);
-void recule_colonne();
-void nouvelles_lignes_mal_placees();
-void tabulateurs_verticaux_mal_places();
-void deux_retours_chariot();
-void retour_chariot_nouvelle_ligne();
-void caractere_a_definir();
-void non_reconnu(bool avant_reconnu);
-void octet_inconnu();

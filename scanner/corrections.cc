@@ -1,17 +1,17 @@
-// Malformed notation: reported, then skipped or read again rewritten. The
-// rewritten text ends where the written text ended.
+#include "scanner/corrections.h"
+
 #include <cstring>
 
+#include "diagnostics/flux.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "scanner/actions.h"
-#include "scanner/non_reconnue.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
-#include "scanner/tampon.h"
+#include "scanner/source.h"
 
+// Malformed notation: reported, then skipped or read again rewritten. The
+// rewritten text ends where the written text ended.
 namespace {
 
 void signale_sous(int32_t code, const char* message) {
@@ -105,3 +105,23 @@ void non_reconnu(bool avant_reconnu) {
 }
 
 void octet_inconnu() { sortie_ecrit(std::string_view(texte_jeton(), 1)); }
+
+namespace {
+bool signalement_en_cours = false;  // the run is being reported: moving past it must not report it again
+}
+
+void reinitialise_corrections() { signalement_en_cours = false; }
+
+void signale_non_reconnue() {
+  if (etat.diagnostics.codeCourant != 0x5000 || signalement_en_cours) return;
+  signalement_en_cours = true;
+  signale_erreur("trame de caractères (monème, lexème) non-reconnue."_l1);
+  Position& p = etat.position;
+  const int32_t largeur = p.largeurCouverte;
+  p.largeurCouverte = 0;
+  // Moving past the run can bring the column to 0, whose warning flushes the
+  // run first: the code is still $5000, and without the guard the run would
+  // be reported again and again.
+  avance_colonne(largeur);
+  signalement_en_cours = false;
+}

@@ -8,8 +8,8 @@
 
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
-#include "scanner/lecture_test.h"
 #include "tests/support/capture.h"
+#include "tests/support/lecture.h"
 
 namespace {
 

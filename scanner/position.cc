@@ -4,9 +4,8 @@
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
-#include "scanner/non_reconnue.h"
-#include "scanner/scanner.h"
-#include "scanner/tampon.h"
+#include "scanner/corrections.h"
+#include "scanner/source.h"
 
 int32_t nouvelle_ligne() {
   Position& p = etat.position;

@@ -2,7 +2,7 @@
 
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
-#include "scanner/scanner.h"
+#include "scanner/position.h"
 #include "tests/support/capture.h"
 
 namespace {

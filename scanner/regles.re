@@ -1,33 +1,35 @@
 // The lexical rules of the notation, one start condition per state. re2c
-// turns them into the matcher regles.cc (committed beside this file):
-//   re2c -c --no-generation-date --no-version -i -o regles.cc regles.re
+// turns them into the matcher regles.cc, committed beside this file (the
+// command line is in CMakeLists.txt).
 // The longest match wins, the earlier rule on equal lengths, and a trailing
 // context (r / s) counts in the length. The matcher reads through the token
-// buffer (tampon.h) and pulls a byte from the input only when it needs one.
+// buffer (source.h) and pulls a byte from the input only when it needs one.
 // Actions either return a token or swallow their text and go on scanning.
 #include "diagnostics/latin1.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
-#include "scanner/scanner.h"
-#include "scanner/tampon.h"
+#include "scanner/corrections.h"
+#include "scanner/jetons.h"
+#include "scanner/regles.h"
+#include "scanner/source.h"
 
 /*!re2c
   re2c:api = custom;
   re2c:api:style = free-form;
   re2c:define:YYCTYPE = "unsigned char";
   re2c:define:YYPEEK = "octet_curseur()";
-  re2c:define:YYSKIP = "++etat.scanner.tampon.longueur;";
-  re2c:define:YYBACKUP = "etat.scanner.tampon.marqueur = etat.scanner.tampon.longueur;";
-  re2c:define:YYRESTORE = "etat.scanner.tampon.longueur = etat.scanner.tampon.marqueur;";
-  re2c:define:YYBACKUPCTX = "etat.scanner.tampon.marqueurContexte = etat.scanner.tampon.longueur;";
-  re2c:define:YYRESTORECTX = "etat.scanner.tampon.longueur = etat.scanner.tampon.marqueurContexte;";
-  re2c:define:YYSHIFT = "etat.scanner.tampon.longueur += @@{shift};";
+  re2c:define:YYSKIP = "++tampon_jeton.longueur;";
+  re2c:define:YYBACKUP = "tampon_jeton.marqueur = tampon_jeton.longueur;";
+  re2c:define:YYRESTORE = "tampon_jeton.longueur = tampon_jeton.marqueur;";
+  re2c:define:YYBACKUPCTX = "tampon_jeton.marqueurContexte = tampon_jeton.longueur;";
+  re2c:define:YYRESTORECTX = "tampon_jeton.longueur = tampon_jeton.marqueurContexte;";
+  re2c:define:YYSHIFT = "tampon_jeton.longueur += @@{shift};";
   re2c:define:YYLESSTHAN = "manque_octet()";
   re2c:define:YYFILL = "remplit_tampon() == 0";
   re2c:eof = 0;
-  re2c:define:YYGETCONDITION = "etat.scanner.demarrage";
-  re2c:define:YYSETCONDITION = "etat.scanner.demarrage = @@;";
+  re2c:define:YYGETCONDITION = "demarrage";
+  re2c:define:YYSETCONDITION = "demarrage = @@;";
   re2c:cond:enumprefix = "Demarrage::";
 
   BAR        = "|";
@@ -98,6 +100,10 @@ const char* const barre_oblique_inverse_isolee =
     "\n\tsoit C\\ barré verticalement ou 2 seul."_l1;
 
 }  // namespace
+
+Demarrage demarrage = Demarrage::NORMAL;
+
+void reinitialise_automate() { demarrage = Demarrage::NORMAL; }
 
 int lance_automate() {
   for (;;) {

@@ -8,10 +8,10 @@
 
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/lecture_test.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
+#include "tests/support/lecture.h"
 
 namespace {
 

@@ -1,12 +1,15 @@
+// The input layer: where the bytes come from, and the token buffer that the
+// matcher and the actions read them through.
 #include "scanner/source.h"
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
+#include "diagnostics/fatal.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
-#include "scanner/scanner.h"
 
 namespace {
 
@@ -52,11 +55,16 @@ void repart(int descripteur, const char* octets, std::size_t n) {
 
 }  // namespace
 
+TamponJeton tampon_jeton;
+
 void source_depuis_descripteur(int descripteur) { repart(descripteur, nullptr, 0); }
 
 void source_depuis_memoire(const char* octets, std::size_t n) { repart(-1, octets, n); }
 
-void reinitialise_source() { source_depuis_descripteur(0); }
+void reinitialise_source() {
+  tampon_jeton = TamponJeton{};
+  source_depuis_descripteur(0);
+}
 
 bool source_est_un_terminal() { return source.memoire == nullptr && ::isatty(source.descripteur) == 1; }
 
@@ -69,4 +77,64 @@ int octet_source() {
   }
   source.epuisee = true;
   return fin_de_fichier;
+}
+
+namespace {
+
+// Puts back the byte that the token's terminating zero replaced.
+void restaure_octet_sauve() {
+  TamponJeton& t = tampon_jeton;
+  if (t.octetSauve < 0) return;
+  t.octets[t.longueur] = static_cast<unsigned char>(t.octetSauve);
+  t.octetSauve = -1;
+}
+
+}  // namespace
+
+void debut_jeton() {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  t.rempli -= t.longueur;
+  if (t.rempli > 0) std::memmove(t.octets, t.octets + t.longueur, static_cast<std::size_t>(t.rempli));
+  t.longueur = 0;
+  t.marqueur = 0;
+  t.marqueurContexte = 0;
+}
+
+int remplit_tampon() {
+  TamponJeton& t = tampon_jeton;
+  const int octet = octet_source();
+  if (octet == fin_de_fichier) return 1;
+  if (t.rempli >= capacite_tampon_jeton) erreur_fatalef("yylex: %s\n", "Token buffer overflow");
+  t.octets[t.rempli++] = static_cast<unsigned char>(octet);
+  return 0;
+}
+
+const char* texte_jeton() {
+  TamponJeton& t = tampon_jeton;
+  if (t.octetSauve < 0) {
+    t.octetSauve = t.octets[t.longueur];
+    t.octets[t.longueur] = 0;
+  }
+  return reinterpret_cast<const char*>(t.octets);
+}
+
+// A byte read ahead or pushed back is taken from the buffer; past them the
+// byte comes straight from the source and is consumed at once, so an action
+// may read on (a numerator's blanks and zeros) without filling the buffer.
+int lit_caractere() {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  if (t.longueur < t.rempli) return t.octets[t.longueur++];
+  return octet_source();
+}
+
+void rend_caractere(int octet) {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  if (t.rempli >= capacite_tampon_jeton) erreur_fatalef("yylex: %s\n", "Push-back buffer overflow");
+  if (t.rempli > t.longueur)
+    std::memmove(t.octets + t.longueur + 1, t.octets + t.longueur, static_cast<std::size_t>(t.rempli - t.longueur));
+  t.octets[t.longueur] = static_cast<unsigned char>(octet);
+  t.rempli += 1;
 }

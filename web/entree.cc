@@ -18,6 +18,7 @@
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
+#include "scanner/source.h"
 #include "web/etendues.h"
 
 namespace {
@@ -48,8 +49,8 @@ void note_rapport(std::string_view message) {
                       etat.mesure.nt + 1,
                       etat.mesure.nt + 1 > etat.metre.nbrTps,
                       std::string(message),
-                      std::string(reinterpret_cast<const char*>(etat.scanner.tampon.octets),
-                                  static_cast<std::size_t>(std::max<int32_t>(0, etat.scanner.tampon.longueur)))});
+                      std::string(reinterpret_cast<const char*>(&tampon_jeton.octets[0]),
+                                  static_cast<std::size_t>(std::max<int32_t>(0, longueur_jeton())))});
 }
 
 // A JSON string whose characters are the Latin-1 bytes given: bytes above 127

@@ -4,7 +4,7 @@
 
 #include "driver/etat.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
+#include "scanner/source.h"
 
 namespace {
 

@@ -14,6 +14,9 @@ struct Lu {
   bool operator==(const Lu&) const = default;
 };
 
+// The scanner reads this text, held in memory: it must outlive the reads.
+void lit(std::string_view texte);
+
 // Tokens until the double bar and the end after it (or at most `plus` tokens).
 // Every full beat is ended at once, as the parser would.
 std::vector<Lu> lis_jetons(std::string_view texte, int plus = 40);

@@ -1,14 +1,21 @@
+// Token requests, the beat accumulator and the history of piece-ending tokens.
+#include "scanner/jetons.h"
+
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
+#include "measure/mesure.h"
 #include "parser/grammaire.h"
-#include "scanner/actions.h"
-#include "scanner/non_reconnue.h"
+#include "scanner/corrections.h"
 #include "scanner/position.h"
-#include "scanner/scanner.h"
+#include "scanner/regles.h"
 
 namespace {
+
+// Quads past which one beat's accumulator is warned of: as much as a beat
+// holds while no meter is known.
+constexpr int32_t limite_accumuleur = valTps_sans_metre;
 
 bool termine_une_piece(int jeton) {
   return jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE || jeton == SFIN_MESURE2;
@@ -21,8 +28,7 @@ int yylex() {
   applique_etendue();
 
   // A measure whose beats are all recorded ends by count.
-  if (etat.analyseur.finMesureAuto == 2 && etat.mesure.nt == etat.metre.nbrTps) {
-    etat.analyseur.finMesureAuto = 0;
+  if (fin_par_compte_due()) {
     s.dernierTerminal = SFIN_MESURE2;
     return SFIN_MESURE2;
   }
@@ -61,7 +67,7 @@ void accu(int32_t valeur) {
   s.elementsGroupe = 0;
   s.sommeGroupe = 0;
   s.som += valeur;
-  if (s.som > 9999)
+  if (s.som > limite_accumuleur)
     signale_erreur(
         "l'accumuleur a atteint une valeur limite,\n\tdécouper la portée en mesure avec '|' ou réajuster la mesure."_l1);
   if (s.som >= etat.metre.valTps) {
@@ -70,8 +76,50 @@ void accu(int32_t valeur) {
   }
 }
 
+int32_t somme_du_temps() { return etat.scanner.som; }
+
+void garde_reliquat(int32_t reste) { etat.scanner.som = reste; }
+
+void vide_accumuleur() { etat.scanner.som = 0; }
+
+void memorise_fin_de_mesure() { memorise_terminal(SFIN_MESURE2); }
+
 int32_t verifie_chiffre_groupe(int32_t n) {
   if (n < 2 || n > 7)
     signale_erreur("chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 (quintolet), 7 (septolet)");
   return n;
+}
+
+// The two most recent piece-ending tokens: pushing a third drops the oldest.
+void memorise_terminal(int32_t jeton) {
+  HistoriqueTerminaux& h = etat.scanner.historiqueTerminaux;
+  h.ancien = h.recent;
+  h.recent = jeton;
+  if (h.nombre < 2) h.nombre += 1;
+}
+
+bool terminaux_recents(int32_t ancien, int32_t recent) {
+  const HistoriqueTerminaux& h = etat.scanner.historiqueTerminaux;
+  return h.nombre == 2 && h.ancien == ancien && h.recent == recent;
+}
+
+// The value of a group of n elements whose plain values add up to somme: a
+// duolet, quartolet or sextolet takes three halves, a triolet two thirds, a
+// quintolet three fifths, a septolet four sevenths. The product is formed
+// first, then divided, truncating toward zero; any other n gives 0.
+int32_t valeur_groupe(int32_t somme, int32_t n) {
+  switch (n) {
+    case 2:
+    case 4:
+    case 6:
+      return somme * 3 / 2;
+    case 3:
+      return somme * 2 / 3;
+    case 5:
+      return somme * 3 / 5;
+    case 7:
+      return somme * 4 / 7;
+    default:
+      return 0;
+  }
 }

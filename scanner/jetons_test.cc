@@ -1,48 +1,56 @@
-// Token requests: pieces, the tokens injected, the beat accumulator, and the
-// input layer under them.
+// Token requests: pieces, the tokens injected and the beat accumulator.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "diagnostics/fatal.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/lecture_test.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 #include "scanner/source.h"
-#include "scanner/tampon.h"
 #include "tests/support/capture.h"
+#include "tests/support/lecture.h"
 
 namespace {
 
-class Requetes : public AvecEtatPropre {
- protected:
-  void lit(const char* texte) { source_depuis_memoire(texte, std::strlen(texte)); }
-};
+class Requetes : public AvecEtatPropre {};
 
 TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
   lit("!| !");
   EXPECT_EQ(yylex(), SNOR);
   EXPECT_EQ(yylex(), '|');
-  const int32_t tenus = etat.scanner.tampon.rempli;
+  const int32_t tenus = tampon_jeton.rempli;
   EXPECT_EQ(yylex(), 0);
-  EXPECT_EQ(etat.scanner.tampon.rempli, tenus);
+  EXPECT_EQ(tampon_jeton.rempli, tenus);
   EXPECT_EQ(yylex(), SNOR);
 }
 
 TEST_F(Requetes, FinDeMesureParCompte) {
   lit("!");
-  etat.analyseur.finMesureAuto = 2;
+  etat.analyseur.finMesureAuto = FinParCompte::armee;
   etat.metre.nbrTps = 3;
   etat.mesure.nt = 3;
   EXPECT_EQ(yylex(), SFIN_MESURE2);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, 0);
+  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::arretee);
   EXPECT_EQ(yylex(), 0);
-  EXPECT_EQ(etat.scanner.tampon.rempli, 0);  // nothing read yet
+  EXPECT_EQ(tampon_jeton.rempli, 0);  // nothing read yet
   EXPECT_EQ(yylex(), SNOR);
+}
+
+// A measure closed by the measure layer counts as an end of measure handed
+// out, for the bar that may follow it; the accumulator keeps what is given.
+TEST_F(Requetes, FinDeMesureMemoriseeEtAccumuleur) {
+  memorise_fin_de_mesure();
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, SFIN_MESURE2);
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.nombre, 1);
+  accu(20);
+  EXPECT_EQ(somme_du_temps(), 20);
+  garde_reliquat(4);
+  EXPECT_EQ(somme_du_temps(), 4);
+  vide_accumuleur();
+  EXPECT_EQ(somme_du_temps(), 0);
 }
 
 // A text ending with a bar and a newline: the newline is reported, the end
@@ -61,12 +69,6 @@ TEST_F(Requetes, FinDansUnGroupeSansBarre) {
   EXPECT_EQ(yylex(), 0);
   EXPECT_EQ(etat.scanner.historiqueTerminaux.nombre, 0);
   EXPECT_EQ(yylex(), 0);
-}
-
-TEST_F(Requetes, LecturePareusse) {
-  lit("!!!!");
-  EXPECT_EQ(yylex(), SNOR);
-  EXPECT_EQ(etat.scanner.tampon.rempli, 2);  // the token, and the one byte that ended it
 }
 
 TEST_F(Requetes, ValeurDesGroupes) {
@@ -130,43 +132,6 @@ TEST_F(Requetes, ChiffreDeGroupeHorsLimites) {
   EXPECT_EQ(erreur,
             "l. 1 (col. 1) m. 1 tps 1 :  chiffre : 2 (duolet), 4 (quartolet), 6 (sextuolet)\n\t3 (triolet), 5 "
             "(quintolet), 7 (septolet)\n");
-}
-
-TEST_F(Requetes, RenduLuDansLOrdre) {
-  lit("ab");
-  EXPECT_EQ(lit_caractere(), 'a');
-  rend_caractere(':');
-  rend_caractere('|');
-  EXPECT_EQ(lit_caractere(), '|');
-  EXPECT_EQ(lit_caractere(), ':');
-  EXPECT_EQ(lit_caractere(), 'b');
-  EXPECT_EQ(lit_caractere(), fin_de_fichier);
-  EXPECT_EQ(lit_caractere(), fin_de_fichier);
-}
-
-TEST_F(Requetes, TamponPleinAuRendu) {
-  for (int i = 0; i < 100; ++i) rend_caractere('x');
-  EXPECT_THROW(rend_caractere('x'), ArretProcessus);
-  EXPECT_EQ(erreur, "yylex: Push-back buffer overflow\n");
-}
-
-TEST_F(Requetes, TamponPleinALaLecture) {
-  const std::string texte(200, 'x');
-  source_depuis_memoire(texte.data(), texte.size());
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(remplit_tampon(), 0);
-  EXPECT_THROW(remplit_tampon(), ArretProcessus);
-  EXPECT_EQ(erreur, "yylex: Token buffer overflow\n");
-}
-
-// Standard input is read through a descriptor, in large reads.
-TEST_F(Requetes, LectureParDescripteur) {
-  int tube[2];
-  ASSERT_EQ(pipe(tube), 0);
-  ASSERT_EQ(write(tube[1], "! |", 3), 3);
-  close(tube[1]);
-  source_depuis_descripteur(tube[0]);
-  EXPECT_EQ(nom_jetons({yylex(), yylex(), yylex(), yylex()}), nom_jetons({SNORE, DBL_BARRE, 0, 0}));
-  close(tube[0]);
 }
 
 // Malformed text never stops the scan: any bytes end in the double bar,

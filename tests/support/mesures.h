@@ -1,4 +1,5 @@
-// Helpers for the measure routines' tests.
+// Helpers for the measure routines' tests: a meter, beats recorded, and what
+// the beat table holds.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "tests/support/capture.h"
+#include "tests/support/rapports.h"
 
 // The meter of n beats of v quads, in base ennaire.
 inline void metre(int32_t n, int32_t v, int32_t ennaire = 2, int16_t composee = 0) {
@@ -49,11 +51,4 @@ int statut_fatal(F&& f) {
     return a.statut;
   }
   return -1;
-}
-
-// A report made at the start of the text (no stretch covered), in measure m
-// while beat b is being read; a beat beyond the meter is in parentheses.
-inline std::string rapport(int32_t m, int32_t b, const std::string& utf8) {
-  const std::string tps = b > etat.metre.nbrTps ? "tps(" + std::to_string(b) + "):" : "tps " + std::to_string(b) + " :";
-  return latin1("l. 1 (col. 1) m. " + std::to_string(m) + " " + tps + "  " + utf8 + "\n");
 }

@@ -1,9 +1,9 @@
-#include "scanner/lecture_test.h"
+#include "tests/support/lecture.h"
 
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
-#include "scanner/scanner.h"
+#include "scanner/jetons.h"
 #include "scanner/source.h"
 
 namespace {
@@ -101,3 +101,5 @@ std::string trace(const std::vector<Lu>& lus) {
   }
   return r;
 }
+
+void lit(std::string_view texte) { source_depuis_memoire(texte.data(), texte.size()); }
