@@ -6,7 +6,7 @@
 
 // The codes of the catalogue, by name. ORDER CATALOGUE: the table in
 // catalogue.cc lists the same codes in the same order, ascending.
-namespace codes {
+namespace err {
 enum : int32_t {
   aucune_erreur = 0x0000,
   dénominateur_absent = 0x0001,
@@ -30,7 +30,7 @@ enum : int32_t {
   point_à_pointer = 0x3021,
   retour_chariot_doublé = 0x3031,
   valeur_trop_pointée = 0x3041,
-  barre_à_relier = 0x4001,
+  liure_à_relier = 0x4001,
   retour_chariot_et_nouvelle_ligne = 0x4002,
   deux_points_de_reprise_ou_lier = 0x4011,
   ordinal_de_reprise_ou_lier = 0x4012,
@@ -44,7 +44,7 @@ enum : int32_t {
   fichier_en_fin = 0x6022,
   lexème_à_définir = 0x7000,
 };
-}  // namespace codes
+}  // namespace err
 
 const char* categorie_erreur(int32_t code);
 const char* description_erreur(int32_t code);

@@ -1,5 +1,6 @@
 #include "diagnostics/signale.h"
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/flux.h"
@@ -21,7 +22,7 @@ bool repetition_supprimee() {
     else
       d.nbRepetitions = 0;
   } else {
-    d.dernierCode = d.codeCourant == 0x0000 ? -1 : d.codeCourant;
+    d.dernierCode = d.codeCourant == err::aucune_erreur ? -1 : d.codeCourant;
     d.nbRepetitions = 0;
   }
   return d.nbRepetitions != 0;
@@ -34,15 +35,15 @@ void (*temoin_rapport)(std::string_view message) = nullptr;
 void signale_erreur(std::string_view message) {
   EtatDiagnostics& d = etat.diagnostics;
   // After the end of the input has been met, every report is silent.
-  if (d.codeCourant == 0x6021 && mode_interactif()) return;
+  if (d.codeCourant == err::fichier_début && mode_interactif()) return;
 
   if (message == erreur_syntaxe_analyseur) {
     signale_non_reconnue();
     if (etat.scanner.dansGroupe) {
-      d.codeCourant = 0x6011;
+      d.codeCourant = err::groupolet_début;
       message = "début d'analyse de groupe en erreur.\n\tLa syntaxe du groupolet est défective."_l1;
     } else {
-      d.codeCourant = 0x6001;
+      d.codeCourant = err::syntaxe_début;
       message =
           "début d'analyse en erreur.\n\t(pile d'arborescence syntaxique en défaut ou,\n\t terminateur syntactique en propre manquant)"_l1;
     }

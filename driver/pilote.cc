@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
@@ -57,16 +58,16 @@ void banniere(std::string_view debut) {
 // bar ever comes at the end of the input, so that case ends too.
 void echec_analyse() {
   EtatDiagnostics& d = etat.diagnostics;
-  if (d.codeCourant == 0x6021 && mode_interactif() && !etat.scanner.dansGroupe) {
-    d.codeCourant = 0x6022;
+  if (d.codeCourant == err::fichier_début && mode_interactif() && !etat.scanner.dansGroupe) {
+    d.codeCourant = err::fichier_en_fin;
     return;
   }
   etat.pilote.finAnalyse = 1;
   if (etat.scanner.dansGroupe) {
-    d.codeCourant = 0x6012;
+    d.codeCourant = err::groupolet_en_fin;
     signale_erreur("fin d'analyse de groupe en erreur.\n\tManque-t-il une parenthèse fermante ')' au groupolet ?"_l1);
   } else {
-    d.codeCourant = 0x6002;
+    d.codeCourant = err::syntaxe_en_fin;
     signale_erreur("fin d'analyse en erreur.\n\tManque-t-il une barre doublée \"||\" en finale ?"_l1);
   }
 }
@@ -97,7 +98,7 @@ bool texte_apres_double_barre() {
         break;
       default:
         fixe_etendue(0, 1);
-        etat.diagnostics.codeCourant = 0x4021;
+        etat.diagnostics.codeCourant = err::texte_après_double_barre;
         signale_erreur(
             "texte après la double barre finale, non analysé ;\n"
             "\tune double barre (\"||\" ou deux barres séparées d'un blanc) termine l'analyse."_l1);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/flux.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
@@ -19,7 +20,7 @@
 
 void raz_diagnostic() {
   signale_non_reconnue();
-  etat.diagnostics.codeCourant = 0x0000;
+  etat.diagnostics.codeCourant = err::aucune_erreur;
   etat.diagnostics.dernierCode = -1;
 }
 
@@ -132,7 +133,7 @@ int valeur(Suite suite) {
 void valeur_surpointee(Suite suite) {
   const char lettre = static_cast<char>(octet_du_jeton(0));
   const int32_t points = longueur_jeton() - 1;
-  etat.diagnostics.codeCourant = 0x3041;
+  etat.diagnostics.codeCourant = err::valeur_trop_pointée;
   etendue_du_jeton();
   signale_erreur(message_surpointee(lettre, points, suite));
   const bool pointable = lettre == 't' || lettre == 'x';
@@ -233,11 +234,11 @@ int sans_denominateur(int32_t n, int suivant, int32_t zeros) {
   }
   applique_etendue();
   if (zeros == 0) {
-    etat.diagnostics.codeCourant = 0x0001;
+    etat.diagnostics.codeCourant = err::dénominateur_absent;
     signale_erreur(
         "le numérateur de changement de mesure, \n\test à terminer par un dénominateur. Exemple : 1 /(\t)4"_l1);
   } else {
-    etat.diagnostics.codeCourant = 0x0002;
+    etat.diagnostics.codeCourant = err::dénominateur_non_positif;
     signale_erreur("le dénominateur de changement de mesure, \n\tdoit être positif."_l1);
   }
   avance_colonne(zeros);
@@ -272,7 +273,7 @@ int sans_separateur(int32_t n, int suivant) {
     raz_diagnostic();
     return rend_chg_mesure(n, n);
   }
-  etat.diagnostics.codeCourant = 0x0001;
+  etat.diagnostics.codeCourant = err::dénominateur_absent;
   signale_erreur(
       "un probable numérateur de changement de mesure, \n\test à compléter par '/' ou nouvelle ligne et \n\test à "
       "terminer par un dénominateur, ex. : 1 / 4"_l1);
@@ -351,7 +352,7 @@ int double_barre() {
   etendue_du_jeton();
   const int suivant = lit_caractere();
   if (suivant != fin_de_fichier) {
-    etat.diagnostics.codeCourant = 0x5000;
+    etat.diagnostics.codeCourant = err::non_reconnue;
     signale_erreur("double barre suivie d'un caractère non-reconnu."_l1);
     rend_caractere(suivant);
   }

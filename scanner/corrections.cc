@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/flux.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
@@ -50,14 +51,14 @@ void recule_colonne() {
 }
 
 void nouvelles_lignes_mal_placees() {
-  signale_sous(0x3004, "nouvelle ligne mal-placée."_l1);
+  signale_sous(err::nouvelle_ligne_à_faire_suivre, "nouvelle ligne mal-placée."_l1);
   fixe_etendue(longueur_jeton(), 0);
   applique_etendue();
 }
 
 void tabulateurs_verticaux_mal_places() {
   const int32_t lignes = lignes_des_tabulateurs_verticaux();
-  signale_sous(0x3003, "tabulateur vertical mal-placé."_l1);
+  signale_sous(err::tabulation_verticale_à_faire_suivre, "tabulateur vertical mal-placé."_l1);
   for (int32_t i = 0; i < lignes; ++i) ligne_suivante();
 }
 
@@ -87,7 +88,7 @@ void caractere_a_definir() {
   std::strcpy(message, "' ' caractère à définir."_l1);
   message[1] = static_cast<char>(octet_du_jeton(0));
   etendue_du_jeton();
-  signale_sous(0x7000, message);
+  signale_sous(err::lexème_à_définir, message);
   applique_etendue();
 }
 
@@ -95,10 +96,10 @@ void caractere_a_definir() {
 // recognised byte (or by a reset, or at the end of the input).
 void non_reconnu(bool avant_reconnu) {
   EtatDiagnostics& d = etat.diagnostics;
-  if (d.codeCourant == 0x5000) {
+  if (d.codeCourant == err::non_reconnue) {
     etat.position.largeurCouverte += 1;
   } else {
-    d.codeCourant = 0x5000;
+    d.codeCourant = err::non_reconnue;
     fixe_etendue(0, 1);
   }
   if (avant_reconnu) signale_non_reconnue();
@@ -113,7 +114,7 @@ bool signalement_en_cours = false;  // the run is being reported: moving past it
 void reinitialise_corrections() { signalement_en_cours = false; }
 
 void signale_non_reconnue() {
-  if (etat.diagnostics.codeCourant != 0x5000 || signalement_en_cours) return;
+  if (etat.diagnostics.codeCourant != err::non_reconnue || signalement_en_cours) return;
   signalement_en_cours = true;
   signale_erreur("trame de caractères (monème, lexème) non-reconnue."_l1);
   Position& p = etat.position;

@@ -1,6 +1,7 @@
 // Token requests, the beat accumulator and the history of piece-ending tokens.
 #include "scanner/jetons.h"
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
@@ -52,7 +53,7 @@ int yylex() {
 
 int fin_entree() {
   signale_non_reconnue();
-  etat.diagnostics.codeCourant = 0x6021;
+  etat.diagnostics.codeCourant = err::fichier_début;
   if (etat.scanner.dansGroupe == 0) memorise_terminal('|');
   return 1;
 }

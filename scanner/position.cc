@@ -1,5 +1,6 @@
 #include "scanner/position.h"
 
+#include "diagnostics/catalogue.h"
 #include "diagnostics/fatal.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
@@ -35,7 +36,7 @@ void avance_colonne(int32_t n) {
     signale_non_reconnue();
     // Moving past the run may already have warned and set the column.
     if (p.numeroColonne == 0) {
-      d.codeCourant = 0x0000;
+      d.codeCourant = err::aucune_erreur;
       d.dernierCode = -1;
       signale_erreur(
           "attention, un tourneur(-arrière) [supprimeur par la gauche]\n\tprovoque un numéro de colonne inférieur à 1"_l1);

@@ -6,6 +6,7 @@
 // context (r / s) counts in the length. The matcher reads through the token
 // buffer (source.h) and pulls a byte from the input only when it needs one.
 // Actions either return a token or swallow their text and go on scanning.
+#include "diagnostics/catalogue.h"
 #include "diagnostics/latin1.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
@@ -299,7 +300,7 @@ yyFillLabel2:
 			goto yy5;
 	}
 yy5:
-	{ rejete(0x3002, "tabulateur mal-placé."_l1); continue; }
+	{ rejete(err::tabulation_à_faire_suivre, "tabulateur mal-placé."_l1); continue; }
 yy6:
 	++tampon_jeton.longueur;
 yyFillLabel3:
@@ -341,7 +342,7 @@ yyFillLabel5:
 			goto yy11;
 	}
 yy11:
-	{ rejete(0x3005, lieur_mal_place); continue; }
+	{ rejete(err::nouvelle_forme_à_faire_suivre, lieur_mal_place); continue; }
 yy12:
 	++tampon_jeton.longueur;
 yyFillLabel6:
@@ -373,7 +374,7 @@ yyFillLabel7:
 			goto yy16;
 	}
 yy16:
-	{ rejete(0x3001, "espaceur mal-placé."_l1); continue; }
+	{ rejete(err::espace_à_faire_suivre, "espaceur mal-placé."_l1); continue; }
 yy17:
 	++tampon_jeton.longueur;
 yyFillLabel8:
@@ -446,10 +447,10 @@ yyFillLabel11:
 			goto yy24;
 	}
 yy24:
-	{ rejete(0x3021, points_isoles); continue; }
+	{ rejete(err::point_à_pointer, points_isoles); continue; }
 yy25:
 	++tampon_jeton.longueur;
-	{ rejete(0x2001, barre_oblique_isolee); continue; }
+	{ rejete(err::barre_oblique_isolée, barre_oblique_isolee); continue; }
 yy26:
 	++tampon_jeton.longueur;
 yyFillLabel12:
@@ -473,7 +474,7 @@ yyFillLabel12:
 			goto yy27;
 	}
 yy27:
-	{ rejete(0x1001, numerateur_nul); continue; }
+	{ rejete(err::chiffre_zéro, numerateur_nul); continue; }
 yy28:
 	yyaccept = 0;
 	++tampon_jeton.longueur;
@@ -520,7 +521,7 @@ yyFillLabel14:
 			goto yy31;
 	}
 yy31:
-	{ rejete(0x2003, deux_points_isoles); continue; }
+	{ rejete(err::deux_points_isolés, deux_points_isoles); continue; }
 yy32:
 	++tampon_jeton.longueur;
 yyFillLabel15:
@@ -629,7 +630,7 @@ yyFillLabel16:
 			goto yy35;
 	}
 yy35:
-	{ rejete(0x2002, barre_oblique_inverse_isolee); continue; }
+	{ rejete(err::barre_inverse_isolée, barre_oblique_inverse_isolee); continue; }
 yy36:
 	yyaccept = 2;
 	++tampon_jeton.longueur;
@@ -648,7 +649,7 @@ yyFillLabel17:
 			goto yy37;
 	}
 yy37:
-	{ rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
+	{ rejete(err::liure_à_lier, "liaison mal-tirée. [appuyer]"_l1); continue; }
 yy38:
 	++tampon_jeton.longueur;
 yyFillLabel18:
@@ -773,7 +774,7 @@ yyFillLabel21:
 			goto yy43;
 	}
 yy43:
-	{ rejete(0x2006, supprimeur_isole); continue; }
+	{ rejete(err::supprimeur_droit_isolé, supprimeur_isole); continue; }
 yy44:
 	++tampon_jeton.longueur;
 	{ octet_inconnu(); continue; }
@@ -882,7 +883,7 @@ yy56:
 	{ return ouvre_groupe(); }
 yy57:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, parenthese_avant_liure); continue; }
+	{ retire_liure(err::liure_à_relier, parenthese_avant_liure); continue; }
 yy58:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
@@ -925,7 +926,7 @@ yyFillLabel29:
 	}
 yy63:
 	++tampon_jeton.longueur;
-	{ rejete(0x1011, ordinal_nul); continue; }
+	{ rejete(err::ordinal_zéro, ordinal_nul); continue; }
 yy64:
 	++tampon_jeton.longueur;
 yyFillLabel30:
@@ -1007,7 +1008,7 @@ yyFillLabel33:
 	}
 yy70:
 	++tampon_jeton.longueur;
-	{ rejete(0x2004, ordinal_isole); continue; }
+	{ rejete(err::ordinal_isolé, ordinal_isole); continue; }
 yy71:
 	yyaccept = 0;
 	++tampon_jeton.longueur;
@@ -1089,7 +1090,7 @@ yy77:
 	{ return chg_mesure(2, 2); }
 yy78:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, parenthese_apres_liure); continue; }
+	{ retire_liure(err::liure_à_relier, parenthese_apres_liure); continue; }
 yy79:
 	++tampon_jeton.longueur;
 yyFillLabel38:
@@ -1258,7 +1259,7 @@ yy91:
 	{ return barre_rendue(false, "|:", 0, 0); }
 yy92:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, barre_avant_liure); continue; }
+	{ retire_liure(err::liure_à_relier, barre_avant_liure); continue; }
 yy93:
 	++tampon_jeton.longueur;
 yyFillLabel47:
@@ -1470,7 +1471,7 @@ yyFillLabel59:
 	}
 yy110:
 	tampon_jeton.longueur += -2;
-	{ rejete(0x1002, nombre_trop_long); continue; }
+	{ rejete(err::nombre_trop_long, nombre_trop_long); continue; }
 yy111:
 	++tampon_jeton.longueur;
 yyFillLabel60:
@@ -1500,7 +1501,7 @@ yyFillLabel61:
 	}
 yy114:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, reprise_liee); continue; }
+	{ retire_liure(err::liure_à_relier, reprise_liee); continue; }
 yy115:
 	++tampon_jeton.longueur;
 yyFillLabel62:
@@ -1689,7 +1690,7 @@ yy132:
 	{ return barre(false); }
 yy133:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4011, barre_reprise_liee); continue; }
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
 yy134:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -2;
@@ -1835,10 +1836,10 @@ yyFillLabel82:
 yy149:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -3;
-	{ rejete(0x1012, ordinal_trop_long); continue; }
+	{ rejete(err::ordinal_trop_long, ordinal_trop_long); continue; }
 yy150:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, reprise_liee); continue; }
+	{ retire_liure(err::liure_à_relier, reprise_liee); continue; }
 yy151:
 	++tampon_jeton.longueur;
 yyFillLabel83:
@@ -1857,7 +1858,7 @@ yy152:
 	{ return barre_rendue(true, ":", 1, -1); }
 yy153:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, reprise_double_liee); continue; }
+	{ retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
 yy154:
 	++tampon_jeton.longueur;
 yyFillLabel84:
@@ -1941,7 +1942,7 @@ yy161:
 	{ return barre(false); }
 yy162:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4011, barre_reprise_liee); continue; }
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
 yy163:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -2;
@@ -1976,10 +1977,10 @@ yyFillLabel91:
 	}
 yy167:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4012, ordinal_lie); continue; }
+	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
 yy168:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
 yy169:
 	++tampon_jeton.longueur;
 yyFillLabel92:
@@ -2095,7 +2096,7 @@ yy178:
 	{ return chg_mesure_ecrite(); }
 yy179:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4001, reprise_double_liee); continue; }
+	{ retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
 yy180:
 	++tampon_jeton.longueur;
 	demarrage = Demarrage::REPRISE;
@@ -2143,13 +2144,13 @@ yyFillLabel103:
 	}
 yy185:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4012, ordinal_lie); continue; }
+	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
 yy186:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4011, double_barre_reprise_liee); continue; }
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
 yy187:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
+	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
 yy188:
 	++tampon_jeton.longueur;
 yyFillLabel104:
@@ -2256,7 +2257,7 @@ yyFillLabel111:
 	}
 yy198:
 	++tampon_jeton.longueur;
-	{ retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
+	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
 yy199:
 	++tampon_jeton.longueur;
 yyFillLabel112:

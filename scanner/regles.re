@@ -5,6 +5,7 @@
 // context (r / s) counts in the length. The matcher reads through the token
 // buffer (source.h) and pulls a byte from the input only when it needs one.
 // Actions either return a token or swallow their text and go on scanning.
+#include "diagnostics/catalogue.h"
 #include "diagnostics/latin1.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
@@ -126,8 +127,8 @@ int lance_automate() {
     <NORMAL> ")" [2-7] / "_"           => LIURE       { return ferme_groupe(Suite::liee); }
     <NORMAL> ")" [2-7]                                { return ferme_groupe(Suite::nue); }
     <NORMAL> ")" [2-7] / W             => BLANC_TEMPS { return ferme_groupe(Suite::blanc); }
-    <NORMAL> "(_"                      { retire_liure(0x4001, parenthese_avant_liure); continue; }
-    <NORMAL> "_)"                      { retire_liure(0x4001, parenthese_apres_liure); continue; }
+    <NORMAL> "(_"                      { retire_liure(err::liure_à_relier, parenthese_avant_liure); continue; }
+    <NORMAL> "_)"                      { retire_liure(err::liure_à_relier, parenthese_apres_liure); continue; }
 
     // Meter changes.
     <NORMAL> "C"                                      { return chg_mesure(4, 4); }
@@ -141,11 +142,11 @@ int lance_automate() {
     <NORMAL> NOMBRE                                   { if (const int j = numerateur_seul()) return j; continue; }
 
     // Numbers and ordinals that are not meter changes.
-    <NORMAL> "0"                       { rejete(0x1001, numerateur_nul); continue; }
-    <NORMAL> [1-9] / [0-9]{2}          { rejete(0x1002, nombre_trop_long); continue; }
-    <NORMAL> "0."                      { rejete(0x1011, ordinal_nul); continue; }
-    <NORMAL> [1-9] / [0-9]{2} "."      { rejete(0x1012, ordinal_trop_long); continue; }
-    <NORMAL> ORD                       { rejete(0x2004, ordinal_isole); continue; }
+    <NORMAL> "0"                       { rejete(err::chiffre_zéro, numerateur_nul); continue; }
+    <NORMAL> [1-9] / [0-9]{2}          { rejete(err::nombre_trop_long, nombre_trop_long); continue; }
+    <NORMAL> "0."                      { rejete(err::ordinal_zéro, ordinal_nul); continue; }
+    <NORMAL> [1-9] / [0-9]{2} "."      { rejete(err::ordinal_trop_long, ordinal_trop_long); continue; }
+    <NORMAL> ORD                       { rejete(err::ordinal_isolé, ordinal_isole); continue; }
 
     // Bars and repeat signs.
     <NORMAL> "\r"                                     { return retour_chariot(); }
@@ -172,35 +173,35 @@ int lance_automate() {
     <NORMAL> "_:" NL BAR "_"           => REPRISE     { return barre_liee_rendue(":|_", 1, -1); }
 
     // Ties at bars that are not tied bars.
-    <NORMAL> BAR "_"                   { retire_liure(0x4001, barre_avant_liure); continue; }
-    <NORMAL> ":" BAR "_"               { retire_liure(0x4001, reprise_liee); continue; }
-    <NORMAL> ":" NL BAR "_"            { retire_liure(0x4001, reprise_liee); continue; }
-    <NORMAL> ":" BAR BAR "_"           { retire_liure(0x4001, reprise_double_liee); continue; }
-    <NORMAL> ":" BAR NL BAR "_"        { retire_liure(0x4001, reprise_double_liee); continue; }
-    <NORMAL> BAR ":_"                  { retire_liure(0x4011, barre_reprise_liee); continue; }
-    <NORMAL> BAR NL ":_"               { retire_liure(0x4011, barre_reprise_liee); continue; }
-    <NORMAL> BAR BAR ":_"              { retire_liure(0x4011, double_barre_reprise_liee); continue; }
-    <NORMAL> BAR NL BAR ":_"           { retire_liure(0x4011, double_barre_reprise_liee); continue; }
-    <NORMAL> BAR [1-9] "._"            { retire_liure(0x4012, ordinal_lie); continue; }
-    <NORMAL> BAR NL [1-9] "._"         { retire_liure(0x4012, ordinal_lie); continue; }
-    <NORMAL> BAR DEUX "._"             { retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
-    <NORMAL> BAR NL DEUX "._"          { retire_liure(0x4012, ordinal_deux_chiffres_lie); continue; }
+    <NORMAL> BAR "_"                   { retire_liure(err::liure_à_relier, barre_avant_liure); continue; }
+    <NORMAL> ":" BAR "_"               { retire_liure(err::liure_à_relier, reprise_liee); continue; }
+    <NORMAL> ":" NL BAR "_"            { retire_liure(err::liure_à_relier, reprise_liee); continue; }
+    <NORMAL> ":" BAR BAR "_"           { retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
+    <NORMAL> ":" BAR NL BAR "_"        { retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
+    <NORMAL> BAR ":_"                  { retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
+    <NORMAL> BAR NL ":_"               { retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
+    <NORMAL> BAR BAR ":_"              { retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
+    <NORMAL> BAR NL BAR ":_"           { retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
+    <NORMAL> BAR [1-9] "._"            { retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
+    <NORMAL> BAR NL [1-9] "._"         { retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
+    <NORMAL> BAR DEUX "._"             { retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
+    <NORMAL> BAR NL DEUX "._"          { retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
 
     // Isolated signs.
-    <NORMAL> "/"                       { rejete(0x2001, barre_oblique_isolee); continue; }
-    <NORMAL> "\\"                      { rejete(0x2002, barre_oblique_inverse_isolee); continue; }
-    <NORMAL> ":"                       { rejete(0x2003, deux_points_isoles); continue; }
-    <NORMAL> "\x7f"                    { rejete(0x2006, supprimeur_isole); continue; }
-    <NORMAL> "."{1,10}                 { rejete(0x3021, points_isoles); continue; }
-    <NORMAL> "_"{1,10}                 { rejete(0x3011, "liaison mal-tirée. [appuyer]"_l1); continue; }
+    <NORMAL> "/"                       { rejete(err::barre_oblique_isolée, barre_oblique_isolee); continue; }
+    <NORMAL> "\\"                      { rejete(err::barre_inverse_isolée, barre_oblique_inverse_isolee); continue; }
+    <NORMAL> ":"                       { rejete(err::deux_points_isolés, deux_points_isoles); continue; }
+    <NORMAL> "\x7f"                    { rejete(err::supprimeur_droit_isolé, supprimeur_isole); continue; }
+    <NORMAL> "."{1,10}                 { rejete(err::point_à_pointer, points_isoles); continue; }
+    <NORMAL> "_"{1,10}                 { rejete(err::liure_à_lier, "liaison mal-tirée. [appuyer]"_l1); continue; }
     <NORMAL> "\b"                      { recule_colonne(); continue; }
 
     // White space where none is expected.
-    <NORMAL> " "{1,10}                 { rejete(0x3001, "espaceur mal-placé."_l1); continue; }
-    <NORMAL> "\t"{1,10}                { rejete(0x3002, "tabulateur mal-placé."_l1); continue; }
+    <NORMAL> " "{1,10}                 { rejete(err::espace_à_faire_suivre, "espaceur mal-placé."_l1); continue; }
+    <NORMAL> "\t"{1,10}                { rejete(err::tabulation_à_faire_suivre, "tabulateur mal-placé."_l1); continue; }
     <NORMAL> NL{1,10}                  { nouvelles_lignes_mal_placees(); continue; }
     <NORMAL> "\v"{1,10}                { tabulateurs_verticaux_mal_places(); continue; }
-    <NORMAL> "\f"{1,10}                { rejete(0x3005, lieur_mal_place); continue; }
+    <NORMAL> "\f"{1,10}                { rejete(err::nouvelle_forme_à_faire_suivre, lieur_mal_place); continue; }
 
     // Carriage-return pairs.
     <NORMAL> "\r" / "\r"               { deux_retours_chariot(); continue; }
