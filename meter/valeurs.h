@@ -21,15 +21,15 @@ inline constexpr std::array<ValeurLettre, 14> valeurs_lettres{{
     {'>', 8, true},   {'k', 4, true},   {'x', 2, true},   {'w', 1, true},
 }};
 
+// The plain value of each byte in quads: 0 for a byte that is not a value.
+inline constexpr std::array<int32_t, 256> quads_des_octets = [] {
+  std::array<int32_t, 256> t{};
+  for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = v.quads;
+  return t;
+}();
+
 // The plain value of a letter in quads, 0 for a byte that is not a value.
-constexpr int32_t quads_de_lettre(unsigned char octet) {
-  constexpr std::array<int32_t, 256> table = [] {
-    std::array<int32_t, 256> t{};
-    for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = v.quads;
-    return t;
-  }();
-  return table[octet];
-}
+constexpr int32_t quads_de_lettre(unsigned char octet) { return quads_des_octets[octet]; }
 
 // Whether a value letter is a rest.
 constexpr bool est_un_silence(unsigned char octet) {
