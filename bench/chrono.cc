@@ -4,6 +4,11 @@
 //     standard output to OUTPUT, standard error to ERRORS;
 //   chrono ensemble INPUT OUTPUT COMMAND [ARGS...]
 //     both streams to OUTPUT, as `>OUTPUT 2>&1`;
+//   chrono ajout INPUT OUTPUT ERRORS COMMAND [ARGS...]
+//     as separes, with OUTPUT emptied then opened for appending: GNU cat,
+//     given two regular files, has the kernel copy them (copy_file_range) and
+//     never writes the bytes itself; a file open for appending keeps it on
+//     its ordinary read and write path, the one every filter takes;
 //   chrono tube INPUT OUTPUT ERRORS COMMAND [ARGS...]
 //     standard output into a pipe read by `cat > OUTPUT`, standard error to
 //     ERRORS; the time runs until cat has written everything.
@@ -19,11 +24,11 @@
 
 namespace {
 
-int ouvre_en_ecriture(const char* chemin) { return open(chemin, O_WRONLY | O_CREAT | O_TRUNC, 0644); }
+int ouvre_en_ecriture(const char* chemin, int ajout = 0) { return open(chemin, O_WRONLY | O_CREAT | O_TRUNC | ajout, 0644); }
 
 int usage() {
   std::fprintf(stderr,
-               "usage: chrono separes|tube INPUT OUTPUT ERRORS COMMAND [ARGS...]\n"
+               "usage: chrono separes|ajout|tube INPUT OUTPUT ERRORS COMMAND [ARGS...]\n"
                "       chrono ensemble INPUT OUTPUT COMMAND [ARGS...]\n");
   return 2;
 }
@@ -34,12 +39,13 @@ int main(int argc, char** argv) {
   if (argc < 5) return usage();
   const bool ensemble = std::strcmp(argv[1], "ensemble") == 0;
   const bool tube = std::strcmp(argv[1], "tube") == 0;
-  if (!ensemble && !tube && std::strcmp(argv[1], "separes") != 0) return usage();
+  const bool ajout = std::strcmp(argv[1], "ajout") == 0;
+  if (!ensemble && !tube && !ajout && std::strcmp(argv[1], "separes") != 0) return usage();
   const int premier_mot = ensemble ? 4 : 5;
   if (argc <= premier_mot) return usage();
 
   const int entree = open(argv[2], O_RDONLY);
-  const int sortie = tube ? -1 : ouvre_en_ecriture(argv[3]);
+  const int sortie = tube ? -1 : ouvre_en_ecriture(argv[3], ajout ? O_APPEND : 0);
   const int erreurs = ensemble ? sortie : ouvre_en_ecriture(argv[4]);
   if (entree < 0 || (!tube && sortie < 0) || erreurs < 0) {
     std::perror("chrono");

@@ -35,15 +35,16 @@ std::unique_ptr<Temps> nouveau_temps() {
   erreur_fatale("ajoute_temps : il n'y a plus assez de mémoire\n"_l1);
 }
 
-// Puts a record with this text in slot nt and counts it.
-void enregistre(const std::string& texte) {
+// Puts a record with this text in slot nt and counts it. The text is taken
+// over, not copied: texte is left empty, holding the record's old buffer.
+void enregistre(std::string& texte) {
   EtatMesure& m = etat.mesure;
   try {
     const auto slot = static_cast<std::size_t>(m.nt);
     if (slot >= m.tabTemps.size()) m.tabTemps.resize(slot + 1);
     auto temps = nouveau_temps();
-    temps->graphie.reserve(texte.size() + 1);  // room for the bar appended at the close
-    temps->graphie = texte;
+    temps->graphie.swap(texte);
+    texte.clear();
     m.tabTemps[slot] = std::move(temps);
   } catch (const std::bad_alloc&) {
     plus_de_memoire();
@@ -107,10 +108,12 @@ void reinitialise_temps() { std::vector<std::unique_ptr<Temps>>().swap(recycles)
 // its value is read back from the text, never taken from the accumulator.
 void ajoute_temps(int32_t) {
   enregistre(etat.mesure.graphieTps);
-  etat.mesure.graphieTps.clear();
 }
 
-void ajoute_temps_vide() { enregistre(std::string()); }
+void ajoute_temps_vide() {
+  std::string vide;
+  enregistre(vide);
+}
 
 // The value of a beat text: values, dots, ties and groups, up to the closing
 // space, which must be its last character.

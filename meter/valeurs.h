@@ -31,12 +31,15 @@ inline constexpr std::array<int32_t, 256> quads_des_octets = [] {
 // The plain value of a letter in quads, 0 for a byte that is not a value.
 constexpr int32_t quads_de_lettre(unsigned char octet) { return quads_des_octets[octet]; }
 
+// Whether each byte is a rest letter.
+inline constexpr std::array<bool, 256> silences_des_octets = [] {
+  std::array<bool, 256> t{};
+  for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = v.silence;
+  return t;
+}();
+
 // Whether a value letter is a rest.
-constexpr bool est_un_silence(unsigned char octet) {
-  for (const ValeurLettre& v : valeurs_lettres)
-    if (v.lettre == octet) return v.silence;
-  return false;  // GCOVR_EXCL_LINE: only value letters are asked
-}
+constexpr bool est_un_silence(unsigned char octet) { return silences_des_octets[octet]; }
 
 struct ValeurDeTemps {
   int32_t quads;        // the beat value

@@ -113,8 +113,8 @@ bool signalement_en_cours = false;  // the run is being reported: moving past it
 
 void reinitialise_corrections() { signalement_en_cours = false; }
 
-void signale_non_reconnue() {
-  if (etat.diagnostics.codeCourant != err::non_reconnue || signalement_en_cours) return;
+void signale_la_trame_non_reconnue() {
+  if (signalement_en_cours) return;
   signalement_en_cours = true;
   signale_erreur("trame de caractères (monème, lexème) non-reconnue."_l1);
   Position& p = etat.position;

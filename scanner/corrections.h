@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "diagnostics/catalogue.h"
+#include "driver/etat.h"
+
 // A tie that cannot stand where it is written: reported, and the text is
 // read again without it.
 void retire_liure(int32_t code, const char* message);
@@ -22,7 +25,10 @@ void octet_inconnu();
 
 // Reports the open unrecognised run, if any ($5000 current), at its start and
 // with its width, then moves the column past it.
-void signale_non_reconnue();
+void signale_la_trame_non_reconnue();
+inline void signale_non_reconnue() {
+  if (etat.diagnostics.codeCourant == err::non_reconnue) signale_la_trame_non_reconnue();
+}
 
 // Forgets a report of a run cut short (by a fatal error in a run inside the
 // process), as in a new process.

@@ -21,7 +21,7 @@ int32_t nouvelle_ligne() {
 
 int32_t ligne_suivante() { return ++etat.position.numeroLigne; }
 
-void avance_colonne(int32_t n) {
+void avance_colonne_par_le_detail(int32_t n) {
   Position& p = etat.position;
   EtatDiagnostics& d = etat.diagnostics;
   const int32_t code = d.codeCourant;
@@ -60,12 +60,9 @@ int32_t tabv(int32_t ligne) {
   return h - (ligne - 1) % h;
 }
 
-// An empty extent moves nothing: a backward move kept at column 1 waits for
-// the text that follows (after a bar handed out with an extent of one line
-// and -1 column, the request that ends its piece must not use it up).
-void applique_etendue() {
+// An extent over line ends: down its lines, then along its last line.
+void applique_etendue_sur_des_lignes() {
   Position& p = etat.position;
-  if (p.lignesCouvertes == 0 && p.largeurCouverte == 0) return;
   for (int32_t i = 0; i < p.lignesCouvertes; ++i) nouvelle_ligne();
   avance_colonne(p.largeurCouverte);
   p.lignesCouvertes = 0;
@@ -77,7 +74,7 @@ void fixe_etendue(int32_t lignes, int32_t colonnes) {
   etat.position.largeurCouverte = colonnes;
 }
 
-void etend_par(int octet) {
+void etend_par_caractere_de_controle(int octet) {
   Position& p = etat.position;
   const int32_t debut_ligne = p.lignesCouvertes == 0 ? p.numeroColonne : 1;
   switch (octet) {
@@ -88,11 +85,8 @@ void etend_par(int octet) {
       p.lignesCouvertes += 1;
       p.largeurCouverte = 0;
       break;
-    case '\r':
+    default:  // '\r'
       p.largeurCouverte = 1 - debut_ligne;
-      break;
-    default:
-      p.largeurCouverte += 1;
   }
 }
 

@@ -20,8 +20,6 @@ struct Source {
   const unsigned char* memoire = nullptr;  // bytes in memory, or null
   std::size_t taille = 0;                  // bytes in memory
   unsigned char lu[taille_lecture];        // what the last read of the descriptor brought
-  std::size_t position = 0;                // next byte to hand out, in memoire or lu
-  std::size_t disponibles = 0;             // bytes in lu
   bool epuisee = false;                    // the end of the source has been met
 };
 
@@ -35,8 +33,7 @@ bool relit_descripteur() {
     flux_avant_lecture();
     const ssize_t n = ::read(source.descripteur, source.lu, taille_lecture);
     if (n > 0) {
-      source.position = 0;
-      source.disponibles = static_cast<std::size_t>(n);
+      octets_en_main = {source.lu, source.lu + n};
       return true;
     }
     if (n < 0 && errno == EINTR) continue;
@@ -48,14 +45,14 @@ void repart(int descripteur, const char* octets, std::size_t n) {
   source.descripteur = descripteur;
   source.memoire = reinterpret_cast<const unsigned char*>(octets);
   source.taille = n;
-  source.position = 0;
-  source.disponibles = 0;
   source.epuisee = false;
+  octets_en_main = {};
 }
 
 }  // namespace
 
 TamponJeton tampon_jeton;
+OctetsEnMain octets_en_main;
 
 void source_depuis_descripteur(int descripteur) { repart(descripteur, nullptr, 0); }
 
@@ -68,40 +65,21 @@ void reinitialise_source() {
 
 bool source_est_un_terminal() { return source.memoire == nullptr && ::isatty(source.descripteur) == 1; }
 
-int octet_source() {
-  if (source.epuisee) return fin_de_fichier;
-  if (source.memoire != nullptr) {
-    if (source.position < source.taille) return source.memoire[source.position++];
-  } else if (source.position < source.disponibles || relit_descripteur()) {
-    return source.lu[source.position++];
+// The bytes in memory are handed out in one go; a descriptor is read again.
+int octet_source_suivant() {
+  if (!source.epuisee) {
+    if (source.memoire != nullptr) {
+      if (octets_en_main.fin == nullptr) octets_en_main = {source.memoire, source.memoire + source.taille};
+    } else {
+      relit_descripteur();
+    }
+    if (octets_en_main.debut < octets_en_main.fin) return *octets_en_main.debut++;
   }
   source.epuisee = true;
   return fin_de_fichier;
 }
 
-namespace {
-
-// Puts back the byte that the token's terminating zero replaced.
-void restaure_octet_sauve() {
-  TamponJeton& t = tampon_jeton;
-  if (t.octetSauve < 0) return;
-  t.octets[t.longueur] = static_cast<unsigned char>(t.octetSauve);
-  t.octetSauve = -1;
-}
-
-}  // namespace
-
-void debut_jeton() {
-  restaure_octet_sauve();
-  TamponJeton& t = tampon_jeton;
-  t.rempli -= t.longueur;
-  if (t.rempli > 0) std::memmove(t.octets, t.octets + t.longueur, static_cast<std::size_t>(t.rempli));
-  t.longueur = 0;
-  t.marqueur = 0;
-  t.marqueurContexte = 0;
-}
-
-int remplit_tampon() {
+int remplit_tampon_suivant() {
   TamponJeton& t = tampon_jeton;
   const int octet = octet_source();
   if (octet == fin_de_fichier) return 1;
@@ -119,22 +97,10 @@ const char* texte_jeton() {
   return reinterpret_cast<const char*>(t.octets);
 }
 
-// A byte read ahead or pushed back is taken from the buffer; past them the
-// byte comes straight from the source and is consumed at once, so an action
-// may read on (a numerator's blanks and zeros) without filling the buffer.
-int lit_caractere() {
-  restaure_octet_sauve();
-  TamponJeton& t = tampon_jeton;
-  if (t.longueur < t.rempli) return t.octets[t.longueur++];
-  return octet_source();
-}
-
-void rend_caractere(int octet) {
-  restaure_octet_sauve();
+void rend_caractere_au_milieu(int octet) {
   TamponJeton& t = tampon_jeton;
   if (t.rempli >= capacite_tampon_jeton) erreur_fatalef("yylex: %s\n", "Push-back buffer overflow");
-  if (t.rempli > t.longueur)
-    std::memmove(t.octets + t.longueur + 1, t.octets + t.longueur, static_cast<std::size_t>(t.rempli - t.longueur));
+  std::memmove(t.octets + t.longueur + 1, t.octets + t.longueur, static_cast<std::size_t>(t.rempli - t.longueur));
   t.octets[t.longueur] = static_cast<unsigned char>(octet);
   t.rempli += 1;
 }

@@ -21,15 +21,24 @@ bool source_est_un_terminal();
 
 constexpr int fin_de_fichier = -1;  // octet_source and lit_caractere at the end of the input
 
+// The source's bytes at hand: what the last read brought, or the bytes in
+// memory, not yet handed out.
+struct OctetsEnMain {
+  const unsigned char* debut = nullptr;  // the next byte to hand out
+  const unsigned char* fin = nullptr;    // past the last one at hand
+};
+extern OctetsEnMain octets_en_main;
+
+// The next byte once those at hand are used up: reads again, or ends.
+int octet_source_suivant();
+
 // The next byte of the source (0 to 255), or fin_de_fichier once it is
 // exhausted; the end is final. A descriptor is read through a large buffer.
-int octet_source();
-
-// The next input byte 0..255, or fin_de_fichier: a byte read ahead or pushed
-// back first, then the source.
-int lit_caractere();
-// Pushes a byte back: it is the next one read.
-void rend_caractere(int octet);
+inline int octet_source() {
+  OctetsEnMain& o = octets_en_main;
+  if (o.debut < o.fin) return *o.debut++;
+  return octet_source_suivant();
+}
 
 // Capacity of the token buffer: the token and what is read ahead or pushed back.
 constexpr int32_t capacite_tampon_jeton = 100;
@@ -49,22 +58,79 @@ struct TamponJeton {
 // record; reinitialise_source empties it.
 extern TamponJeton tampon_jeton;
 
+// Puts back the byte that the token's terminating zero replaced.
+inline void restaure_octet_sauve() {
+  TamponJeton& t = tampon_jeton;
+  if (t.octetSauve < 0) return;
+  t.octets[t.longueur] = static_cast<unsigned char>(t.octetSauve);
+  t.octetSauve = -1;
+}
+
 // Drops the text of the last token: the next match starts on what follows.
-void debut_jeton();
+inline void debut_jeton() {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  const int32_t reste = t.rempli - t.longueur;
+  for (int32_t i = 0; i < reste; ++i) t.octets[i] = t.octets[t.longueur + i];  // a few bytes at most
+  t.rempli = reste;
+  t.longueur = 0;
+  t.marqueur = 0;
+  t.marqueurContexte = 0;
+}
+
 // Brings one more byte of the source behind the bytes held; 0 when done,
 // 1 at the end of the input. A full buffer is fatal.
-int remplit_tampon();
+int remplit_tampon_suivant();
+inline int remplit_tampon() {
+  TamponJeton& t = tampon_jeton;
+  OctetsEnMain& o = octets_en_main;
+  if (t.rempli < capacite_tampon_jeton && o.debut < o.fin) {
+    t.octets[t.rempli++] = *o.debut++;
+    return 0;
+  }
+  return remplit_tampon_suivant();
+}
+
 // The token's text, terminated by a zero (the byte under it is kept aside).
 const char* texte_jeton();
+
+// The next input byte 0..255, or fin_de_fichier. A byte read ahead or pushed
+// back is taken from the buffer; past them the byte comes straight from the
+// source and is consumed at once, so an action may read on (a numerator's
+// blanks and zeros) without filling the buffer.
+inline int lit_caractere() {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  if (t.longueur < t.rempli) return t.octets[t.longueur++];
+  return octet_source();
+}
+
+// Pushes a byte back: it is the next one read. A full buffer is fatal.
+void rend_caractere_au_milieu(int octet);
+inline void rend_caractere(int octet) {
+  restaure_octet_sauve();
+  TamponJeton& t = tampon_jeton;
+  if (t.rempli == t.longueur && t.rempli < capacite_tampon_jeton) {
+    t.octets[t.rempli++] = static_cast<unsigned char>(octet);
+    return;
+  }
+  rend_caractere_au_milieu(octet);
+}
 
 inline int32_t longueur_jeton() { return tampon_jeton.longueur; }
 inline unsigned char octet_du_jeton(int32_t i) { return tampon_jeton.octets[i]; }
 
-// The matcher's view of the buffer: the byte under its cursor (0 past the
-// bytes held, which the matcher checks with manque_octet) and its cursor moves.
+// The matcher's view of the buffer: the byte under its cursor and its cursor
+// moves. Past the bytes held, the matcher needs the next byte: one already at
+// hand is brought into the buffer at once; otherwise the answer is 0, which
+// the matcher checks with manque_octet before it asks remplit_tampon (which
+// may wait for input, or find the buffer full).
 inline unsigned char octet_curseur() {
-  const TamponJeton& t = tampon_jeton;
-  return t.longueur < t.rempli ? t.octets[t.longueur] : 0;
+  TamponJeton& t = tampon_jeton;
+  if (t.longueur < t.rempli) return t.octets[t.longueur];
+  OctetsEnMain& o = octets_en_main;
+  if (t.rempli < capacite_tampon_jeton && o.debut < o.fin) return t.octets[t.rempli++] = *o.debut++;
+  return 0;
 }
 inline bool manque_octet() {
   const TamponJeton& t = tampon_jeton;
