@@ -17,6 +17,10 @@ namespace {
 constexpr std::size_t seuil_historique = 1 << 16;
 // Room of each buffer: the bytes not yet due, and at least as many due ones.
 constexpr std::size_t capacite = 2 * seuil_historique;
+// Bytes held before the due ones go to a pipe or a socket: one write fits in
+// the pipe's usual room, so the program seldom waits for its reader to drain
+// it, and the reader runs beside it instead of after it.
+constexpr std::size_t remplissage_tube = 1 << 16;
 
 // Where bytes go: a descriptor, or a string for a run inside the process.
 // The bytes held are the due ones first, then those not yet due.
@@ -24,6 +28,7 @@ struct Destination {
   int descripteur = -1;            // written to when capture is null
   std::string* capture = nullptr;  // in-memory sink instead of the descriptor
   bool immediat = false;           // due bytes are written at once (a terminal)
+  std::size_t remplissage = capacite;  // bytes held at most before the due ones are written
   std::size_t taille = 0;          // bytes held
   std::size_t du = 0;              // of which due, at the front
   char octets[capacite];           // the bytes held
@@ -35,10 +40,11 @@ Destination* erreur = &destinations[1];  // standard error's: the same one when 
 std::size_t attente_historique = 0;      // bytes written to standard output since it was last due
 volatile std::sig_atomic_t signal_recu = 0;  // a termination signal not yet acted on
 
-void prepare(Destination& d, int descripteur, std::string* capture, bool immediat) {
+void prepare(Destination& d, int descripteur, std::string* capture, bool immediat, bool tube = false) {
   d.descripteur = descripteur;
   d.capture = capture;
   d.immediat = immediat;
+  d.remplissage = tube ? remplissage_tube : capacite;
   d.taille = 0;
   d.du = 0;
 }
@@ -76,7 +82,7 @@ void rend_du(Destination& d) {
 // Adds due bytes: after those already due, before those not yet due.
 void insere_du(Destination& d, std::string_view a, std::string_view b = {}, std::string_view c = {}) {
   const std::size_t n = a.size() + b.size() + c.size();
-  if (d.taille + n > capacite) livre_du(d);
+  if (d.taille + n > d.remplissage) livre_du(d);
   if (d.taille + n > capacite) {
     // Larger than the room left: what was due is written, these come next.
     for (std::string_view partie : {a, b, c}) ecrit_tout(d, partie.data(), partie.size());
@@ -116,7 +122,7 @@ char* sortie_place(std::size_t n) {
   Destination& d = *sortie;
   // What is not yet due stays below the threshold, so there is room once the
   // due bytes are written.
-  if (d.taille + n > capacite) livre_du(d);
+  if (d.taille + n > d.remplissage) livre_du(d);
   return d.octets + d.taille;
 }
 
@@ -218,8 +224,9 @@ void flux_vers_descripteurs() {
   struct stat d_erreur {};
   const bool partage = ::fstat(1, &de_sortie) == 0 && ::fstat(2, &d_erreur) == 0 &&  // GCOVR_EXCL_BR_LINE: descriptors 1 and 2 are open
                        de_sortie.st_dev == d_erreur.st_dev && de_sortie.st_ino == d_erreur.st_ino;
-  prepare(destinations[0], 1, nullptr, ::isatty(1) == 1);
-  prepare(destinations[1], 2, nullptr, ::isatty(2) == 1);
+  const auto tube = [](const struct stat& s) { return S_ISFIFO(s.st_mode) || S_ISSOCK(s.st_mode); };
+  prepare(destinations[0], 1, nullptr, ::isatty(1) == 1, tube(de_sortie));
+  prepare(destinations[1], 2, nullptr, ::isatty(2) == 1, tube(d_erreur));
   sortie = &destinations[0];
   erreur = partage ? &destinations[0] : &destinations[1];
   attente_historique = 0;

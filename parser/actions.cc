@@ -9,8 +9,6 @@
 // The text has no bound of its own: while no meter is known a beat ends only
 // at a space or a bar, and the parser's stack stops a run of values long
 // before the text could grow large.
-void ajoute_graphie(const char* texte) { etat.mesure.graphieTps += texte; }
-
 void ajoute_chiffre() {
   etat.mesure.graphieTps += static_cast<char>('0' + etat.scanner.chiffreGroupe);
 }

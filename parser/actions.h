@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+#include "driver/etat.h"
 
 // Beat text and beat ends.
-void ajoute_graphie(const char* texte);  // appends to the text of the beat being read
+// Appends to the text of the beat being read.
+inline void ajoute_graphie(std::string_view texte) { etat.mesure.graphieTps += texte; }
 void ajoute_chiffre();                   // appends the tuplet digit written after ')'
 void termine_temps_espace();             // a space ends the beat
 void termine_temps();                    // the value just read fills the beat

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """When the checker's output reaches its reader.
 
-  flux_vivants.py RYTHME GENERE_PARTITION pipe|terminal|signal
+  flux_vivants.py RYTHME GENERE_PARTITION pipe|terminal|signal|pipe_writes
 
 pipe:     with standard input a pipe held open, what the analysis of a piece
           printed (banners, listing, reports) can be read before more input
           is written.
 terminal: on a pseudo-terminal, each banner leaves in a write of its own
           (seen with strace; skipped when strace is missing).
+pipe_writes: into a pipe, a long listing leaves in writes that each fit in
+          a pipe's usual room (64 KiB) and are full but for the writes made
+          before each read of the input (strace).
 signal:   SIGTERM in the middle of a long run loses nothing that was due: the
           output read afterwards is the start of the full output and ends with
           a banner.
@@ -101,6 +104,30 @@ def terminal(rythme, _genere):
     return 0
 
 
+def pipe_writes(rythme, genere):
+    strace = shutil.which("strace")
+    if strace is None:
+        print("strace is not installed")
+        return SKIP
+    with tempfile.TemporaryDirectory() as travail:
+        texte = os.path.join(travail, "texte")
+        trace = os.path.join(travail, "trace")
+        with open(texte, "wb") as f:
+            subprocess.run([genere, "correcte", "1"], stdout=f, check=True)
+        with open(texte, "rb") as f:
+            sortie = subprocess.run([strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-o", trace,
+                                     rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE,
+                                    env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0")).stdout
+        tailles = [int(ligne.rsplit("=", 1)[1]) for ligne in open(trace, encoding="latin-1")
+                   if ligne.startswith("write(1,")]
+        lectures = os.path.getsize(texte) / (1 << 16) + 1
+    assert sum(tailles) == len(sortie), (sum(tailles), len(sortie))
+    assert max(tailles) <= 1 << 16, max(tailles)
+    # Besides the writes before each read of the input, the buffer leaves full.
+    assert len(tailles) <= len(sortie) / ((1 << 16) - 1024) + lectures + 1, len(tailles)
+    return 0
+
+
 def signal_(rythme, genere):
     with tempfile.TemporaryDirectory() as travail:
         texte = os.path.join(travail, "texte")
@@ -127,5 +154,5 @@ def signal_(rythme, genere):
 
 if __name__ == "__main__":
     rythme, genere, cas = sys.argv[1:4]
-    essais = {"pipe": pipe, "terminal": terminal, "signal": signal_}
+    essais = {"pipe": pipe, "terminal": terminal, "signal": signal_, "pipe_writes": pipe_writes}
     sys.exit(essais[cas](rythme, genere) or 0)
