@@ -78,6 +78,7 @@ function(rythme_generate)
     # generation, and the library waits for it.
     add_custom_target(${G_NAME}_genere DEPENDS ${outputs} ${compiled})
     add_dependencies(rythme_core ${G_NAME}_genere)
+    set_property(GLOBAL APPEND PROPERTY RYTHME_GENERATIONS ${G_NAME}_genere)
 
     rythme_version_outil(${G_PROGRAM} installee)
     set(engagee ${RYTHME_VERSION_${G_TOOL}})
