@@ -37,14 +37,32 @@ void applique_ligne_de_commande(int argc, const char* const* argv) {
   }
 }
 
+// The line number's digits, kept while the line stays the same: a line holds
+// several pieces, and each piece two banners.
+struct ChiffresDeLigne {
+  int32_t ligne = 0;                                // the line they write; 0 before the first banner
+  char chiffres[Ecriture::chiffres_entier_max]{};  // its decimal digits
+  std::size_t longueur = 0;                         // how many
+};
+ChiffresDeLigne chiffres_de_ligne;
+
 // "** Nouvelle analyse en l. %d col. %d\n" and its closing twin: what comes
 // before each is due once it is written.
-void banniere(std::string_view debut) {
+template <std::size_t N>
+void banniere(const char (&debut)[N]) {
   if (!mode_interactif()) return;
-  char* const place = sortie_place(debut.size() + 2 * Ecriture::chiffres_entier_max + 8);
+  ChiffresDeLigne& l = chiffres_de_ligne;
+  if (l.ligne != etat.position.numeroLigne || l.longueur == 0) {
+    l.ligne = etat.position.numeroLigne;
+    Ecriture chiffres{l.chiffres};
+    chiffres.entier(l.ligne);
+    l.longueur = static_cast<std::size_t>(chiffres.fin - l.chiffres);
+  }
+  constexpr std::size_t taille = N - 1;
+  char* const place = sortie_place(taille + 2 * Ecriture::chiffres_entier_max + 8);
   Ecriture e{place};
-  e.texte(debut);
-  e.entier(etat.position.numeroLigne);
+  e.texte(std::string_view(debut, taille));
+  e.texte(std::string_view(l.chiffres, l.longueur));
   e.texte(" col. ");
   e.entier(etat.position.numeroColonne);
   e.texte("\n");
