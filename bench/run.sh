@@ -5,7 +5,9 @@
 #   bench/run.sh [MEGABYTES]      (default 20)
 # For each score, three ways of running: standard output and standard error
 # to two files, both to one file (>f 2>&1), standard output into a pipe read
-# by `cat > file`. Each row gives the time, the ratio to cat, the peak memory
+# by `cat > file`. Each row gives the time, the ratio to cat, the floor of its
+# mode and the ratio to it (cat itself, or for the pipe mode the same cat
+# writing into the pipe read by `cat > file`), the peak memory
 # and the write calls on each stream (counted by strace in a separate run,
 # when strace is installed), with the KiB of output per write call.
 set -euo pipefail
@@ -41,8 +43,8 @@ ecritures() {
   echo "$(grep -c '^write(1,' "$trace" || true) $(grep -c '^write(2,' "$trace" || true)"
 }
 
-printf '%-11s %6s %7s %-9s %7s %6s %6s %9s %8s %8s %9s %9s\n' \
-  score "MiB in" "MiB out" mode "time s" "cat s" ratio "peak KiB" "writes 1" "writes 2" "KiB/wr 1" "KiB/wr 2"
+printf '%-11s %6s %7s %-9s %7s %6s %6s %7s %6s %9s %8s %8s %9s %9s\n' \
+  score "MiB in" "MiB out" mode "time s" "cat s" ratio "floor s" "x fl" "peak KiB" "writes 1" "writes 2" "KiB/wr 1" "KiB/wr 2"
 for genre in correcte sans_mesure fautive; do
   entree=$travail/$genre.txt
   [[ -f $entree ]] && (( $(stat -c %s "$entree") >= taille * 1048576 )) || "$bin/bench/genere_partition" "$genre" "$taille" > "$entree"
@@ -55,19 +57,25 @@ for genre in correcte sans_mesure fautive; do
   # through write calls, as a filter does (see chrono's ajout mode).
   read -r duree_cat _ _ < <(meilleur "$chrono" ajout "$entree" "$travail/cat.out" /dev/null \
     sh -c 'cat > /dev/null; cat "$0" "$1"' "$sortie" "$erreurs")
+  # The floor of the pipe mode: the same cat writing into the pipe that a
+  # second cat empties into the file.
+  read -r duree_tube_cat _ _ < <(meilleur "$chrono" tube "$entree" "$travail/cat.out" /dev/null \
+    sh -c 'cat > /dev/null; cat "$0" "$1"' "$sortie" "$erreurs")
   for mode in separes ensemble tube; do
     case $mode in
       ensemble) read -r duree pic _ < <(meilleur "$chrono" ensemble "$entree" "$travail/$mode.out" "$bin/driver/rythme" "${mots[@]}") ;;
       *) read -r duree pic _ < <(meilleur "$chrono" "$mode" "$entree" "$travail/$mode.out" "$travail/$mode.err" "$bin/driver/rythme" "${mots[@]}") ;;
     esac
     read -r e1 e2 < <(ecritures "$mode" "$entree" "$bin/driver/rythme" "${mots[@]}")
+    plancher=$duree_cat
+    [[ $mode == tube ]] && plancher=$duree_tube_cat
     awk -v g="$genre" -v m="$mode" -v i="$(stat -c %s "$entree")" -v o1="$o1" -v o2="$o2" -v d="$duree" -v c="$duree_cat" \
-        -v p="$pic" -v e1="$e1" -v e2="$e2" '
+        -v f="$plancher" -v p="$pic" -v e1="$e1" -v e2="$e2" '
       function par(o, e) { return (e == "-" || e == 0) ? "-" : sprintf("%.1f", o / 1024 / e) }
       BEGIN {
         if (m == "ensemble") { o1 += o2; o2 = 0 }
-        printf "%-11s %6.1f %7.1f %-9s %7.3f %6.3f %6.2f %9d %8s %8s %9s %9s\n",
-               g, i / 1048576, (o1 + o2) / 1048576, m, d, c, d / c, p, e1, e2, par(o1, e1), par(o2, e2)
+        printf "%-11s %6.1f %7.1f %-9s %7.3f %6.3f %6.2f %7.3f %6.2f %9d %8s %8s %9s %9s\n",
+               g, i / 1048576, (o1 + o2) / 1048576, m, d, c, d / c, f, d / f, p, e1, e2, par(o1, e1), par(o2, e2)
       }'
   done
 done

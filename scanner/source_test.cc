@@ -49,6 +49,22 @@ TEST_F(Lecture, TamponPleinALaLecture) {
   EXPECT_EQ(erreur, "yylex: Token buffer overflow\n");
 }
 
+// The matcher's peek takes the bytes at hand into the buffer up to its
+// capacity; past it the byte is missing, and asking for it is fatal.
+TEST_F(Lecture, TamponPleinAuRegard) {
+  const std::string texte(200, 'x');
+  source_depuis_memoire(texte.data(), texte.size());
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_EQ(octet_curseur(), 'x');
+    ++tampon_jeton.longueur;
+  }
+  EXPECT_EQ(tampon_jeton.rempli, 100);
+  EXPECT_EQ(octet_curseur(), 0);
+  EXPECT_TRUE(manque_octet());
+  EXPECT_THROW(remplit_tampon(), ArretProcessus);
+  EXPECT_EQ(erreur, "yylex: Token buffer overflow\n");
+}
+
 // Standard input is read through a descriptor, in large reads.
 TEST_F(Lecture, LectureParDescripteur) {
   int tube[2];
