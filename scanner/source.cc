@@ -18,7 +18,6 @@ constexpr std::size_t taille_lecture = 1 << 16;
 struct Source {
   int descripteur = 0;                     // read when memoire is null
   const unsigned char* memoire = nullptr;  // bytes in memory, or null
-  std::size_t taille = 0;                  // bytes in memory
   unsigned char lu[taille_lecture];        // what the last read of the descriptor brought
   bool epuisee = false;                    // the end of the source has been met
 };
@@ -44,9 +43,8 @@ bool relit_descripteur() {
 void repart(int descripteur, const char* octets, std::size_t n) {
   source.descripteur = descripteur;
   source.memoire = reinterpret_cast<const unsigned char*>(octets);
-  source.taille = n;
   source.epuisee = false;
-  octets_en_main = {};
+  octets_en_main = {source.memoire, source.memoire == nullptr ? nullptr : source.memoire + n};
 }
 
 }  // namespace
@@ -65,16 +63,9 @@ void reinitialise_source() {
 
 bool source_est_un_terminal() { return source.memoire == nullptr && ::isatty(source.descripteur) == 1; }
 
-// The bytes in memory are handed out in one go; a descriptor is read again.
+// Bytes in memory are all at hand from the start; a descriptor is read again.
 int octet_source_suivant() {
-  if (!source.epuisee) {
-    if (source.memoire != nullptr) {
-      if (octets_en_main.fin == nullptr) octets_en_main = {source.memoire, source.memoire + source.taille};
-    } else {
-      relit_descripteur();
-    }
-    if (octets_en_main.debut < octets_en_main.fin) return *octets_en_main.debut++;
-  }
+  if (!source.epuisee && source.memoire == nullptr && relit_descripteur()) return *octets_en_main.debut++;
   source.epuisee = true;
   return fin_de_fichier;
 }
