@@ -40,7 +40,7 @@ void applique_ligne_de_commande(int argc, const char* const* argv) {
 // The line number's digits, kept while the line stays the same: a line holds
 // several pieces, and each piece two banners.
 struct ChiffresDeLigne {
-  int32_t ligne = 0;                                // the line they write; 0 before the first banner
+  int32_t ligne = 0;                                // the line they write (lines count from 1)
   char chiffres[Ecriture::chiffres_entier_max]{};  // its decimal digits
   std::size_t longueur = 0;                         // how many
 };
@@ -52,7 +52,7 @@ template <std::size_t N>
 void banniere(const char (&debut)[N]) {
   if (!mode_interactif()) return;
   ChiffresDeLigne& l = chiffres_de_ligne;
-  if (l.ligne != etat.position.numeroLigne || l.longueur == 0) {
+  if (l.ligne != etat.position.numeroLigne) {
     l.ligne = etat.position.numeroLigne;
     Ecriture chiffres{l.chiffres};
     chiffres.entier(l.ligne);
