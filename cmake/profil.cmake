@@ -53,5 +53,7 @@ add_custom_command(
   VERBATIM)
 add_custom_target(profil_du_noyau DEPENDS ${temoin_profil})
 add_dependencies(rythme_core profil_du_noyau)
+# Units the console program does not link (runs inside the process, for the
+# tests and the page) have no counts, and are compiled as usual.
 target_compile_options(rythme_core PRIVATE
-  -fprofile-use=${comptes}/compteurs -Wno-missing-profile)
+  -fprofile-use=${comptes}/compteurs -fprofile-partial-training -Wno-missing-profile)
