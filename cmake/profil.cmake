@@ -4,8 +4,9 @@
 # the library is compiled with what those runs counted. The checker's hot
 # path is a long chain of small branches (matcher, parser engine, beat
 # accumulator, listing); the profile lays them out for the common case and
-# tells the compiler what to inline. Code the scores never reach is compiled
-# as usual (-fprofile-partial-training), so an unusual text runs no slower.
+# tells the compiler what to inline. Code the scores never reach keeps its
+# ordinary optimisation (-fprofile-partial-training) instead of being compiled
+# for size as cold code.
 #
 # Any change to the library's sources rebuilds the instrumented copy first and
 # runs it again; the library's objects wait for the new counts. GCC finds a
