@@ -15,8 +15,9 @@ namespace {
 // destination, that shaped the order in which a reader saw them; the order is
 // kept, so the bytes not yet due never exceed this.
 constexpr std::size_t seuil_historique = 1 << 16;
-// Room of each buffer: the bytes not yet due, and at least as many due ones.
-constexpr std::size_t capacite = 2 * seuil_historique;
+// Room of each buffer: the bytes not yet due, and three times as many due
+// ones, so that a long listing leaves in writes of 192 KiB or more.
+constexpr std::size_t capacite = 4 * seuil_historique;
 // Bytes held before the due ones go to a pipe or a socket: one write fits in
 // the pipe's usual room, so the program seldom waits for its reader to drain
 // it, and the reader runs beside it instead of after it.
