@@ -21,25 +21,23 @@ inline constexpr std::array<ValeurLettre, 14> valeurs_lettres{{
     {'>', 8, true},   {'k', 4, true},   {'x', 2, true},   {'w', 1, true},
 }};
 
-// The plain value of each byte in quads: 0 for a byte that is not a value.
-inline constexpr std::array<int32_t, 256> quads_des_octets = [] {
-  std::array<int32_t, 256> t{};
-  for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = v.quads;
+// What each byte is worth as a value letter: 0 quads and no rest for a byte
+// that is not one.
+struct ValeurOctet {
+  int32_t quads;  // its plain value
+  bool silence;   // a rest, not a note
+};
+inline constexpr std::array<ValeurOctet, 256> valeurs_des_octets = [] {
+  std::array<ValeurOctet, 256> t{};
+  for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = {v.quads, v.silence};
   return t;
 }();
 
 // The plain value of a letter in quads, 0 for a byte that is not a value.
-constexpr int32_t quads_de_lettre(unsigned char octet) { return quads_des_octets[octet]; }
-
-// Whether each byte is a rest letter.
-inline constexpr std::array<bool, 256> silences_des_octets = [] {
-  std::array<bool, 256> t{};
-  for (const ValeurLettre& v : valeurs_lettres) t[static_cast<unsigned char>(v.lettre)] = v.silence;
-  return t;
-}();
+constexpr int32_t quads_de_lettre(unsigned char octet) { return valeurs_des_octets[octet].quads; }
 
 // Whether a value letter is a rest.
-constexpr bool est_un_silence(unsigned char octet) { return silences_des_octets[octet]; }
+constexpr bool est_un_silence(unsigned char octet) { return valeurs_des_octets[octet].silence; }
 
 struct ValeurDeTemps {
   int32_t quads;        // the beat value
