@@ -1,5 +1,6 @@
 // Runs a command with its standard streams redirected and prints its wall
-// time in seconds, its peak resident memory in KiB and its exit status:
+// time in seconds, its peak resident memory in KiB, its exit status and the
+// processor time (user and system) of the command and of the pipe's reader:
 //   chrono separes INPUT OUTPUT ERRORS COMMAND [ARGS...]
 //     standard output to OUTPUT, standard error to ERRORS;
 //   chrono ensemble INPUT OUTPUT COMMAND [ARGS...]
@@ -12,7 +13,9 @@
 //   chrono tube INPUT OUTPUT ERRORS COMMAND [ARGS...]
 //     standard output into a pipe read by `cat > OUTPUT`, standard error to
 //     ERRORS; the time runs until cat has written everything.
-// The memory is the command's own, never that of cat.
+// The memory is the command's own, never that of cat. The files are emptied
+// before the clock starts and put on the disk once it has stopped, so that no
+// run pays for what the one before it left in the page cache.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -25,6 +28,12 @@
 namespace {
 
 int ouvre_en_ecriture(const char* chemin, int ajout = 0) { return open(chemin, O_WRONLY | O_CREAT | O_TRUNC | ajout, 0644); }
+
+// User and system time of a process and of the children it waited for.
+double secondes(const rusage& u) {
+  const auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  return s(u.ru_utime) + s(u.ru_stime);
+}
 
 int usage() {
   std::fprintf(stderr,
@@ -44,10 +53,12 @@ int main(int argc, char** argv) {
   const int premier_mot = ensemble ? 4 : 5;
   if (argc <= premier_mot) return usage();
 
+  // Every file is emptied before the clock starts: emptying one that a
+  // previous run filled frees its pages, which is no part of a run's time.
   const int entree = open(argv[2], O_RDONLY);
-  const int sortie = tube ? -1 : ouvre_en_ecriture(argv[3], ajout ? O_APPEND : 0);
+  const int sortie = ouvre_en_ecriture(argv[3], ajout ? O_APPEND : 0);
   const int erreurs = ensemble ? sortie : ouvre_en_ecriture(argv[4]);
-  if (entree < 0 || (!tube && sortie < 0) || erreurs < 0) {
+  if (entree < 0 || sortie < 0 || erreurs < 0) {
     std::perror("chrono");
     return 2;
   }
@@ -62,10 +73,8 @@ int main(int argc, char** argv) {
   if (tube) {
     lecteur = fork();
     if (lecteur == 0) {
-      const int fichier = ouvre_en_ecriture(argv[3]);
-      if (fichier < 0) _exit(127);
       dup2(conduit[0], 0);
-      dup2(fichier, 1);
+      dup2(sortie, 1);
       close(conduit[0]);
       close(conduit[1]);
       execlp("cat", "cat", static_cast<char*>(nullptr));
@@ -91,9 +100,14 @@ int main(int argc, char** argv) {
   int statut = 0;
   rusage usage_fils{};
   wait4(fils, &statut, 0, &usage_fils);
-  if (tube) waitpid(lecteur, nullptr, 0);
+  rusage usage_lecteur{};
+  if (tube) wait4(lecteur, nullptr, 0, &usage_lecteur);
   const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-  std::printf("%.3f %ld %d\n", duree.count(), usage_fils.ru_maxrss,
-              WIFEXITED(statut) ? WEXITSTATUS(statut) : -1);
+  // Out of the clock, the bytes written are put on the disk, so that the next
+  // run starts with nothing of this one still to write back.
+  fsync(sortie);
+  if (erreurs != sortie) fsync(erreurs);
+  std::printf("%.3f %ld %d %.3f\n", duree.count(), usage_fils.ru_maxrss,
+              WIFEXITED(statut) ? WEXITSTATUS(statut) : -1, secondes(usage_fils) + secondes(usage_lecteur));
   return 0;
 }

@@ -13,7 +13,7 @@ echec=0
 pic() {  # pic INPUT WORDS... -> peak KiB; the status must be 0 or 1
   local entree=$1
   shift
-  read -r _ kio statut < <("$chrono" separes "$entree" /dev/null /dev/null "$rythme" "$@")
+  read -r _ kio statut _ < <("$chrono" separes "$entree" /dev/null /dev/null "$rythme" "$@")
   if [[ $statut != 0 && $statut != 1 ]]; then
     echo "status $statut on $entree" >&2
     echec=1
