@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
-#include "diagnostics/flux.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "diagnostics/signale.h"
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "scanner/corrections.h"
 

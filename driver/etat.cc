@@ -4,7 +4,7 @@
 #include "meter/echelles.h"
 #include "scanner/corrections.h"
 #include "scanner/regles.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 EtatAnalyse etat;
 

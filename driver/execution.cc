@@ -1,11 +1,11 @@
 #include "driver/execution.h"
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "driver/pilote.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree) {
   Execution r;

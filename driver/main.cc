@@ -3,9 +3,9 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/pilote.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 namespace {
 void livre_tout_a_la_fin() { flux_termine(); }

@@ -5,17 +5,17 @@
 #include <new>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "diagnostics/rapport_sortie.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
-#include "scanner/source.h"
+#include "io/source.h"
 #include "tests/support/capture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
-#include "diagnostics/flux.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"

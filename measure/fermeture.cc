@@ -3,8 +3,8 @@
 // the meter of a text that gives none, inferred from its opening measure.
 #include <cstdint>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"

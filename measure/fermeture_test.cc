@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "scanner/jetons.h"
 #include "tests/support/mesures.h"
 

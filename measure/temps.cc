@@ -7,8 +7,8 @@
 #include <new>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"

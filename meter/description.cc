@@ -1,8 +1,8 @@
 // The two-line French description of the meter in force.
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/message.h"
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "meter/metre.h"
 #include "meter/valeurs.h"

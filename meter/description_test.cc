@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
+#include "io/fatal.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
 #include "meter/metre.h"

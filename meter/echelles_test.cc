@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "driver/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"

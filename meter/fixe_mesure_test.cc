@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
 #include "meter/metre.h"

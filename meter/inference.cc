@@ -3,10 +3,10 @@
 // product is the total, announcing every step that departs from the quotient.
 #include <cstdint>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"

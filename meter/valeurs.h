@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 struct ValeurLettre {
   char lettre;    // how the value is written

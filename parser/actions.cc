@@ -1,6 +1,6 @@
 #include "parser/actions.h"
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"

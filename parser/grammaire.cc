@@ -325,7 +325,7 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 
 /* Unqualified %code blocks.  */
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"

@@ -30,7 +30,7 @@
 }
 
 %code {
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "scanner/jetons.h"

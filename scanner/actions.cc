@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/flux.h"
-#include "diagnostics/latin1.h"
+#include "io/flux.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "meter/valeurs.h"
@@ -16,7 +16,7 @@
 #include "scanner/jetons.h"
 #include "scanner/position.h"
 #include "scanner/regles.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 void raz_diagnostic() {
   signale_non_reconnue();

@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/flux.h"
-#include "diagnostics/latin1.h"
+#include "io/flux.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "scanner/actions.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 // Malformed notation: reported, then skipped or read again rewritten. The
 // rewritten text ends where the written text ended.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"

@@ -2,8 +2,8 @@
 #include "scanner/jetons.h"
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"

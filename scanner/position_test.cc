@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "driver/etat.h"
 #include "scanner/position.h"
 #include "tests/support/capture.h"

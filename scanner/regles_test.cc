@@ -9,7 +9,7 @@
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "io/source.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

@@ -18,7 +18,7 @@
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
-#include "scanner/source.h"
+#include "io/source.h"
 #include "web/etendues.h"
 
 namespace {

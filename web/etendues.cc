@@ -4,7 +4,7 @@
 
 #include "driver/etat.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 namespace {
 

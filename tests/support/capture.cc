@@ -1,7 +1,7 @@
 #include "tests/support/capture.h"
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
+#include "io/fatal.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 
 std::string latin1(std::string_view utf8) {

@@ -1,10 +1,10 @@
 #include "tests/support/lecture.h"
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "io/source.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "tests/support/capture.h"

@@ -1,14 +1,14 @@
 // The input layer: where the bytes come from, and the token buffer that the
 // matcher and the actions read them through.
-#include "scanner/source.h"
+#include "io/source.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
+#include "io/fatal.h"
+#include "io/flux.h"
 #include "driver/etat.h"
 
 namespace {

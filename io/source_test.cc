@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "driver/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "io/source.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

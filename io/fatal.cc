@@ -1,9 +1,9 @@
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 
 #include <cstdarg>
 #include <cstdlib>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 
 namespace {
 ModeFin mode_courant = ModeFin::quitte;
