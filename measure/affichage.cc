@@ -9,7 +9,7 @@
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 
 namespace {
 

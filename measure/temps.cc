@@ -14,7 +14,7 @@
 #include "driver/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 #include "scanner/jetons.h"
 
 namespace {

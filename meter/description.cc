@@ -5,7 +5,7 @@
 #include "io/flux.h"
 #include "driver/etat.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 
 namespace {
 

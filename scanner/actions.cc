@@ -10,7 +10,7 @@
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "driver/etat.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
