@@ -7,7 +7,7 @@
 #include "io/fatal.h"
 #include "io/latin1.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 
 namespace {
 bool enregistre = false;  // rapport_de_sortie is registered as an exit handler

@@ -4,7 +4,7 @@
 #include "io/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/corrections.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "io/fatal.h"
 #include "diagnostics/rapport_sortie.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "driver/pilote.h"
 #include "io/source.h"
 

@@ -10,7 +10,7 @@
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"

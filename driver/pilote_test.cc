@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "diagnostics/rapport_sortie.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "driver/execution.h"
 #include "io/source.h"
 #include "tests/support/capture.h"

@@ -9,7 +9,7 @@
 
 #include "io/fatal.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "io/fatal.h"
 #include "io/latin1.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "notation/valeurs.h"

@@ -11,7 +11,7 @@
 #include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "notation/valeurs.h"

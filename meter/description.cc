@@ -3,7 +3,7 @@
 #include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "meter/metre.h"
 #include "notation/valeurs.h"
 

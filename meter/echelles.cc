@@ -4,7 +4,7 @@
 #include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "io/fatal.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

@@ -7,7 +7,7 @@
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "io/fatal.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
 #include "tests/support/capture.h"

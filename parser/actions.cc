@@ -2,7 +2,7 @@
 
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 

@@ -327,7 +327,7 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
 #include "parser/couverture.h"

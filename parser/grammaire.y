@@ -32,7 +32,7 @@
 %code {
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
 #include "parser/couverture.h"

@@ -7,7 +7,7 @@
 #include "io/fatal.h"
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/jetons.h"
 
 namespace {

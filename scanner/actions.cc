@@ -9,7 +9,7 @@
 #include "io/flux.h"
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "notation/valeurs.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"

@@ -6,7 +6,7 @@
 #include "io/flux.h"
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/actions.h"
 #include "scanner/position.h"
 #include "io/source.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "diagnostics/catalogue.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // A tie that cannot stand where it is written: reported, and the text is
 // read again without it.

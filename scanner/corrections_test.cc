@@ -7,7 +7,7 @@
 #include <string>
 
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

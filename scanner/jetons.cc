@@ -5,7 +5,7 @@
 #include "io/fatal.h"
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"

@@ -4,7 +4,7 @@
 #include "io/fatal.h"
 #include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/corrections.h"
 #include "io/source.h"
 

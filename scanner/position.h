@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // One line down, at column 1 plus any column shift kept for this line end;
 // the new line number.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "io/fatal.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/position.h"
 #include "tests/support/capture.h"
 

@@ -7,7 +7,7 @@
 // Actions either return a token or swallow their text and go on scanning.
 #include "diagnostics/catalogue.h"
 #include "io/latin1.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
 #include "scanner/corrections.h"

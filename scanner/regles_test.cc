@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
 #include "io/source.h"

@@ -16,7 +16,7 @@
 
 #include "diagnostics/catalogue.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "driver/execution.h"
 #include "io/source.h"
 #include "web/etendues.h"

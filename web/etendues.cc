@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "scanner/position.h"
 #include "io/source.h"
 

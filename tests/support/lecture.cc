@@ -1,7 +1,7 @@
 #include "tests/support/lecture.h"
 
 #include "io/flux.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
 #include "io/source.h"

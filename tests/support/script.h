@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "parser/analyse.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"

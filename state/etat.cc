@@ -1,4 +1,4 @@
-#include "driver/etat.h"
+#include "state/etat.h"
 
 #include "measure/mesure.h"
 #include "meter/echelles.h"
