@@ -5,7 +5,6 @@
 #include "diagnostics/rapport_sortie.h"
 #include "io/flux.h"
 #include "state/etat.h"
-#include "scanner/corrections.h"
 
 namespace {
 
@@ -30,6 +29,7 @@ bool repetition_supprimee() {
 
 }  // namespace
 
+void (*avant_erreur_de_syntaxe)() = nullptr;
 void (*temoin_rapport)(std::string_view message) = nullptr;
 
 void signale_erreur(std::string_view message) {
@@ -38,7 +38,7 @@ void signale_erreur(std::string_view message) {
   if (d.codeCourant == err::fichier_début && mode_interactif()) return;
 
   if (message == erreur_syntaxe_analyseur) {
-    signale_non_reconnue();
+    if (avant_erreur_de_syntaxe != nullptr) avant_erreur_de_syntaxe();
     if (etat.scanner.dansGroupe) {
       d.codeCourant = err::groupolet_début;
       message = "début d'analyse de groupe en erreur.\n\tLa syntaxe du groupolet est défective."_l1;

@@ -6,9 +6,18 @@
 
 #include <string_view>
 
+// The checker always runs in interactive mode: a run ended early still gives
+// its exit report, and the end of the input is reported as such.
+inline constexpr bool mode_interactif() { return true; }
+
 void signale_erreur(std::string_view message);
 // Most messages are constant texts, whose length the compiler then knows.
 inline void signale_erreur(const char* message) { signale_erreur(std::string_view(message)); }
+
+// What the report routine does first when the parser reports a syntax error:
+// the scanner installs it (at its reset) to report a pending run of
+// unrecognised bytes before the error. Unset, nothing comes first.
+extern void (*avant_erreur_de_syntaxe)();
 
 // Watches the reports as they are printed: when set, called after each report
 // that is printed, with the message as printed, while the shared state still

@@ -21,6 +21,8 @@ class Signale : public AvecEtatPropre {
   }
 };
 
+TEST_F(Signale, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
+
 TEST_F(Signale, ColumnRangeFormWithTheBeatAfterASpace) {
   place(3);
   signale_erreur("message");

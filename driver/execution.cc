@@ -5,7 +5,20 @@
 #include "io/flux.h"
 #include "state/etat.h"
 #include "driver/pilote.h"
+#include "measure/mesure.h"
+#include "meter/echelles.h"
+#include "scanner/corrections.h"
+#include "scanner/regles.h"
 #include "io/source.h"
+
+void reinitialise_etat() {
+  etat = EtatAnalyse{};
+  reinitialise_source();
+  reinitialise_automate();
+  reinitialise_essai();
+  reinitialise_corrections();
+  reinitialise_temps();
+}
 
 Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree) {
   Execution r;

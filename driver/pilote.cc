@@ -80,7 +80,7 @@ void echec_analyse() {
     d.codeCourant = err::fichier_en_fin;
     return;
   }
-  etat.pilote.finAnalyse = 1;
+  arrete_analyse();
   if (etat.scanner.dansGroupe) {
     d.codeCourant = err::groupolet_en_fin;
     signale_erreur("fin d'analyse de groupe en erreur.\n\tManque-t-il une parenthèse fermante ')' au groupolet ?"_l1);
@@ -136,7 +136,7 @@ int execute_analyse(int argc, const char* const* argv) {
     resultat = analyse();
     if (resultat != 0) echec_analyse();
     banniere("** Fin d'analyse en l. ");
-  } while (!etat.pilote.finAnalyse);
+  } while (!etat.analyseur.finAnalyse);
   // A failed parse has already ended the run in error; a run that ended on
   // the double bar is checked for what follows it.
   if (resultat == 0 && texte_apres_double_barre()) resultat = 1;

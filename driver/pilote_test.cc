@@ -26,8 +26,6 @@ TEST(Pilote, ANonNumberAsNumeratorIsFatalBeforeAnyBannerAndWithoutExitReport) {
   }
 }
 
-TEST(Pilote, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
-
 TEST(Pilote, OneWordOrFourAndMoreAreIgnored) {
   for (const auto& mots : {std::vector<std::string>{}, {"x"}, {"x", "y", "z", "w"}, {"0", "0", "0", "0", "0"}}) {
     const Execution r = execute_en_memoire(mots, "");

@@ -9,7 +9,6 @@
 
 #include "io/fatal.h"
 #include "io/flux.h"
-#include "state/etat.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/execution.h"
 #include "io/flux.h"
 #include "scanner/jetons.h"
 #include "tests/support/mesures.h"

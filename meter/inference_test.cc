@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "io/fatal.h"
+#include "driver/execution.h"
 #include "state/etat.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"

@@ -33,9 +33,9 @@ TEST_F(Analyse, LonePiecesAreAccepted) {
 
 TEST_F(Analyse, ADoubleBarEndsTheAnalysis) {
   EXPECT_EQ(analyse_script({'|', 0}), 0);
-  EXPECT_EQ(etat.pilote.finAnalyse, 0);
+  EXPECT_EQ(etat.analyseur.finAnalyse, 0);
   EXPECT_EQ(analyse_script({DBL_BARRE, 0}), 0);
-  EXPECT_EQ(etat.pilote.finAnalyse, 1);
+  EXPECT_EQ(etat.analyseur.finAnalyse, 1);
 }
 
 TEST_F(Analyse, AMeterChangeIsAPieceThatArmsTheCount) {

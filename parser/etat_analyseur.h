@@ -12,6 +12,7 @@ enum class FinParCompte : int32_t {
 };
 
 struct EtatAnalyseur {
+  int16_t finAnalyse = 0;        // the analysis stops after the current piece
   FinParCompte finMesureAuto = FinParCompte::arretee;  // the end of a measure by count
   int32_t nbElementsGroupe = 0;  // elements of the group body just reduced, 2 to 7
   int16_t groupeIrregulier = 0;  // the elements of that group do not all have the same value

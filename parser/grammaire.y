@@ -35,6 +35,7 @@
 #include "state/etat.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
+#include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
@@ -143,7 +144,7 @@ portee_partielle
     | mesureB                   { termine_mesure($1, 0); }                      /* 7 */
     | mesure_liee               { termine_mesure($1, 1); }                      /* 8 */
     | mesureB_liee              { termine_mesure($1, 1); }                      /* 9 */
-    | DBL_BARRE                 { etat.pilote.finAnalyse = 1; }                 /* 10 */
+    | DBL_BARRE                 { arrete_analyse(); }                 /* 10 */
     ;
 
 mesure
@@ -161,11 +162,11 @@ mesureB
     | temps_E mesureB           { $$ = $1 + $2; }                               /* 19 */
     | temps_L2 mesureB          { $$ = $1 + $2; }                               /* 20 */
     | temps '|'                 { ferme_par_barre(); }                          /* 21 */
-    | temps DBL_BARRE           { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 22 */
+    | temps DBL_BARRE           { ferme_par_barre(); arrete_analyse(); }            /* 22 */
     | temps_E '|'               { ajoute_temps_restant(); ferme_par_barre(); }                /* 23 */
-    | temps_E DBL_BARRE         { ajoute_temps_restant(); ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 24 */
+    | temps_E DBL_BARRE         { ajoute_temps_restant(); ferme_par_barre(); arrete_analyse(); } /* 24 */
     | temps_E2 '|'              { ferme_par_barre(); }                          /* 25 */
-    | temps_E2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 26 */
+    | temps_E2 DBL_BARRE        { ferme_par_barre(); arrete_analyse(); } /* 26 */
     ;
 
 mesure_liee
@@ -181,9 +182,9 @@ mesureB_liee
     | temps_E mesureB_liee      { $$ = $1 + $2; }                               /* 33 */
     | temps_L2 mesureB_liee     { $$ = $1 + $2; }                               /* 34 */
     | temps_lie '|'             { ferme_par_barre(); }                          /* 35 */
-    | temps_lie DBL_BARRE       { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 36 */
+    | temps_lie DBL_BARRE       { ferme_par_barre(); arrete_analyse(); }            /* 36 */
     | temps_L2 '|'              { ferme_par_barre(); }                          /* 37 */
-    | temps_L2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 38 */
+    | temps_L2 DBL_BARRE        { ferme_par_barre(); arrete_analyse(); } /* 38 */
     ;
 
 temps_lie

@@ -111,7 +111,10 @@ namespace {
 bool signalement_en_cours = false;  // the run is being reported: moving past it must not report it again
 }
 
-void reinitialise_corrections() { signalement_en_cours = false; }
+void reinitialise_corrections() {
+  signalement_en_cours = false;
+  avant_erreur_de_syntaxe = signale_non_reconnue;
+}
 
 void signale_la_trame_non_reconnue() {
   if (signalement_en_cours) return;

@@ -31,5 +31,7 @@ inline void signale_non_reconnue() {
 }
 
 // Forgets a report of a run cut short (by a fatal error in a run inside the
-// process), as in a new process.
+// process), as in a new process; and installs signale_non_reconnue as what
+// the report routine does before a syntax error, so that the open run is
+// reported first.
 void reinitialise_corrections();

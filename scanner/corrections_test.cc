@@ -7,6 +7,7 @@
 #include <string>
 
 #include "io/flux.h"
+#include "driver/execution.h"
 #include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"

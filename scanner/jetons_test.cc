@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "io/fatal.h"
+#include "driver/execution.h"
 #include "state/etat.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "driver/execution.h"
 #include "state/etat.h"
 #include "scanner/position.h"
 #include "io/source.h"

@@ -2,6 +2,7 @@
 
 #include "io/fatal.h"
 #include "io/flux.h"
+#include "driver/execution.h"
 #include "state/etat.h"
 
 std::string latin1(std::string_view utf8) {
