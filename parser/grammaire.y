@@ -47,35 +47,11 @@
  * 151st state ends the parse (yyerror then reports the overflow). */
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
-
-#ifdef RYTHME_COUVERTURE
-/* Coverage recording (parser/couverture.h), in the coverage build only. The
- * initial action below swaps four of the engine's own macros for these, for
- * the rest of yyparse: its test of a state that needs no lookahead, and its
- * reading of a token, then also mark the (state, lookahead) pair being
- * consulted, behind one null check; its reduction (of the engine's rule
- * number, one above the production's) and its acceptance (the augmenting
- * production 0, which it never reduces) mark the production.
- * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
-static void note_etat_consulte(int etatAutomate, int pact);
-static int note_jeton_lu(int etatAutomate, int jeton);
-#define CONSULTE_ETAT(Yyn) \
-  (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
-#define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
-#endif
 }
 
+/* The coverage build swaps some of the engine's macros for its hooks. */
 %initial-action {
-#ifdef RYTHME_COUVERTURE
-#undef yypact_value_is_default
-#define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
-#undef yylex
-#define yylex LIT_JETON
-#undef YY_REDUCE_PRINT
-#define YY_REDUCE_PRINT(Rule) note_reduction((Rule) - 1)
-#undef YYACCEPT
-#define YYACCEPT do { note_reduction(0); goto yyacceptlab; } while (0)
-#endif
+#include "parser/couverture_moteur.h"
 }
 
 %token CHG_MESURE 257      /* meter change: numerateur / denominateur */
@@ -528,7 +504,7 @@ static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
  * - else s does its default action: reduce by rule yydefact[s], 0 for error.
  * yystos[s] is the symbol that leads into s, yytname names every symbol.
  * YYFINAL accepts as soon as it is entered, consulting nothing.
- * yypact_value_is_default is redefined by the initial action: compare with
+ * yypact_value_is_default is redefined by the coverage hooks: compare with
  * YYPACT_NINF directly here. */
 static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur && YYNRULES == nbProductions,
               "parser/couverture.h must give the automaton's size");
@@ -555,7 +531,7 @@ const char* nom_symbole(int symbole) { return yytname[symbole]; }
 
 /* A recorded look-up: the lookahead is the global yychar, already read unless
  * the state needs none or the engine is about to read it (note_jeton_lu). */
-static void note_etat_consulte(int etatAutomate, int pact) {
+void note_etat_consulte(int etatAutomate, int pact) {
   if (pact == YYPACT_NINF)
     marque_consultation(etatAutomate, colonneSansJeton);
   else if (yychar != YYEMPTY)
@@ -564,7 +540,7 @@ static void note_etat_consulte(int etatAutomate, int pact) {
 
 /* The token just read is consulted at once in the state that asked for it,
  * except the abandon code (YYerror), which goes straight to error recovery. */
-static int note_jeton_lu(int etatAutomate, int jeton) {
+int note_jeton_lu(int etatAutomate, int jeton) {
   if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
   return jeton;
 }
