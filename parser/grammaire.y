@@ -29,6 +29,34 @@
 #include <cstdint>
 }
 
+/* The code of a value token, from what the scanner read: the value tokens
+ * below come in ten blocks of 18, one per position code (none, E, E2, L, L2),
+ * the notes' five blocks first, then the rests'. Within a block the whole to
+ * the sixteenth take three codes each (plain, P, PP), the thirty-second two
+ * (plain, P), the sixty-fourth one. */
+%code provides {
+enum class PositionDeValeur : int { nue, E, E2, L, L2 };
+
+constexpr int jeton_de_valeur(bool silence, PositionDeValeur position, int32_t quads, int32_t points) {
+  constexpr int premiers[2][5] = {{SRND, SRNDE, SRNDE2, SRNDL, SRNDL2}, {SPAU, SPAUE, SPAUE2, SPAUL, SPAUL2}};
+  int rang = 17;  /* the sixty-fourth */
+  switch (quads) {
+    case 64: rang = 0; break;
+    case 32: rang = 3; break;
+    case 16: rang = 6; break;
+    case 8: rang = 9; break;
+    case 4: rang = 12; break;
+    case 2: rang = 15; break;
+    default: break;
+  }
+  return premiers[silence ? 1 : 0][static_cast<int>(position)] + rang + points;
+}
+static_assert(jeton_de_valeur(false, PositionDeValeur::nue, 1, 0) == SQAD &&
+              jeton_de_valeur(false, PositionDeValeur::E2, 16, 1) == SNORPE2 &&
+              jeton_de_valeur(true, PositionDeValeur::L2, 1, 0) == SSSOL2,
+              "the value tokens must be declared in the order jeton_de_valeur counts them");
+}
+
 %code {
 #include "io/latin1.h"
 #include "diagnostics/signale.h"

@@ -15,7 +15,5 @@ void garde_reliquat(int32_t reste);            // the beat is used up: what carr
 void vide_accumuleur();                        // the measure is closed: nothing carries over
 void memorise_fin_de_mesure();                 // as though the end of a measure had just been handed out
 
-// The value of a group of n elements whose plain values add up to somme.
-int32_t valeur_groupe(int32_t somme, int32_t n);
 // The tuplet digit written after ')': reported unless 2 to 7, returned as is.
 int32_t verifie_chiffre_groupe(int32_t n);

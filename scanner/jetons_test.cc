@@ -120,12 +120,6 @@ TEST_F(Requetes, AccumuleurAuDelaDe9999) {
   EXPECT_EQ(etat.scanner.plein, 1);  // 9999 quads per beat: now full
 }
 
-TEST_F(Requetes, ValeurGroupe) {
-  const int32_t attendu[][3] = {{48, 2, 72},  {48, 3, 32}, {20, 5, 12}, {28, 7, 16}, {10, 3, 6},
-                                {-10, 3, -6}, {48, 1, 0},  {48, 8, 0},  {40, 4, 60}, {60, 6, 90}};
-  for (const auto& a : attendu) EXPECT_EQ(valeur_groupe(a[0], a[1]), a[2]) << a[0] << ' ' << a[1];
-}
-
 TEST_F(Requetes, ChiffreDeGroupeHorsLimites) {
   EXPECT_EQ(verifie_chiffre_groupe(3), 3);
   EXPECT_EQ(erreur, "");
