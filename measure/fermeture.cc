@@ -11,7 +11,6 @@
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "scanner/jetons.h"
 
 namespace {
 
@@ -88,7 +87,6 @@ void mesureB(int32_t total) {
     ajoute_temps_serie(valTps);
   }
   ajoute_barre();
-  memorise_fin_de_mesure();
 }
 
 // Appends the bar to the measure's last beat and ends its accumulation.
@@ -102,15 +100,15 @@ void ajoute_barre() {
   vide_accumuleur();
 }
 
-void arme_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::armee; }
+void arme_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::armee; }
 
-void arrete_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::arretee; }
+void arrete_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::arretee; }
 
-void rearmera_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::a_rearmer; }
+void rearmera_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::a_rearmer; }
 
 bool fin_par_compte_due() {
-  if (etat.analyseur.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
-  etat.analyseur.finMesureAuto = FinParCompte::arretee;
+  if (etat.mesure.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
+  etat.mesure.finMesureAuto = FinParCompte::arretee;
   return true;
 }
 

@@ -15,7 +15,6 @@
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "notation/valeurs.h"
-#include "scanner/jetons.h"
 
 namespace {
 
@@ -79,10 +78,10 @@ struct LectureTemps {
   void point() {
     if (!pointe) {
       base = courant;
-      courant += courant / 2;
+      courant = quads_pointes(base, 1);
       pointe = true;
     } else {
-      courant = base + base / 2 + base / 4;
+      courant = quads_pointes(base, 2);
     }
   }
   void ouvre_groupe() {
@@ -172,7 +171,7 @@ void libere_mesure() {
     m.tabTemps.resize(slots_ordinaires);
     m.tabTemps.shrink_to_fit();
   }
-  if (etat.analyseur.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
+  if (etat.mesure.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
 }
 
 // Ending a full beat: the beat is recorded, with the empty beats its value

@@ -180,8 +180,8 @@ TEST_F(Couverture, MatriceDesEtatsParJetons) {
   for (const auto& piece : piecesScriptees) {
     reinitialise_etat();
     fixe_mesure(1, 4, 0);  // one quarter-note beat, full when the piece starts
-    etat.scanner.som = 16;
-    etat.scanner.plein = 1;
+    etat.mesure.som = 16;
+    etat.mesure.plein = 1;
     scriptCourant = piece;
     rangScript = 0;
     try {

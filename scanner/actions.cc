@@ -104,8 +104,8 @@ int valeur(Suite suite) {
   const unsigned char lettre = octet_du_jeton(0);  // the rules hand over value letters only
   const int32_t quads = quads_de_lettre(lettre);
   const int32_t points = longueur_jeton() - 1;
-  accu(quads_pointes(quads, points));
-  return jeton_de_valeur(est_un_silence(lettre), position_de_valeur(suite, etat.scanner.plein == 1), quads, points);
+  accumule(quads_pointes(quads, points));
+  return jeton_de_valeur(est_un_silence(lettre), position_de_valeur(suite, etat.mesure.plein == 1), quads, points);
 }
 
 // A value with more dots than it may take is read again with the dots it may
@@ -139,8 +139,8 @@ int ferme_groupe(Suite suite) {
   const bool chiffre = longueur_jeton() == 2;
   int32_t n = s.elementsGroupe;
   if (chiffre) n = s.chiffreGroupe = verifie_chiffre_groupe(octet_du_jeton(1) - '0');
-  accu(valeur_groupe(s.sommeGroupe, n));
-  const bool plein = s.plein == 1;
+  accumule(valeur_groupe(s.sommeGroupe, n));
+  const bool plein = etat.mesure.plein == 1;
   switch (suite) {
     case Suite::blanc:
       return chiffre ? SPAR_FEMEI : SPAR_FEME;

@@ -1,4 +1,4 @@
-// Token requests, the beat accumulator and the history of piece-ending tokens.
+// Token requests and the history of piece-ending tokens.
 #include "scanner/jetons.h"
 
 #include "diagnostics/catalogue.h"
@@ -13,10 +13,6 @@
 #include "scanner/regles.h"
 
 namespace {
-
-// Quads past which one beat's accumulator is warned of: as much as a beat
-// holds while no meter is known.
-constexpr int32_t limite_accumuleur = valTps_sans_metre;
 
 bool termine_une_piece(int jeton) {
   return jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE || jeton == SFIN_MESURE2;
@@ -58,7 +54,7 @@ int fin_entree() {
   return 1;
 }
 
-void accu(int32_t valeur) {
+void accumule(int32_t valeur) {
   EtatScanner& s = etat.scanner;
   if (s.dansGroupe == 1) {
     s.sommeGroupe += valeur;
@@ -67,21 +63,8 @@ void accu(int32_t valeur) {
   }
   s.elementsGroupe = 0;
   s.sommeGroupe = 0;
-  s.som += valeur;
-  if (s.som > limite_accumuleur)
-    signale_erreur(
-        "l'accumuleur a atteint une valeur limite,\n\tdécouper la portée en mesure avec '|' ou réajuster la mesure."_l1);
-  if (s.som >= etat.metre.valTps) {
-    s.plein += 1;
-    if (s.plein > 1) erreur_fatale("accu : erreur de programmation (plein > 1)\n");
-  }
+  accu(valeur);
 }
-
-int32_t somme_du_temps() { return etat.scanner.som; }
-
-void garde_reliquat(int32_t reste) { etat.scanner.som = reste; }
-
-void vide_accumuleur() { etat.scanner.som = 0; }
 
 void memorise_fin_de_mesure() { memorise_terminal(SFIN_MESURE2); }
 

@@ -13,9 +13,9 @@
 struct EtatAnalyse {
   Position position;            // where the scanner stands in the text
   EtatDiagnostics diagnostics;  // current code, repeat state, exit report, message buffer
-  EtatScanner scanner;          // meter change read, beat accumulator, piece history
-  EtatAnalyseur analyseur;      // end of the analysis, count mechanism and the group just reduced
-  EtatMesure mesure;            // beats of the current measure
+  EtatScanner scanner;          // meter change read, open group, piece history
+  EtatAnalyseur analyseur;      // end of the analysis and the group just reduced
+  EtatMesure mesure;            // beats of the current measure, beat accumulator, end by count
   EtatMetre metre;              // meter in force
 };
 
