@@ -29,7 +29,7 @@ bool repetition_supprimee() {
 
 }  // namespace
 
-void (*avant_erreur_de_syntaxe)() = nullptr;
+void (*avant_erreur_de_syntaxe)() = [] {};
 void (*temoin_rapport)(std::string_view message) = nullptr;
 
 void signale_erreur(std::string_view message) {
@@ -38,7 +38,7 @@ void signale_erreur(std::string_view message) {
   if (d.codeCourant == err::fichier_début && mode_interactif()) return;
 
   if (message == erreur_syntaxe_analyseur) {
-    if (avant_erreur_de_syntaxe != nullptr) avant_erreur_de_syntaxe();
+    avant_erreur_de_syntaxe();
     if (etat.scanner.dansGroupe) {
       d.codeCourant = err::groupolet_début;
       message = "début d'analyse de groupe en erreur.\n\tLa syntaxe du groupolet est défective."_l1;

@@ -16,7 +16,7 @@ inline void signale_erreur(const char* message) { signale_erreur(std::string_vie
 
 // What the report routine does first when the parser reports a syntax error:
 // the scanner installs it (at its reset) to report a pending run of
-// unrecognised bytes before the error. Unset, nothing comes first.
+// unrecognised bytes before the error. Until then, nothing comes first.
 extern void (*avant_erreur_de_syntaxe)();
 
 // Watches the reports as they are printed: when set, called after each report
