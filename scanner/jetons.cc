@@ -1,9 +1,8 @@
-// Token requests and the history of piece-ending tokens.
+// Token requests, the history of piece-ending tokens, and the values read on
+// their way to the beat.
 #include "scanner/jetons.h"
 
 #include "diagnostics/catalogue.h"
-#include "io/fatal.h"
-#include "io/latin1.h"
 #include "diagnostics/signale.h"
 #include "state/etat.h"
 #include "measure/mesure.h"

@@ -1,5 +1,5 @@
-// Token requests and the history of piece-ending tokens: what the parser asks
-// of the scanner.
+// Token requests and the history of piece-ending tokens, which the parser
+// drives; and the values the lexical actions read, on their way to the beat.
 #pragma once
 
 #include <cstdint>
