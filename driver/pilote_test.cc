@@ -27,7 +27,8 @@ TEST(Pilote, AMistypedWordIsAUsageErrorBeforeAnyBanner) {
       {{" 4", "4"}, MotFautif::numérateur},       {{"", ""}, MotFautif::numérateur},
       {{"4", "0"}, MotFautif::dénominateur},      {{"4", "128"}, MotFautif::dénominateur},
       {{"4", "4abc"}, MotFautif::dénominateur},   {{"6", "8", "65536"}, MotFautif::décomposition},
-      {{"6", "8", "-"}, MotFautif::décomposition}};
+      {{"6", "8", "-"}, MotFautif::décomposition}, {{"6", "8", "1\t"}, MotFautif::décomposition},
+      {{std::string(50, '7'), "4"}, MotFautif::numérateur}};
   for (const auto& [mots, mot] : cas) {
     const Execution r = execute_en_memoire(mots, "! ! ! ! |");
     EXPECT_EQ(r.statut, 1) << mots[0];
@@ -36,6 +37,10 @@ TEST(Pilote, AMistypedWordIsAUsageErrorBeforeAnyBanner) {
     EXPECT_EQ(r.erreur, r.refus);
     EXPECT_TRUE(r.erreur.starts_with("rythme : ") && r.erreur.ends_with(latin1(ligne_usage))) << r.erreur;
   }
+  // The word shown: a control byte as '?', a long word cut.
+  EXPECT_NE(execute_en_memoire({"6", "8", "1\t"}, "").refus.find(latin1("«1?»")), std::string::npos);
+  EXPECT_NE(execute_en_memoire({std::string(50, '7'), "4"}, "").refus.find(latin1("«" + std::string(40, '7') + "...»")),
+            std::string::npos);
 }
 
 TEST(Pilote, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }

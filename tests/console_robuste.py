@@ -213,6 +213,8 @@ def terminal(rythme, _genere):
     # read back (the echoed byte, not UTF-8, kept as it is) gives it exactly.
     assert "trouvé\t4".encode("latin-1") in latin1 and "é".encode("utf-8") not in latin1, latin1
     assert utf8.decode("utf-8", "surrogateescape").encode("latin-1", "surrogateescape") == latin1
+    # A locale the system lacks is no UTF-8 locale.
+    assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX.UTF-8") == latin1
     return 0
 
 
