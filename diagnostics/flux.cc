@@ -202,7 +202,7 @@ extern "C" void au_signal(int numero) {
 
 char* sortie_place(std::size_t n) {
   Destination& d = *sortie;
-  if (d.utf8) n *= 2;  // room for the text once in UTF-8
+  if (d.utf8) [[unlikely]] n *= 2;  // room for the text once in UTF-8
   // What is not yet due stays below the threshold, so there is room once the
   // due bytes are written.
   if (d.taille + n > d.remplissage) livre_du(d);
@@ -241,15 +241,21 @@ void ecrit_tel_quel(std::string_view octets) {
 
 }  // namespace
 
+namespace {
+
+// The text written in place becomes UTF-8 where it lies; its new length.
+[[gnu::cold]] [[gnu::noinline]] std::size_t en_utf8_sur_place(Destination& d, std::size_t n) {
+  char* const debut = d.octets + d.taille;
+  const std::string u = en_utf8(std::string_view(debut, n));
+  std::memcpy(debut, u.data(), u.size());
+  return u.size();
+}
+
+}  // namespace
+
 void sortie_avance(std::size_t n) {
   Destination& d = *sortie;
-  if (d.utf8) {
-    // The text written in place becomes UTF-8 where it lies.
-    char* const debut = d.octets + d.taille;
-    const std::string u = en_utf8(std::string_view(debut, n));
-    std::memcpy(debut, u.data(), u.size());
-    n = u.size();
-  }
+  if (d.utf8) [[unlikely]] n = en_utf8_sur_place(d, n);
   avance(n);
 }
 
