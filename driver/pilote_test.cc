@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "diagnostics/fatal.h"
 #include "diagnostics/rapport_sortie.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
+#include "parser/moteur.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
 
@@ -72,6 +74,20 @@ TEST(Pilote, HelpAndVersionAloneEndAtOnceWithStatusZero) {
   const Execution r = execute_en_memoire({"--version"}, "");
   EXPECT_TRUE(r.sortie.starts_with("rythme ") && r.sortie.ends_with("\n")) << r.sortie;
   EXPECT_EQ(r.sortie.find('\n'), r.sortie.size() - 1);
+}
+
+// No text leads to an internal failure; a token source that fails stands in.
+[[noreturn]] int jeton_en_echec() { erreur_fatale("jeton_en_echec : erreur de programmation (essai)\n"); }
+
+TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse) {
+  installe_source_jetons(&jeton_en_echec);
+  const Execution r = execute_en_memoire({}, "! ! ! ! |");
+  installe_source_jetons(nullptr);
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.sortie, latin1("** Nouvelle analyse en l. 1 col. 1\n"
+                             "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
+                             "{aucune erreur}  D.Err. $FFFFFFFF\n"));
+  EXPECT_EQ(r.erreur, "jeton_en_echec : erreur de programmation (essai)\n");
 }
 
 // What follows the final double bar is reported when the text comes from a
