@@ -5,8 +5,8 @@
 
 #include "diagnostics/catalogue.h"
 #include "io/fatal.h"
-#include "io/latin1.h"
 #include "io/flux.h"
+#include "io/latin1.h"
 #include "state/etat.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "diagnostics/signale.h"
 
 #include "diagnostics/catalogue.h"
-#include "io/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "io/flux.h"
+#include "io/latin1.h"
 #include "state/etat.h"
 
 namespace {

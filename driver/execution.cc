@@ -1,15 +1,15 @@
 #include "driver/execution.h"
 
-#include "io/fatal.h"
 #include "diagnostics/rapport_sortie.h"
-#include "io/flux.h"
-#include "state/etat.h"
 #include "driver/pilote.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/echelles.h"
 #include "scanner/corrections.h"
 #include "scanner/regles.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 void reinitialise_etat() {
   etat = EtatAnalyse{};

@@ -3,9 +3,9 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "io/flux.h"
 #include "driver/execution.h"
 #include "driver/pilote.h"
+#include "io/flux.h"
 #include "io/source.h"
 
 namespace {

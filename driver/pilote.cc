@@ -5,18 +5,18 @@
 #include <new>
 
 #include "diagnostics/catalogue.h"
-#include "io/fatal.h"
-#include "io/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
-#include "io/flux.h"
-#include "state/etat.h"
 #include "driver/ligne_de_commande.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "io/fatal.h"
 #include "diagnostics/rapport_sortie.h"
-#include "state/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
 #include "io/source.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

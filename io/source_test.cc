@@ -6,10 +6,10 @@
 #include <string>
 
 #include "io/fatal.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "io/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "io/fatal.h"
-#include "io/latin1.h"
 #include "io/flux.h"
-#include "state/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 

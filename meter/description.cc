@@ -1,11 +1,11 @@
 // The two-line French description of the meter in force.
-#include "io/fatal.h"
-#include "io/latin1.h"
 #include "diagnostics/message.h"
+#include "io/fatal.h"
 #include "io/flux.h"
-#include "state/etat.h"
+#include "io/latin1.h"
 #include "meter/metre.h"
 #include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 

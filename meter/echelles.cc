@@ -1,9 +1,9 @@
 #include "meter/echelles.h"
 
-#include "io/fatal.h"
-#include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "state/etat.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "io/fatal.h"
 #include "driver/execution.h"
-#include "state/etat.h"
+#include "io/fatal.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

@@ -1,11 +1,11 @@
 #include "parser/actions.h"
 
-#include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "scanner/jetons.h"
+#include "state/etat.h"
 
 // The text has no bound of its own: while no meter is known a beat ends only
 // at a space or a bar, and the parser's stack stops a run of values long

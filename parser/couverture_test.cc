@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "io/fatal.h"
-#include "state/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

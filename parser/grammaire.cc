@@ -325,15 +325,15 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 
 /* Unqualified %code blocks.  */
 
-#include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
 #include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 
 /* Tokens come from the scanner, or from the source a test installs. */
 #define yylex jeton_suivant

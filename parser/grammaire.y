@@ -58,15 +58,15 @@ static_assert(jeton_de_valeur(false, PositionDeValeur::nue, 1, 0) == SQAD &&
 }
 
 %code {
-#include "io/latin1.h"
 #include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
 #include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 
 /* Tokens come from the scanner, or from the source a test installs. */
 #define yylex jeton_suivant

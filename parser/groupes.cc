@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
+#include "diagnostics/signale.h"
 #include "io/fatal.h"
 #include "io/latin1.h"
-#include "diagnostics/signale.h"
-#include "state/etat.h"
 #include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 

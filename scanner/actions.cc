@@ -6,17 +6,17 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
+#include "diagnostics/signale.h"
 #include "io/flux.h"
 #include "io/latin1.h"
-#include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "notation/valeurs.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
 #include "scanner/position.h"
 #include "scanner/regles.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 void raz_diagnostic() {
   signale_non_reconnue();

@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
+#include "diagnostics/signale.h"
 #include "io/flux.h"
 #include "io/latin1.h"
-#include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "scanner/actions.h"
 #include "scanner/position.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 // Malformed notation: reported, then skipped or read again rewritten. The
 // rewritten text ends where the written text ended.

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "io/flux.h"
 #include "driver/execution.h"
+#include "io/flux.h"
 #include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"

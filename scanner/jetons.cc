@@ -4,12 +4,12 @@
 
 #include "diagnostics/catalogue.h"
 #include "diagnostics/signale.h"
-#include "state/etat.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/position.h"
 #include "scanner/regles.h"
+#include "state/etat.h"
 
 namespace {
 

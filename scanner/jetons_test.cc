@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "io/fatal.h"
 #include "driver/execution.h"
-#include "state/etat.h"
+#include "io/fatal.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "io/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

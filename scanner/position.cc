@@ -1,12 +1,12 @@
 #include "scanner/position.h"
 
 #include "diagnostics/catalogue.h"
+#include "diagnostics/signale.h"
 #include "io/fatal.h"
 #include "io/latin1.h"
-#include "diagnostics/signale.h"
-#include "state/etat.h"
-#include "scanner/corrections.h"
 #include "io/source.h"
+#include "scanner/corrections.h"
+#include "state/etat.h"
 
 int32_t nouvelle_ligne() {
   Position& p = etat.position;

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "io/fatal.h"
-#include "state/etat.h"
 #include "scanner/position.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

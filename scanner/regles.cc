@@ -8,13 +8,13 @@
 // Actions either return a token or swallow their text and go on scanning.
 #include "diagnostics/catalogue.h"
 #include "io/latin1.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
 #include "scanner/regles.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 
 

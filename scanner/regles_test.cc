@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "driver/execution.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "io/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

@@ -1,8 +1,8 @@
 #include "tests/support/capture.h"
 
+#include "driver/execution.h"
 #include "io/fatal.h"
 #include "io/flux.h"
-#include "driver/execution.h"
 #include "state/etat.h"
 
 std::string latin1(std::string_view utf8) {

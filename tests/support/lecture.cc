@@ -1,10 +1,10 @@
 #include "tests/support/lecture.h"
 
 #include "io/flux.h"
-#include "state/etat.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "io/source.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "io/fatal.h"
-#include "state/etat.h"
 #include "measure/mesure.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "state/etat.h"
 #include "parser/analyse.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 // What the shared state held when the parser asked for a token.
