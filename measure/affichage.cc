@@ -15,8 +15,12 @@ namespace {
 
 // The numerator and denominator of the meter in force, as written, and the
 // tab after them: a compound meter is shown in its sub-beats (two beats of 24
-// quads read 6 / 8).
+// quads read 6 / 8). A measure closed while no meter is known reads ?? / ??.
 void ecrit_metre(Ecriture& e) {
+  if (metre_inconnu()) {
+    e.texte("?? / ??\t");
+    return;
+  }
   const MetreEcrit ecrit = metre_ecrit();
   if (ecrit.numerateurConnu)
     e.entier(ecrit.numerateur);
@@ -26,7 +30,7 @@ void ecrit_metre(Ecriture& e) {
   if (ecrit.denominateurConnu)
     e.entier(ecrit.denominateur);
   else
-    e.texte("??");  // GCOVR_EXCL_LINE: a measure is listed only once its beat value is known
+    e.texte("??");  // GCOVR_EXCL_LINE: no meter known is written above
   e.texte("\t");
 }
 
@@ -40,7 +44,9 @@ void ecrit_metre(Ecriture& e) {
 void affiche_mesure(int32_t total) {
   const EtatMesure& m = etat.mesure;
   if (m.nt > 0) {
-    const char* libelle = graphie_de_valeur(etat.metre.valTps);
+    // An opening that gave no meter is listed as written, its beat value
+    // marked as not known.
+    const char* libelle = metre_inconnu() ? "??" : graphie_de_valeur(etat.metre.valTps);
     if (libelle == nullptr)
       erreur_fatalef("affiche_mesure : erreur de programmation (valTps %d)\n", etat.metre.valTps);
     char commun[4 * Ecriture::chiffres_entier_max + 16];
@@ -63,7 +69,8 @@ void affiche_mesure(int32_t total) {
       char* place = sortie_place(debut.size() + 2 * reste_max + (a_part ? 0 : temps.graphie.size()));
       Ecriture e{place};
       e.texte(debut);
-      e.texte(i % etat.metre.ennaire == 0 ? "F\t" : "f\t");
+      const bool fort = metre_inconnu() ? i == 0 : i % etat.metre.ennaire == 0;
+      e.texte(fort ? "F\t" : "f\t");
       e.entier(i + 1);
       e.texte("\t");
       if (a_part) {  // GCOVR_EXCL_START: a beat's text holds at most a stack's worth of values, a few hundred bytes

@@ -7,14 +7,15 @@
 #include <new>
 #include <vector>
 
-#include "io/fatal.h"
-#include "io/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "state/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
+#include "meter/metre.h"
 #include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -197,6 +198,13 @@ void recrit_temps_tardif() {
 void ajoute_des_temps() {
   EtatMesure& m = etat.mesure;
   int32_t som = somme_du_temps();
+  // No meter yet: the accumulator has only reached its limit. The beat is
+  // recorded as written, and nothing is measured against a meter not known.
+  if (metre_inconnu()) {
+    ajoute_temps(som);
+    vide_accumuleur();
+    return;
+  }
   const int32_t valTps = etat.metre.valTps;
   const int32_t nbrTps = etat.metre.nbrTps;
   // A beat of no value would never be used up.

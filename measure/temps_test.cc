@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "driver/execution.h"
 #include "tests/support/mesures.h"
 
 namespace {
@@ -124,6 +125,21 @@ TEST_F(DesTemps, ALateBarMidMeasureIsCutToTheRoomLeftAndItsCoveredBeat) {
   termine("o. ", 96);
   EXPECT_EQ(valeurs_des_temps(), (std::vector<int32_t>{16, 16, 32, 0}));
   EXPECT_EQ(etat.mesure.som, 0);
+}
+
+// With no meter a beat fills only at the accumulator's limit: it is recorded
+// as written, however many beats the opening already holds, with no advice,
+// no late bar and no beat written out.
+TEST_F(DesTemps, WithNoMeterABeatAtTheAccumulatorsLimitIsRecordedAsWritten) {
+  reinitialise_etat();
+  enregistre_temps(std::vector<std::string>(120, "! "));
+  const std::string longue = std::string(79, 'o') + "d";
+  termine(longue.c_str(), 10080);
+  ASSERT_EQ(etat.mesure.nt, 121);
+  EXPECT_EQ(etat.mesure.tabTemps[120]->graphie, longue);
+  EXPECT_EQ(etat.mesure.tabTemps[120]->valeur, 5088);
+  EXPECT_EQ(etat.mesure.som, 0);
+  EXPECT_EQ(erreur, "");
 }
 
 TEST_F(DesTemps, ABeatThatIsNotFullIsAnInternalError) {
