@@ -194,6 +194,15 @@
     r.fautives = Array.from(fautives).sort(function (a, b) { return a - b; });
   }
 
+  // After a pause, or once the caret has left the end of the text: shown
+  // again if a report in progress is now judged.
+  function rejuge() {
+    if (dernier === null || dernier.texte !== $("texte").value) return;
+    const avant = dernier.rapports.map(function (d) { return d.classe; }).join();
+    classeRapports(dernier);
+    if (dernier.rapports.map(function (d) { return d.classe; }).join() !== avant) montre();
+  }
+
   // The verdict, as lines of parts: text, or a link to a measure.
   function verdict(r) {
     const lignes = [];
@@ -712,7 +721,7 @@
       derniereFrappe = performance.now();
       // After a pause the end of the text is judged too.
       clearTimeout(minuterieCalme);
-      minuterieCalme = setTimeout(function () { if (dernier !== null && dernier.texte === $("texte").value) montre(); }, calme + 20);
+      minuterieCalme = setTimeout(rejuge, calme + 20);
     }
     $("miroir").textContent = "";
     sauve();
@@ -741,7 +750,7 @@
     $("texte").addEventListener("scroll", suitDefilement);
     ["click", "keyup"].forEach(function (t) { $("texte").addEventListener(t, montreSousCurseur); });
     // Leaving the end of the text: what was in progress there is judged.
-    $("texte").addEventListener("blur", function () { derniereFrappe = 0; if (dernier !== null && dernier.texte === $("texte").value) montre(); });
+    $("texte").addEventListener("blur", function () { derniereFrappe = 0; setTimeout(rejuge, 150); });
     document.addEventListener("keydown", function (e) {
       if (e.key === "F8") { e.preventDefault(); fauteVoisine(e.shiftKey ? -1 : 1); }
     });
