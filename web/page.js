@@ -14,6 +14,7 @@
   const limite = 30000;         // ms after which an analysis is given up: "texte trop long"
   const hauteurRang = 26;       // px, the listing's rows (index.html)
   const lienMax = 60000;        // characters of text a shared link may carry
+  const relance = 500;          // ms of a run after which a newer edit stops it rather than waits
   const cleTravail = "rythme.travail";
 
   // The signs, for the legend and the palette: [note, rest, value, name of the note, name of the rest].
@@ -96,6 +97,12 @@
     const m = mots();
     ecritCommande(m);
     enAttente = { id: ++numero, mots: m, texte: $("texte").value };
+    // A long run made stale is stopped: its worker is replaced.
+    if (enVol !== null && performance.now() - enVol.debut > relance) {
+      finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+    }
     envoie();
   }
 
