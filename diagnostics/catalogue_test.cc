@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/support/capture.h"
 
 TEST(Catalogue, CategoryComesFromTheTopFourBits) {
@@ -41,5 +43,8 @@ TEST(Catalogue, KindOfEachCode) {
   EXPECT_EQ(nature_du_code(err::syntaxe_début), Nature::faute);
   for (const int32_t code : {err::syntaxe_en_fin, err::groupolet_en_fin, err::fichier_début, err::fichier_en_fin})
     EXPECT_EQ(nature_du_code(code), Nature::fin);
-  EXPECT_STREQ(nom_de_nature(Nature::renseignement), "renseignement");
+  std::string noms;
+  for (const Nature n : {Nature::faute, Nature::conseil, Nature::correction, Nature::renseignement, Nature::fin})
+    noms += std::string(nom_de_nature(n)) + " ";
+  EXPECT_EQ(noms, "faute conseil correction renseignement fin ");
 }

@@ -225,7 +225,9 @@
       lignes.push([{ texte: "✔ " + mesures + ", aucune faute" + (r.rapports.some(function (d) { return d.classe === "en-cours"; }) ? " (mesure en cours)" : "") }]);
     } else {
       const k = r.fautives.length;
-      const parties = [{ texte: "✖ " + k + (k > 1 ? " mesures fautives : m. " : " mesure fautive : m. ") }];
+      // Beyond the reports listed, more measures may be faulty.
+      const auMoins = r.rapports_omis > 0 ? "au moins " : "";
+      const parties = [{ texte: "✖ " + auMoins + k + (k > 1 ? " mesures fautives : m. " : " mesure fautive : m. ") }];
       r.fautives.slice(0, 30).forEach(function (m, i) {
         if (i > 0) parties.push({ texte: ", " });
         parties.push({ mesure: m });
