@@ -75,7 +75,13 @@
     const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
     travailleur = new Worker(url);
     travailleur.onmessage = recoit;
-    travailleur.onerror = function (e) { montreEchec("le travailleur s'est arrêté : " + (e.message || e)); };
+    travailleur.onerror = function (e) {
+      if (enVol !== null) finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+      dernier = null;
+      montreEchec("le travailleur s'est arrêté : " + (e.message || e));
+    };
   }
 
   // The words of the fields as a shell would pass them: up to the last field
@@ -190,7 +196,8 @@
   // of the text while the user is typing there (a blank, a new line, a tie
   // or the measure not yet finished).
   function classeRapports(r) {
-    const fin = r.texte.replace(/\s+$/, "").length;
+    let fin = r.texte.length;  // past the last character other than a blank
+    while (fin > 0 && /\s/.test(r.texte[fin - 1])) fin--;
     const enFin = saisieEnFin();
     const fautives = new Set();
     r.rapports.forEach(function (d) {
