@@ -11,6 +11,8 @@
 #include "diagnostics/rapport_sortie.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
+#include "measure/mesure.h"
+#include "meter/metre.h"
 #include "parser/moteur.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
@@ -88,6 +90,7 @@ TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse)
                              "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
                              "{aucune erreur}  D.Err. $FFFFFFFF\n"));
   EXPECT_EQ(r.erreur, "jeton_en_echec : erreur de programmation (essai)\n");
+  EXPECT_EQ(r.fatal, "jeton_en_echec : erreur de programmation (essai)\n");
 }
 
 // What follows the final double bar is reported when the text comes from a
@@ -126,3 +129,28 @@ TEST_F(ApresLaDoubleBarre, BytesInMemoryAreReadOnAndReportedOnce) {
 }
 
 }  // namespace
+
+namespace {
+int temps_vus = 0;
+int mesures_vues = 0;
+int descriptions_vues = 0;
+}  // namespace
+
+// What an in-process run tells besides its streams: the watches the web page
+// sets, and whether the text ran out before a double bar.
+TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresAndHowItEnded) {
+  temps_vus = mesures_vues = descriptions_vues = 0;
+  temoin_temps = [](int32_t) { ++temps_vus; };
+  temoin_mesure = [](int32_t) { ++mesures_vues; };
+  temoin_description = [](std::string_view) { ++descriptions_vues; };
+  const Execution r = execute_en_memoire({"4", "4"}, "! ! ! ! |");
+  temoin_temps = nullptr;
+  temoin_mesure = nullptr;
+  temoin_description = nullptr;
+  EXPECT_EQ(temps_vus, 4);
+  EXPECT_EQ(mesures_vues, 1);
+  EXPECT_EQ(descriptions_vues, 1);
+  EXPECT_EQ(r.fatal, "");
+  EXPECT_NE(r.code_final, 0x6021);
+  EXPECT_EQ(execute_en_memoire({}, "").code_final, 0x6021);
+}
