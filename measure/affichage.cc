@@ -63,7 +63,7 @@ void affiche_mesure(int32_t total) {
       char* place = sortie_place(debut.size() + 2 * reste_max + (a_part ? 0 : temps.graphie.size()));
       Ecriture e{place};
       e.texte(debut);
-      e.texte(i % etat.metre.ennaire == 0 ? "F\t" : "f\t");
+      e.texte(temps_fort(i) ? "F\t" : "f\t");
       e.entier(i + 1);
       e.texte("\t");
       if (a_part) {  // GCOVR_EXCL_START: a beat's text holds at most a stack's worth of values, a few hundred bytes

@@ -19,6 +19,8 @@ struct MetreEcrit {
   int32_t denominateur;
 };
 MetreEcrit metre_ecrit();
+// Whether beat i of a measure (from 0) is a strong beat of the meter in force.
+inline bool temps_fort(int32_t i) { return i % etat.metre.ennaire == 0; }
 
 // Prints the two-line description of the meter in force on standard output.
 void affiche_indications_mesure();

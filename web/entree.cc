@@ -20,6 +20,7 @@
 #include "driver/execution.h"
 #include "scanner/source.h"
 #include "web/etendues.h"
+#include "web/signes.h"
 
 namespace {
 
@@ -126,6 +127,8 @@ void ecrit_json(std::string_view entree, bool echec_interne) {
   }
   json += "\"hors_rapports\":";
   chaine_json(json, reste);
+  json += ',';
+  ecrit_signes_json(json, points, entree);
   json += '}';
 }
 
@@ -145,6 +148,7 @@ int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int ta
   rapports.clear();
   bool echec_interne = false;
   temoin_rapport = note_rapport;
+  commence_signes();
   try {
     derniere = execute_en_memoire(ligne, texte);
   } catch (...) {
@@ -155,6 +159,7 @@ int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int ta
     echec_interne = true;
   }
   temoin_rapport = nullptr;
+  arrete_signes();
   ecrit_json(texte, echec_interne);
   return derniere.statut;
 }
