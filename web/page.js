@@ -157,6 +157,7 @@ if (typeof module !== "undefined" && module.exports)
   let minuterie = null;
   let dernier = null;  // the last analysis shown: its reports and the text's mapping
   let actif = -1;      // the report selected
+  let panneau = null;  // the score
 
   function element(nom, classe, texte) {
     const e = document.createElement(nom);
@@ -209,6 +210,7 @@ if (typeof module !== "undefined" && module.exports)
     r.code = code;
     dernier = r;
     montre(r);
+    if (panneau !== null) panneau.montre(r, code.debuts);
   }
 
   // ----- the text with its marks
@@ -476,6 +478,10 @@ if (typeof module !== "undefined" && module.exports)
     ["click", "keyup"].forEach(function (t) { $("texte").addEventListener(t, montreSousCurseur); });
     $("copie-sortie").addEventListener("click", function () { copie("sortie", this); });
     $("copie-erreur").addEventListener("click", function () { copie("erreur", this); });
+    panneau = new PanneauPartition({ partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"),
+                                     boucle: $("boucle"), metronome: $("metronome"), texte: $("texte"),
+                                     selectionneRapport: selectionne });
+    window.panneauPartition = panneau;
     chargeExemple(0);
     menu.value = "0";
     chargeModule();

@@ -1,0 +1,426 @@
+// The score of the text, drawn from the checker's records: measure after
+// measure as the checker cut them, each value as it was written, with the
+// checker's faults on the notes and bar lines they are about. The first part
+// turns the records into measures (also loaded by the tests under node); the
+// second maps them to VexFlow's objects, one small drawing per measure, so
+// that an edit redraws only the measures it changed.
+"use strict";
+
+// ---------------------------------------------------------------------------
+// The measures.
+
+// From the records of one analysis (signes, mesures_lues, rapports) to the
+// measures to draw: [{ numero, elements, groupes, barre, reprise, ordinal,
+// metre, info, debut, fin, marques }].
+// An element: { silence, base, points, valeur, lie, temps, groupe, debut,
+// fin, duree (its length in quads, a tuplet's share included) }.
+// The end bar: { sorte: "simple" | "double" | "finale" | "reprise" | "aucune",
+// debut, fin }.
+function mesuresDeLaPartition(r) {
+  const infos = new Map();
+  for (const m of r.mesures_lues || []) infos.set(m.numero, m);
+  const mesures = [];
+  let courante = null;  // the measure being filled, until its bar
+  let attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };  // for the next measure
+  let groupe = null;
+  const nouvelle = function (numero, debut) {
+    courante = { numero: numero, elements: [], groupes: [], barre: null, reprise: attente.reprise,
+                 ordinal: attente.ordinal, changement: attente.changement,
+                 debut: attente.debut >= 0 ? attente.debut : debut, fin: debut, marques: [] };
+    attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };
+    mesures.push(courante);
+  };
+  const derniere = function () { return mesures.length ? mesures[mesures.length - 1] : null; };
+  for (const s of r.signes || []) {
+    switch (s.signe) {
+      case "valeur":
+      case "ouverture":
+        if (courante === null || courante.numero !== s.mesure) {
+          if (courante !== null && courante.barre === null) courante.barre = { sorte: "simple", debut: -1, fin: -1, ecrite: false };
+          nouvelle(s.mesure, s.debut);
+        }
+        courante.fin = Math.max(courante.fin, s.fin);
+        if (s.signe === "ouverture") {
+          groupe = { debut: s.debut, fin: s.fin, premier: courante.elements.length, dernier: -1, genre: 0, somme: 0, valeur: 0 };
+          courante.groupes.push(groupe);
+          break;
+        }
+        courante.elements.push({ silence: s.silence, base: s.base, points: s.points, valeur: s.valeur, lie: s.lie,
+                                 temps: s.temps, debut: s.debut, fin: s.fin, duree: s.valeur,
+                                 groupe: groupe !== null ? courante.groupes.length - 1 : -1 });
+        break;
+      case "fermeture":
+        if (courante !== null && groupe !== null) {
+          groupe.dernier = courante.elements.length - 1;
+          groupe.genre = s.genre;
+          groupe.somme = s.somme;
+          groupe.valeur = s.valeur;
+          groupe.fin = s.fin;
+          courante.fin = Math.max(courante.fin, s.fin);
+          // Each element takes its share of the group's value.
+          for (let i = groupe.premier; i <= groupe.dernier; i++)
+            courante.elements[i].duree = s.somme > 0 ? courante.elements[i].valeur * s.valeur / s.somme : 0;
+          if (s.lie && groupe.dernier >= 0) courante.elements[groupe.dernier].lie = true;
+        }
+        groupe = null;
+        break;
+      case "barre":
+      case "barre_liee":
+      case "double_barre": {
+        const sorte = s.signe === "double_barre" ? "finale" : "simple";
+        if (courante !== null && courante.barre === null) {
+          courante.barre = { sorte: sorte, debut: s.debut, fin: s.fin, ecrite: true };
+          courante.fin = Math.max(courante.fin, s.fin);
+          courante = null;
+        } else {
+          const m = courante || derniere();
+          // A bar after a bar: the first one was the measure's, this one ends the text.
+          if (m !== null && sorte === "finale") m.barre = { sorte: "finale", debut: s.debut, fin: s.fin, ecrite: true };
+          else if (attente.debut < 0) attente.debut = s.debut;
+          courante = null;
+        }
+        groupe = null;
+        break;
+      }
+      case "debut_reprise":
+        attente.reprise = true;
+        if (attente.debut < 0) attente.debut = s.debut;
+        break;
+      case "fin_reprise": {
+        const m = courante || derniere();
+        if (m !== null) {
+          const finale = m.barre !== null && m.barre.sorte === "finale";
+          m.barre = { sorte: "reprise", debut: m.barre && m.barre.debut >= 0 ? m.barre.debut : s.debut, fin: s.fin, ecrite: true, finale: finale };
+          m.fin = Math.max(m.fin, s.fin);
+        }
+        courante = null;
+        break;
+      }
+      case "ordinal":
+        attente.ordinal = s.numero;
+        if (attente.debut < 0) attente.debut = s.debut;
+        break;
+      case "changement":
+        attente.changement = { numerateur: s.numerateur, denominateur: s.denominateur, c: s.c, debut: s.debut, fin: s.fin };
+        if (attente.debut < 0) attente.debut = s.debut;
+        break;
+    }
+  }
+  // The meter of each measure, as the checker listed it; a measure the text
+  // left unfinished keeps the one before.
+  let precedente = null;
+  for (const m of mesures) {
+    const info = infos.get(m.numero) || null;
+    m.info = info;
+    const metre = info !== null && info.denominateur > 0
+      ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.nbrTps, forts: info.forts }
+      : precedente;
+    m.metre = metre;
+    let signature = "";
+    if (metre !== null) {
+      signature = metre.numerateur + "/" + metre.denominateur;
+      if (m.changement !== null && m.changement.c) signature = m.changement.denominateur === 2 ? "C|" : "C";
+    }
+    const avant = precedente === null ? "" : precedente.signature;
+    m.signature = signature;
+    m.montreMetre = signature !== "" && (precedente === null || m.changement !== null || signature !== avant);
+    if (metre !== null) precedente = Object.assign({}, metre, { signature: signature });
+    if (m.barre === null) m.barre = { sorte: "aucune", debut: -1, fin: -1, ecrite: false };
+  }
+  return mesures;
+}
+
+// What each report is about in the score: the elements or the bar whose
+// bytes it covers; failing that, the elements of its measure and beat;
+// failing that, its measure. Reports of the end of the analysis and of the
+// notation's corrections are left to the text. Adds to each measure's
+// marques: { rapport, elements: [indices], barre: bool, sorte }.
+function marqueLesRapports(mesures, rapports) {
+  const parNumero = new Map();
+  for (const m of mesures) if (!parNumero.has(m.numero)) parNumero.set(m.numero, m);
+  for (const m of mesures) m.marques = [];
+  rapports.forEach(function (r, i) {
+    const sorte = sorteDuRapport(r);
+    if (sorte === null) return;
+    const couvre = function (a, b) {
+      if (a < 0) return false;
+      if (r.debut === r.fin) return a <= r.debut && r.debut < b;
+      return a < r.fin && r.debut < b;
+    };
+    for (const m of mesures) {
+      if (m.fin < r.debut && m.barre.fin < r.debut) continue;
+      const elements = [];
+      m.elements.forEach(function (e, k) { if (couvre(e.debut, e.fin)) elements.push(k); });
+      const barre = m.barre.ecrite && couvre(m.barre.debut, m.barre.fin);
+      if (elements.length || barre) {
+        m.marques.push({ rapport: i, elements: elements, barre: barre, sorte: sorte });
+        return;
+      }
+    }
+    const m = parNumero.get(r.mesure);
+    if (m === undefined) return;
+    const elements = [];
+    m.elements.forEach(function (e, k) { if (e.temps === r.temps) elements.push(k); });
+    m.marques.push({ rapport: i, elements: elements, barre: false, sorte: sorte });
+  });
+}
+
+// "faute" or "conseil" for a report drawn on the score; null for one that is
+// not (the end of the analysis, a correction of the notation).
+function sorteDuRapport(r) {
+  if (r.sorte === undefined) return "faute";
+  if (r.sorte === "conseil") return "conseil";
+  if (r.sorte === "faute") return "faute";
+  return null;
+}
+
+// The element or bar at byte o: { mesure, element } or { mesure, barre: true }.
+function signeEnOctet(mesures, o) {
+  for (let i = 0; i < mesures.length; i++) {
+    const m = mesures[i];
+    for (let k = 0; k < m.elements.length; k++) {
+      const e = m.elements[k];
+      if (e.debut <= o && o < e.fin) return { mesure: i, element: k };
+    }
+    if (m.barre.ecrite && m.barre.debut <= o && o < m.barre.fin) return { mesure: i, barre: true };
+  }
+  return null;
+}
+
+// What the drawing of a measure depends on: equal keys, equal drawings.
+function cleDeMesure(m) {
+  return JSON.stringify([m.numero, m.signature, m.montreMetre, m.reprise, m.ordinal, m.barre.sorte, !!m.barre.finale,
+    m.elements.map(function (e) { return [e.silence, e.base, e.points, e.lie, e.temps, e.groupe]; }),
+    m.groupes.map(function (g) { return [g.premier, g.dernier, g.genre, g.somme, g.valeur]; }),
+    m.marques.map(function (k) { return [k.rapport, k.elements, k.barre, k.sorte]; }),
+    m.info ? m.info.ecart : ""]);
+}
+
+if (typeof module !== "undefined" && module.exports)
+  module.exports = { mesuresDeLaPartition, marqueLesRapports, signeEnOctet, cleDeMesure };
+
+// ---------------------------------------------------------------------------
+// The drawing.
+
+// VexFlow's durations by plain value in quads.
+const durees = { 64: "w", 32: "h", 16: "q", 8: "8", 4: "16", 2: "32", 1: "64" };
+
+// Draws the measures into conteneur, one <div class="mesure"> each, holding
+// an SVG. The drawings of measures whose key has not changed are kept.
+// rappels: { note(mesure, element), barre(mesure), marque(rapport) } for clicks.
+function Partition(conteneur, rappels) {
+  this.conteneur = conteneur;
+  this.rappels = rappels;
+  this.dessins = new Map();  // key -> div
+  this.mesures = [];
+  this.divs = [];
+}
+
+Partition.prototype.dessine = function (mesures) {
+  const VF = VexFlow;
+  const gardes = new Map();
+  const divs = [];
+  for (let i = 0; i < mesures.length; i++) {
+    const m = mesures[i];
+    // Ties that cross the bar line are drawn as half ties on each side.
+    const lieeDeLaPrecedente = i > 0 && mesures[i - 1].elements.length > 0 &&
+      mesures[i - 1].elements[mesures[i - 1].elements.length - 1].lie;
+    const cle = cleDeMesure(m) + (lieeDeLaPrecedente ? "<" : "");
+    let div = this.dessins.get(cle);
+    if (div !== undefined && !gardes.has(cle)) {
+      this.dessins.delete(cle);
+    } else {
+      div = this.dessineMesure(VF, m, lieeDeLaPrecedente);
+    }
+    gardes.set(cle, div);
+    div.dataset.mesure = i;
+    divs.push(div);
+  }
+  // Put in place, in order, moving only what moved.
+  let avant = this.conteneur.firstChild;
+  for (const div of divs) {
+    if (div === avant) { avant = avant.nextSibling; continue; }
+    this.conteneur.insertBefore(div, avant);
+  }
+  while (avant !== null) { const suivant = avant.nextSibling; this.conteneur.removeChild(avant); avant = suivant; }
+  this.dessins = gardes;
+  this.mesures = mesures;
+  this.divs = divs;
+};
+
+Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
+  const div = document.createElement("div");
+  div.className = "mesure";
+  const hauteur = 100;
+  // The notes first: their number sets the width.
+  const notes = m.elements.map(function (e) {
+    const n = new VF.StaveNote({ keys: ["b/4"], duration: durees[e.base] + (e.silence ? "r" : ""), dots: e.points,
+                                 autoStem: false, stemDirection: 1 });
+    for (let k = 0; k < e.points; k++) VF.Dot.buildAndAttach([n], { all: true });
+    return n;
+  });
+  const marquees = new Map();  // element -> sorte
+  m.marques.forEach(function (k) {
+    k.elements.forEach(function (i) { if (marquees.get(i) !== "faute") marquees.set(i, k.sorte); });
+  });
+  marquees.forEach(function (sorte, i) {
+    const couleur = sorte === "faute" ? "#c0392b" : "#b36b00";
+    notes[i].setStyle({ fillStyle: couleur, strokeStyle: couleur });
+  });
+  // The first element of each mark carries its sign.
+  const signes = [];
+  const portent = new Set();  // the elements that carry a sign already
+  m.marques.forEach(function (k) {
+    if (k.elements.length === 0 || portent.has(k.elements[0])) return;
+    portent.add(k.elements[0]);
+    const a = new VF.Annotation(k.sorte === "faute" ? "\u25BC" : "\u25BD");
+    a.setVerticalJustification(VF.AnnotationVerticalJustify.TOP);
+    a.setFont("Arial", 9);
+    const couleur = k.sorte === "faute" ? "#c0392b" : "#b36b00";
+    a.setStyle({ fillStyle: couleur, strokeStyle: couleur });
+    notes[k.elements[0]].addModifier(a, 0);
+    signes.push({ annotation: a, rapport: k.rapport });
+  });
+
+  let largeur = 30 + notes.reduce(function (s, n, i) { return s + 26 + 7 * m.elements[i].points; }, 0);
+  if (notes.length === 0) largeur += 30;
+  if (m.montreMetre) largeur += 28;
+  if (m.reprise) largeur += 14;
+  if (m.barre.sorte === "reprise") largeur += 14;
+  largeur = Math.max(largeur, 70);
+
+  div.style.width = largeur + 2 + "px";
+  const renderer = new VF.Renderer(div, VF.Renderer.Backends.SVG);
+  renderer.resize(largeur + 2, hauteur);
+  const ctx = renderer.getContext();
+  const stave = new VF.Stave(0, 22, largeur);
+  stave.setConfigForLines([{ visible: false }, { visible: false }, { visible: true }, { visible: false }, { visible: false }]);
+  stave.setMeasure(m.numero);
+  if (m.montreMetre) stave.addTimeSignature(m.signature);
+  if (m.reprise) stave.setBegBarType(VF.BarlineType.REPEAT_BEGIN);
+  else stave.setBegBarType(VF.BarlineType.NONE);
+  const fins = { simple: VF.BarlineType.SINGLE, finale: VF.BarlineType.END, reprise: VF.BarlineType.REPEAT_END, aucune: VF.BarlineType.NONE };
+  stave.setEndBarType(fins[m.barre.sorte]);
+  if (m.ordinal > 0) stave.setVoltaType(VF.VoltaType.BEGIN, m.ordinal + ".", -8);
+  stave.setContext(ctx).draw();
+
+  if (notes.length > 0) {
+    const voix = new VF.Voice({ numBeats: 4, beatValue: 4 }).setMode(VF.Voice.Mode.SOFT);
+    voix.addTickables(notes);
+    // Beams by beat, as the checker grouped the values.
+    const poutres = [];
+    let suite = [];
+    const ferme = function () { if (suite.length > 1) poutres.push(new VF.Beam(suite)); suite = []; };
+    m.elements.forEach(function (e, i) {
+      if (e.silence || e.base > 8) { ferme(); return; }
+      if (suite.length > 0 && m.elements[i - 1].temps !== e.temps) ferme();
+      suite.push(notes[i]);
+    });
+    ferme();
+    const nolets = m.groupes.filter(function (g) { return g.dernier >= g.premier; }).map(function (g) {
+      const occupe = Math.max(1, Math.round(g.genre * g.valeur / Math.max(1, g.somme)));
+      return new VF.Tuplet(notes.slice(g.premier, g.dernier + 1), { numNotes: g.genre, notesOccupied: occupe, bracketed: true });
+    });
+    new VF.Formatter().joinVoices([voix]).formatToStave([voix], stave);
+    voix.draw(ctx, stave);
+    poutres.forEach(function (b) { b.setContext(ctx).draw(); });
+    nolets.forEach(function (t) { t.setContext(ctx).draw(); });
+    const liaisons = [];
+    m.elements.forEach(function (e, i) {
+      if (!e.lie) return;
+      liaisons.push(new VF.StaveTie({ firstNote: notes[i], lastNote: i + 1 < notes.length ? notes[i + 1] : null,
+                                      firstIndexes: [0], lastIndexes: [0] }));
+    });
+    if (lieeDeLaPrecedente) liaisons.push(new VF.StaveTie({ firstNote: null, lastNote: notes[0], firstIndexes: [0], lastIndexes: [0] }));
+    liaisons.forEach(function (t) { t.setContext(ctx).draw(); });
+  }
+
+  // Each note and rest names its element, each sign its report.
+  const rappels = this.rappels;
+  notes.forEach(function (n, i) {
+    const g = n.getSVGElement();
+    if (!g) return;
+    g.classList.add("signe");
+    g.dataset.element = i;
+    if (marquees.has(i)) g.classList.add(marquees.get(i));
+    g.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.note(+div.dataset.mesure, i); });
+  });
+  signes.forEach(function (s) {
+    const g = s.annotation.getSVGElement();
+    if (!g) return;
+    g.classList.add("marque");
+    g.dataset.rapport = s.rapport;
+    g.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.marque(s.rapport); });
+  });
+  // The end bar: clickable, and in the fault colour when a report is about it.
+  const surBarre = m.marques.filter(function (k) { return k.barre; });
+  const svg = div.querySelector("svg");
+  if (m.barre.sorte !== "aucune") {
+    const x = stave.getX() + stave.getWidth();
+    const cible = document.createElementNS("http://www.w3.org/2000/svg", "rect");
+    cible.setAttribute("x", x - 7);
+    cible.setAttribute("y", stave.getYForLine(0));
+    cible.setAttribute("width", 9);
+    cible.setAttribute("height", stave.getYForLine(4) - stave.getYForLine(0));
+    cible.setAttribute("class", "barre" + (surBarre.length ? " " + (surBarre.some(function (k) { return k.sorte === "faute"; }) ? "faute" : "conseil") : ""));
+    cible.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.barre(+div.dataset.mesure); });
+    svg.appendChild(cible);
+    surBarre.forEach(function (k, j) {
+      const t = document.createElementNS("http://www.w3.org/2000/svg", "text");
+      t.setAttribute("x", x - 4 - 9 * j);
+      t.setAttribute("y", stave.getYForLine(0) - 4);
+      t.setAttribute("class", "marque " + k.sorte);
+      t.dataset.rapport = k.rapport;
+      t.textContent = k.sorte === "faute" ? "\u25BC" : "\u25BD";
+      t.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.marque(k.rapport); });
+      svg.appendChild(t);
+    });
+  }
+  // How far the measure is from its length, in words.
+  if (m.info && m.info.ecart) {
+    const p = document.createElement("div");
+    p.className = "ecart";
+    p.textContent = m.info.ecart;
+    div.appendChild(p);
+    div.classList.add("fautive");
+  }
+  return div;
+};
+
+// The hover texts: each mark's message (the reports change with the text,
+// the drawings may not).
+Partition.prototype.titres = function (rapports) {
+  this.conteneur.querySelectorAll(".marque").forEach(function (g) {
+    const r = rapports[+g.dataset.rapport];
+    let t = g.querySelector("title");
+    if (t === null) {
+      t = document.createElementNS("http://www.w3.org/2000/svg", "title");
+      g.insertBefore(t, g.firstChild);
+    }
+    t.textContent = r ? r.message : "";
+  });
+};
+
+// Highlights signs: [{ mesure, element } or { mesure, barre: true }], and
+// measures: [indices]. classe: "actif" (caret, selection) or "joue" (playback).
+Partition.prototype.surligne = function (signes, mesures, classe) {
+  this.conteneur.querySelectorAll("." + classe).forEach(function (e) { e.classList.remove(classe); });
+  const divs = this.divs;
+  signes.forEach(function (s) {
+    const div = divs[s.mesure];
+    if (!div) return;
+    const e = s.barre ? div.querySelector("rect.barre") : div.querySelector('.signe[data-element="' + s.element + '"]');
+    if (e) e.classList.add(classe);
+  });
+  mesures.forEach(function (i) { if (divs[i]) divs[i].classList.add(classe); });
+};
+
+// Scrolls the score so that a measure is in view.
+Partition.prototype.montre = function (i) {
+  const div = this.divs[i];
+  if (!div) return;
+  const boite = this.conteneur;
+  const haut = div.offsetTop - boite.offsetTop;
+  if (haut < boite.scrollTop || haut + div.offsetHeight > boite.scrollTop + boite.clientHeight)
+    boite.scrollTop = Math.max(0, haut - 10);
+};
