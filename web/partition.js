@@ -192,7 +192,7 @@ function cleDeMesure(m) {
   return JSON.stringify([m.numero, m.signature, m.montreMetre, m.reprise, m.ordinal, m.barre.sorte, !!m.barre.finale,
     m.elements.map(function (e) { return [e.silence, e.base, e.points, e.lie, e.temps, e.groupe]; }),
     m.groupes.map(function (g) { return [g.premier, g.dernier, g.genre, g.somme, g.valeur]; }),
-    m.marques.map(function (k) { return [k.rapport, k.elements, k.barre, k.sorte]; }),
+    m.marques.map(function (k) { return [k.elements, k.barre, k.sorte]; }),
     m.info ? m.info.ecart : ""]);
 }
 
@@ -201,6 +201,22 @@ if (typeof module !== "undefined" && module.exports)
 
 // ---------------------------------------------------------------------------
 // The drawing.
+
+// The marks on the elements of a measure: element -> its marks, faults
+// first; one sign above the element stands for them all.
+function porteursDeMarques(m) {
+  const porteurs = new Map();
+  m.marques.forEach(function (k) {
+    if (k.elements.length === 0) return;
+    const e = k.elements[0];
+    if (!porteurs.has(e)) porteurs.set(e, []);
+    porteurs.get(e).push(k);
+  });
+  porteurs.forEach(function (ks) {
+    ks.sort(function (x, y) { return (x.sorte === "faute" ? 0 : 1) - (y.sorte === "faute" ? 0 : 1) || x.rapport - y.rapport; });
+  });
+  return porteurs;
+}
 
 // VexFlow's durations by plain value in quads.
 const durees = { 64: "w", 32: "h", 16: "q", 8: "8", 4: "16", 2: "32", 1: "64" };
@@ -269,17 +285,15 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
   });
   // The first element of each mark carries its sign.
   const signes = [];
-  const portent = new Set();  // the elements that carry a sign already
-  m.marques.forEach(function (k) {
-    if (k.elements.length === 0 || portent.has(k.elements[0])) return;
-    portent.add(k.elements[0]);
-    const a = new VF.Annotation(k.sorte === "faute" ? "\u25BC" : "\u25BD");
+  porteursDeMarques(m).forEach(function (ks, e) {
+    const sorte = ks[0].sorte;
+    const a = new VF.Annotation(sorte === "faute" ? "\u25BC" : "\u25BD");
     a.setVerticalJustification(VF.AnnotationVerticalJustify.TOP);
     a.setFont("Arial", 9);
-    const couleur = k.sorte === "faute" ? "#c0392b" : "#b36b00";
+    const couleur = sorte === "faute" ? "#c0392b" : "#b36b00";
     a.setStyle({ fillStyle: couleur, strokeStyle: couleur });
-    notes[k.elements[0]].addModifier(a, 0);
-    signes.push({ annotation: a, rapport: k.rapport });
+    notes[e].addModifier(a, 0);
+    signes.push({ annotation: a });
   });
 
   let largeur = 30 + notes.reduce(function (s, n, i) { return s + 26 + 7 * m.elements[i].points; }, 0);
@@ -333,24 +347,41 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
     });
     if (lieeDeLaPrecedente) liaisons.push(new VF.StaveTie({ firstNote: null, lastNote: notes[0], firstIndexes: [0], lastIndexes: [0] }));
     liaisons.forEach(function (t) { t.setContext(ctx).draw(); });
+    this.liaisons = liaisons;
+  } else {
+    this.liaisons = [];
   }
 
   // Each note and rest names its element, each sign its report.
   const rappels = this.rappels;
+  // The drawing is not in the document yet: its groups are found by their id.
+  const groupe = function (e) { return div.querySelector('[id="vf-' + e.getAttribute("id") + '"]'); };
+  this.liaisons.forEach(function (t) {
+    // A tie that starts here (not the end of one from the measure before).
+    const g = groupe(t);
+    if (g && t.getNotes().firstNote) g.classList.add("liaison");
+  });
   notes.forEach(function (n, i) {
-    const g = n.getSVGElement();
+    const g = groupe(n);
     if (!g) return;
     g.classList.add("signe");
+    if (m.elements[i].silence) g.classList.add("silence");
     g.dataset.element = i;
+    g.dataset.points = m.elements[i].points;
     if (marquees.has(i)) g.classList.add(marquees.get(i));
     g.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.note(+div.dataset.mesure, i); });
   });
+  const clicSurMarque = function (ev) {
+    ev.stopPropagation();
+    rappels.marque(+this.dataset.rapports.split(" ")[0]);
+  };
   signes.forEach(function (s) {
-    const g = s.annotation.getSVGElement();
+    const g = groupe(s.annotation);
     if (!g) return;
     g.classList.add("marque");
-    g.dataset.rapport = s.rapport;
-    g.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.marque(s.rapport); });
+    // Above the note's own hit area.
+    div.querySelector("svg").appendChild(g);
+    g.addEventListener("click", clicSurMarque);
   });
   // The end bar: clickable, and in the fault colour when a report is about it.
   const surBarre = m.marques.filter(function (k) { return k.barre; });
@@ -365,16 +396,16 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
     cible.setAttribute("class", "barre" + (surBarre.length ? " " + (surBarre.some(function (k) { return k.sorte === "faute"; }) ? "faute" : "conseil") : ""));
     cible.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.barre(+div.dataset.mesure); });
     svg.appendChild(cible);
-    surBarre.forEach(function (k, j) {
+      if (surBarre.length > 0) {
+      const sorte = surBarre.some(function (k) { return k.sorte === "faute"; }) ? "faute" : "conseil";
       const t = document.createElementNS("http://www.w3.org/2000/svg", "text");
-      t.setAttribute("x", x - 4 - 9 * j);
+      t.setAttribute("x", x - 4);
       t.setAttribute("y", stave.getYForLine(0) - 4);
-      t.setAttribute("class", "marque " + k.sorte);
-      t.dataset.rapport = k.rapport;
-      t.textContent = k.sorte === "faute" ? "\u25BC" : "\u25BD";
-      t.addEventListener("click", function (ev) { ev.stopPropagation(); rappels.marque(k.rapport); });
+      t.setAttribute("class", "marque barre-marquee " + sorte);
+      t.textContent = sorte === "faute" ? "\u25BC" : "\u25BD";
+      t.addEventListener("click", clicSurMarque);
       svg.appendChild(t);
-    });
+    }
   }
   // How far the measure is from its length, in words.
   if (m.info && m.info.ecart) {
@@ -387,17 +418,32 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
   return div;
 };
 
-// The hover texts: each mark's message (the reports change with the text,
-// the drawings may not).
+// The reports of each mark, and its hover text: their messages. A drawing
+// kept from the last analysis gets the reports of this one.
 Partition.prototype.titres = function (rapports) {
+  const mesures = this.mesures;
+  this.divs.forEach(function (div, i) {
+    const m = mesures[i];
+    if (m.marques.length === 0) return;
+    const marques = div.querySelectorAll(".marque");
+    let k = 0;
+    porteursDeMarques(m).forEach(function (ks) {
+      if (marques[k]) marques[k].dataset.rapports = ks.map(function (x) { return x.rapport; }).join(" ");
+      k++;
+    });
+    const surBarre = m.marques.filter(function (x) { return x.barre; });
+    if (surBarre.length && marques[k]) marques[k].dataset.rapports = surBarre.map(function (x) { return x.rapport; }).join(" ");
+  });
   this.conteneur.querySelectorAll(".marque").forEach(function (g) {
-    const r = rapports[+g.dataset.rapport];
     let t = g.querySelector("title");
     if (t === null) {
       t = document.createElementNS("http://www.w3.org/2000/svg", "title");
       g.insertBefore(t, g.firstChild);
     }
-    t.textContent = r ? r.message : "";
+    t.textContent = g.dataset.rapports.split(" ").map(function (i) {
+      const r = rapports[+i];
+      return r ? "m. " + r.mesure + " tps " + r.temps + " : " + r.message.replace(/\n\t/g, " ") : "";
+    }).join("\n");
   });
 };
 
