@@ -1,8 +1,8 @@
 // Watches the reading, as temoin_rapport watches the reports: when set, it is
 // called at each sign the scanner hands out (a value, a group's opening and
-// closing, a bar, a repeat sign or ending, a meter change) and at each measure
-// the parser closes, while the shared state still holds the sign's position
-// and extent and the measure and beat it is counted in. The program leaves it
+// closing, a bar, a repeat sign or ending, a meter change), while the shared
+// state still holds the sign's position and extent and the measure and beat
+// it is counted in. The program leaves it
 // unset, which costs a test of a null pointer per sign; the web page's entry
 // point sets it to draw the score.
 #pragma once
@@ -21,21 +21,20 @@ enum class SigneLu : int32_t {
   fin_reprise,    // ":|"
   ordinal,        // an ending, "1."
   changement,     // a meter change written in the text
-  mesure,         // a measure closed and listed, before its beats are released
 };
 
 struct Lecture {
   SigneLu signe;
-  // A value: its plain value in quads, its dots, whether it is a rest.
-  // A closer: the written sum of the group's values and the group's value.
-  // A measure: its total as read. A meter change: numerator and denominator.
-  // An ending: its number.
+  // A value: its plain value in quads, its dots, whether it is a rest, its
+  // value with its dots. A closer: the written sum of the group's values and
+  // the group's value. An ending: its number (the meter change just read is
+  // in the scanner's state).
   int32_t base = 0;
   int32_t points = 0;
   bool silence = false;
   int32_t valeur = 0;
   int32_t genre = 0;  // a closer: the tuplet's kind (its digit, else its count)
-  bool lie = false;   // a value or a closer tied to what follows; a measure tied into the next
+  bool lie = false;   // a value or a closer tied to what follows
 };
 
 inline void (*temoin_lecture)(const Lecture& lu) = nullptr;

@@ -4,6 +4,7 @@
 // harness use it; the state is reset before each run.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@ struct Execution {
   std::string sortie;  // bytes written on standard output
   std::string erreur;  // bytes written on standard error
   int statut = 0;      // exit status
+  // The current error code when the run ended: $6021 or $6022 when the text
+  // ran out before any double bar ended the analysis.
+  int32_t code_final = 0;
+  std::string fatal;   // the internal failure's message that ended the run, if any
 };
 
 // mots: the command-line words after the program's name.

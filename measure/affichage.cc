@@ -11,11 +11,12 @@
 #include "meter/metre.h"
 #include "meter/valeurs.h"
 
-namespace {
+void (*temoin_mesure)(int32_t total) = nullptr;
 
-// The numerator and denominator of the meter in force, as written, and the
-// tab after them: a compound meter is shown in its sub-beats (two beats of 24
-// quads read 6 / 8).
+bool temps_fort(int32_t i) { return i % etat.metre.ennaire == 0; }
+
+// The numerator and denominator of the meter in force, as written: a compound
+// meter is shown in its sub-beats (two beats of 24 quads read 6 / 8).
 void ecrit_metre(Ecriture& e) {
   const MetreEcrit ecrit = metre_ecrit();
   if (ecrit.numerateurConnu)
@@ -27,10 +28,7 @@ void ecrit_metre(Ecriture& e) {
     e.entier(ecrit.denominateur);
   else
     e.texte("??");  // GCOVR_EXCL_LINE: a measure is listed only once its beat value is known
-  e.texte("\t");
 }
-
-}  // namespace
 
 // One line per beat, "%-3s = %d\t%d\t%s\t%d\t%s\t=\t%d\n": the beat value's
 // spelling, the number of measures before this one, the meter, strong or weak,
@@ -52,6 +50,7 @@ void affiche_mesure(int32_t total) {
     c.entier(m.numeroMesure - 1);
     c.texte("\t");
     ecrit_metre(c);
+    c.texte("\t");
     const std::string_view debut(commun, static_cast<std::size_t>(c.fin - commun));
     constexpr std::size_t reste_max = Ecriture::chiffres_entier_max + 4;  // "F\t%d\t" or "\t=\t%d\n"
     constexpr std::size_t tres_long = 512;
@@ -89,4 +88,5 @@ void affiche_mesure(int32_t total) {
   e.entier(total);
   e.texte("\n");
   sortie_avance(static_cast<std::size_t>(e.fin - place));
+  if (temoin_mesure != nullptr) temoin_mesure(total);
 }

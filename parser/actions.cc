@@ -2,7 +2,6 @@
 
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/temoin_lecture.h"
 #include "driver/etat.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
@@ -55,7 +54,6 @@ void change_de_mesure() {
 void termine_mesure(int32_t total, int lie) {
   ferme_mesure(total, lie);
   affiche_mesure(total);
-  temoigne({.signe = SigneLu::mesure, .valeur = total, .lie = lie == 1});
   libere_mesure();
 }
 

@@ -256,7 +256,8 @@ int sans_denominateur(int32_t n, int suivant, int32_t zeros) {
   }
   raz_diagnostic();
   signale_erreur(
-      "fin-de-fichier avant la lecture d'un dénominateur \n\tde changement de mesure, ex. : 1 /\t(4) dans 1 / 4"_l1);
+      "fin-de-fichier avant la lecture d'un dénominateur \n\tde changement de mesure, ex. : 1 /\t(4) dans 1 / 4"_l1,
+      Nature::fin);
   return 0;
 }
 
@@ -293,7 +294,8 @@ int sans_separateur(int32_t n, int suivant) {
   raz_diagnostic();
   applique_etendue();
   signale_erreur(
-      "fin-de-fichier durant la lecture d'un numérateur \n\tde changement de mesure, ex. : 1(\t) dans 1 / 4"_l1);
+      "fin-de-fichier durant la lecture d'un numérateur \n\tde changement de mesure, ex. : 1(\t) dans 1 / 4"_l1,
+      Nature::fin);
   return 0;
 }
 
@@ -457,7 +459,7 @@ void regarde_suivant(const char* message_fin) {
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {
     raz_diagnostic();
-    signale_erreur(message_fin);
+    signale_erreur(message_fin, Nature::fin);
     demarrage = Demarrage::NORMAL;
     return;
   }
@@ -488,7 +490,7 @@ void nouvelles_lignes_blanc_temps() {
   if (n > 1) {
     for (int32_t i = 1; i < n; ++i) rend_caractere('\n');
     raz_diagnostic();
-    signale_erreur("l'interligne est minimal en intra-temps (inscrit en colonne)."_l1);
+    signale_erreur("l'interligne est minimal en intra-temps (inscrit en colonne)."_l1, Nature::conseil);
   }
   nouvelle_ligne();
   demarrage = Demarrage::NORMAL;
@@ -563,7 +565,7 @@ void liure_devant_barre_reprise(int32_t lignes) {
 
 void liure_devant_groupe() {
   etendue_du_jeton();
-  signale_erreur("attention, un groupe sous-tend un changement de mesure."_l1);
+  signale_erreur("attention, un groupe sous-tend un changement de mesure."_l1, Nature::conseil);
   applique_etendue();
 }
 

@@ -9,8 +9,8 @@
 // ---------------------------------------------------------------------------
 // The measures.
 
-// From the records of one analysis (signes, mesures_lues, rapports) to the
-// measures to draw: [{ numero, elements, groupes, barre, reprise, ordinal,
+// From the records of one analysis (signes, mesures, rapports; offsets in the
+// text's characters) to the measures to draw: [{ numero, elements, groupes, barre, reprise, ordinal,
 // metre, info, debut, fin, marques }].
 // An element: { silence, base, points, valeur, lie, temps, groupe, debut,
 // fin, duree (its length in quads, a tuplet's share included) }.
@@ -18,7 +18,7 @@
 // debut, fin }.
 function mesuresDeLaPartition(r) {
   const infos = new Map();
-  for (const m of r.mesures_lues || []) infos.set(m.numero, m);
+  for (const m of r.mesures || []) infos.set(m.numero, m);
   const mesures = [];
   let courante = null;  // the measure being filled, until its bar
   let attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };  // for the next measure
@@ -112,8 +112,9 @@ function mesuresDeLaPartition(r) {
   for (const m of mesures) {
     const info = infos.get(m.numero) || null;
     m.info = info;
-    const metre = info !== null && info.denominateur > 0
-      ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.nbrTps, forts: info.forts }
+    const metre = info !== null && info.denominateur > 0 && info.temps.length > 0
+      ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.temps.length,
+          forts: info.temps.map(function (t) { return t[2] ? "F" : "f"; }).join("") }
       : precedente;
     m.metre = metre;
     let signature = "";
@@ -131,7 +132,7 @@ function mesuresDeLaPartition(r) {
 }
 
 // What each report is about in the score: the elements or the bar whose
-// bytes it covers; failing that, the elements of its measure and beat;
+// characters it covers; failing that, the elements of its measure and beat;
 // failing that, its measure. Reports of the end of the analysis and of the
 // notation's corrections are left to the text. Adds to each measure's
 // marques: { rapport, elements: [indices], barre: bool, sorte }.
@@ -165,16 +166,18 @@ function marqueLesRapports(mesures, rapports) {
   });
 }
 
-// "faute" or "conseil" for a report drawn on the score; null for one that is
-// not (the end of the analysis, a correction of the notation).
+// "faute" or "conseil" for a report drawn on the score, by its kind (or the
+// page's class of it: a report "en cours" at the end of the text being typed
+// is not drawn); null for one that is not drawn (what the checker inferred,
+// the end of the analysis).
 function sorteDuRapport(r) {
-  if (r.sorte === undefined) return "faute";
-  if (r.sorte === "conseil") return "conseil";
-  if (r.sorte === "faute") return "faute";
+  const classe = r.classe !== undefined ? r.classe : r.nature;
+  if (classe === "faute" || classe === "correction") return "faute";
+  if (classe === "conseil") return "conseil";
   return null;
 }
 
-// The element or bar at byte o: { mesure, element } or { mesure, barre: true }.
+// The element or bar at character o: { mesure, element } or { mesure, barre: true }.
 function signeEnOctet(mesures, o) {
   for (let i = 0; i < mesures.length; i++) {
     const m = mesures[i];
@@ -217,6 +220,9 @@ function porteursDeMarques(m) {
   });
   return porteurs;
 }
+
+// The colours of faults and advice, as the text's marks have them (index.html).
+const couleurs = { faute: "#b03226", conseil: "#2f5d8a" };
 
 // VexFlow's durations by plain value in quads.
 const durees = { 64: "w", 32: "h", 16: "q", 8: "8", 4: "16", 2: "32", 1: "64" };
@@ -280,7 +286,7 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
     k.elements.forEach(function (i) { if (marquees.get(i) !== "faute") marquees.set(i, k.sorte); });
   });
   marquees.forEach(function (sorte, i) {
-    const couleur = sorte === "faute" ? "#c0392b" : "#b36b00";
+    const couleur = couleurs[sorte];
     notes[i].setStyle({ fillStyle: couleur, strokeStyle: couleur });
   });
   // The first element of each mark carries its sign.
@@ -290,7 +296,7 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
     const a = new VF.Annotation(sorte === "faute" ? "\u25BC" : "\u25BD");
     a.setVerticalJustification(VF.AnnotationVerticalJustify.TOP);
     a.setFont("Arial", 9);
-    const couleur = sorte === "faute" ? "#c0392b" : "#b36b00";
+    const couleur = couleurs[sorte];
     a.setStyle({ fillStyle: couleur, strokeStyle: couleur });
     notes[e].addModifier(a, 0);
     signes.push({ annotation: a });

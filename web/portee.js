@@ -3,15 +3,14 @@
 // and the selection highlight what they stand on), and the playback.
 //   const p = new PanneauPartition({ partition, tempo, joue, arrete, boucle,
 //     texte (the text area), selectionneRapport(i) });
-//   p.montre(r, debuts)  after each analysis (r: the records; debuts[i]: where
-//                        byte i's character starts in the text)
+//   p.montre(r)  after each analysis (r: the records, offsets in the text's
+//                characters, r.texte the text analysed)
 "use strict";
 
 function PanneauPartition(o) {
   const panneau = this;
   this.o = o;
   this.r = null;
-  this.debuts = null;
   this.mesures = [];
   this.lecture = null;  // { contexte, noeuds, minuterie, programme, depart }
   this.depuis = 0;      // the measure to play from
@@ -19,12 +18,12 @@ function PanneauPartition(o) {
     note: function (i, k) {
       const e = panneau.mesures[i].elements[k];
       panneau.depuis = i;
-      panneau.selectionneOctets(e.debut, e.fin);
+      panneau.selectionne(e.debut, e.fin);
     },
     barre: function (i) {
       const b = panneau.mesures[i].barre;
       panneau.depuis = Math.min(i + 1, panneau.mesures.length - 1);
-      panneau.selectionneOctets(b.debut, b.fin);
+      panneau.selectionne(b.debut, b.fin);
     },
     marque: function (rapport) { o.selectionneRapport(rapport); },
   });
@@ -43,10 +42,9 @@ function PanneauPartition(o) {
 }
 
 // The score of a new analysis; the drawings of unchanged measures are kept.
-PanneauPartition.prototype.montre = function (r, debuts) {
+PanneauPartition.prototype.montre = function (r) {
   const debut = performance.now();
   this.r = r;
-  this.debuts = debuts;
   const mesures = mesuresDeLaPartition(r);
   marqueLesRapports(mesures, r.rapports);
   this.mesures = mesures;
@@ -57,32 +55,21 @@ PanneauPartition.prototype.montre = function (r, debuts) {
   this.suitLeCurseur();
 };
 
-// The characters of bytes [a, b) selected in the text.
-PanneauPartition.prototype.selectionneOctets = function (a, b) {
-  if (this.debuts === null || a < 0) return;
+// The characters [a, b) selected in the text.
+PanneauPartition.prototype.selectionne = function (a, b) {
+  if (this.r === null || a < 0) return;
   const t = this.o.texte;
   t.focus();
-  t.setSelectionRange(this.debuts[a], this.debuts[b]);
+  t.setSelectionRange(a, b);
   this.suitLeCurseur();
-};
-
-// The byte of the character at c in the text.
-PanneauPartition.prototype.octetDe = function (c) {
-  const d = this.debuts;
-  let bas = 0, haut = d.length - 1;
-  while (bas < haut) {
-    const milieu = (bas + haut + 1) >> 1;
-    if (d[milieu] <= c) bas = milieu; else haut = milieu - 1;
-  }
-  return bas;
 };
 
 // The caret highlights the sign it stands on (or just after); a selection
 // highlights the measures it covers.
 PanneauPartition.prototype.suitLeCurseur = function () {
-  if (this.debuts === null || this.r === null || this.r.texte !== this.o.texte.value) return;
+  if (this.r === null || this.r.texte !== this.o.texte.value) return;
   const t = this.o.texte;
-  const a = this.octetDe(t.selectionStart), b = this.octetDe(t.selectionEnd);
+  const a = t.selectionStart, b = t.selectionEnd;
   if (a === b) {
     let s = signeEnOctet(this.mesures, a);
     if (s === null && a > 0) s = signeEnOctet(this.mesures, a - 1);
@@ -102,8 +89,8 @@ PanneauPartition.prototype.suitLeCurseur = function () {
 // The measures to play: the selected ones, looped, or from the clicked one.
 PanneauPartition.prototype.etendue = function () {
   const t = this.o.texte;
-  if (t.selectionStart !== t.selectionEnd && this.debuts !== null) {
-    const a = this.octetDe(t.selectionStart), b = this.octetDe(t.selectionEnd);
+  if (t.selectionStart !== t.selectionEnd && this.r !== null) {
+    const a = t.selectionStart, b = t.selectionEnd;
     const couvertes = [];
     this.mesures.forEach(function (m, i) { if (m.debut < b && a < m.fin) couvertes.push(i); });
     if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: this.o.boucle.checked };
@@ -157,7 +144,7 @@ PanneauPartition.prototype.joue = function () {
         const el = panneau.mesures[joue.mesure].elements[joue.element];
         panneau.partition.surligne([{ mesure: joue.mesure, element: joue.element }], [], "joue");
         panneau.partition.montre(joue.mesure);
-        if (panneau.debuts !== null) panneau.o.texte.setSelectionRange(panneau.debuts[el.debut], panneau.debuts[el.fin]);
+        panneau.o.texte.setSelectionRange(el.debut, el.fin);
       } else {
         panneau.partition.surligne([], [], "joue");
       }

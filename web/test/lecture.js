@@ -7,7 +7,7 @@ const path = require("path");
 
 const site = process.argv[2];
 const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const page = require(path.resolve(site, "page.js"));
+const pont = require(path.resolve(site, "pont.js"));
 const partition = require(path.resolve(site, "partition.js"));
 const lecture = require(path.resolve(site, "lecture.js"));
 
@@ -25,7 +25,7 @@ const proche = (a, b) => a.length === b.length && a.every((x, i) => Math.abs(x -
 
 creeRythme().then((module) => {
   const mesures = (mots, texte) => {
-    const r = page.analyse(module, mots.map((m) => page.enLatin1(m).octets), page.enLatin1(texte).octets);
+    const r = pont.analyseTexte(module, mots, texte);
     const m = partition.mesuresDeLaPartition(r);
     partition.marqueLesRapports(m, r.rapports);
     return m;

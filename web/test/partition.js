@@ -53,7 +53,9 @@ async function principal() {
     await attendsPartition(page);
 
     // Every example: what is drawn is what the checker read.
-    const exemples = await page.$$eval("#exemples option", (os) => os.filter((o) => o.value !== "").map((o) => [o.value, o.textContent]));
+    // Each example by its file's name (the menu names it by what it shows).
+    const exemples = await page.$$eval("#exemples option", (os) => os.filter((o) => o.value !== "")
+      .map((o) => [o.value, o.title.split(" ")[0]]));
     for (const [valeur, nom] of exemples) {
       await page.select("#exemples", valeur);
       await attendsPartition(page);
@@ -72,7 +74,7 @@ async function principal() {
       });
       verifie(compte.lu === compte.dessine, `${nom.split(" ")[0]}: measures, notes, rests, dots, ties, tuplets drawn as read (${compte.lu})`, compte);
       const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
-      await (await page.$("#zone-partition")).screenshot({ path: fichier });
+      await (await page.$(".partition")).screenshot({ path: fichier });
     }
 
     // A late bar: the d in the fault colour, with its mark.
@@ -87,7 +89,7 @@ async function principal() {
     const marque = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) =>
       m.querySelector("title").textContent);
     verifie(/tardive/.test(marque), "with its mark, whose hover text is the report", marque);
-    await (await page.$("#zone-partition")).screenshot({ path: path.join(captures, "partition-faute.png") });
+    await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-faute.png") });
     verifie(await page.$eval("#partition .ecart", (e) => e.textContent) === "une noire de trop", "the measure says it has a quarter too many");
 
     // Clicking the d selects it in the text: column 7 of line 1.
