@@ -43,6 +43,9 @@ namespace {
 // prose reports at nearly every character, and the page lists what a person
 // can read. The raw stream keeps them all.
 constexpr std::size_t rapports_max = 2000;
+// Beyond this many signs the score stops (some 20,000 measures): a text of
+// prose reads a value at nearly every other letter.
+constexpr std::size_t signes_max = 150000;
 
 struct Rapport {
   Nature nature;
@@ -98,6 +101,7 @@ std::vector<Point> fins_des_temps;  // by slot: where the token that ended each 
 Point fin_du_dernier_temps;         // of the last measure listed
 std::string description;
 std::vector<Signe> signes;
+std::size_t signes_omis = 0;
 // A value written with too many dots, read again with fewer: where it was
 // written, for the value read in its place.
 Signe surpointee{};
@@ -217,6 +221,10 @@ void note_signe(const Lecture& lu) {
     s.jeton = std::move(surpointee.jeton);
   }
   surpointee_lue = false;
+  if (signes.size() >= signes_max) {
+    ++signes_omis;
+    return;
+  }
   signes.push_back(std::move(s));
 }
 
@@ -361,49 +369,50 @@ const char* nom_du_signe(SigneLu s) {
   return "";  // GCOVR_EXCL_LINE: every sign is named above
 }
 
+// Each sign as an array, the score reads many: [sign, measure, beat, first
+// byte, end], then for a value [plain value, dots, rest (0 or 1), value, tied],
+// for a closer [written sum, value, kind, tied], for an ending [number], for
+// a meter change [numerator, denominator, written C (0 or 1)].
 void ecrit_signes(const CarteDuTexte& carte) {
   nom("signes");
   json += '[';
   std::size_t depuis = 0;
+  const auto nombre = [](int64_t v) {
+    json += std::to_string(v);
+    json += ',';
+  };
   for (const Signe& s : signes) {
     const Octets o = carte.octets_du_rapport(s.debut, s.lignes, s.largeur, s.jeton, depuis);
     depuis = o.debut;
-    json += '{';
-    champ("signe", nom_du_signe(s.lu.signe));
-    entier("mesure", s.mesure);
-    entier("temps", s.temps);
-    entier("debut", static_cast<int64_t>(o.debut));
-    entier("fin", static_cast<int64_t>(o.fin));
+    json += '[';
+    chaine(nom_du_signe(s.lu.signe));
+    json += ',';
+    nombre(s.mesure);
+    nombre(s.temps);
+    nombre(static_cast<int64_t>(o.debut));
+    nombre(static_cast<int64_t>(o.fin));
     switch (s.lu.signe) {
       case SigneLu::valeur:
-        entier("base", s.lu.base);
-        entier("points", s.lu.points);
-        booleen("silence", s.lu.silence);
-        entier("valeur", s.lu.valeur);
-        booleen("lie", s.lu.lie);
+        for (const int32_t v : {s.lu.base, s.lu.points, s.lu.silence ? 1 : 0, s.lu.valeur, s.lu.lie ? 1 : 0}) nombre(v);
         break;
       case SigneLu::fermeture:
-        entier("somme", s.lu.base);
-        entier("valeur", s.lu.valeur);
-        entier("genre", s.lu.genre);
-        booleen("lie", s.lu.lie);
+        for (const int32_t v : {s.lu.base, s.lu.valeur, s.lu.genre, s.lu.lie ? 1 : 0}) nombre(v);
         break;
       case SigneLu::ordinal:
-        entier("numero", s.lu.valeur);
+        nombre(s.lu.valeur);
         break;
       case SigneLu::changement:
-        entier("numerateur", s.lu.base);
-        entier("denominateur", s.lu.valeur);
-        booleen("c", s.lu.genre == 'C');
+        for (const int32_t v : {s.lu.base, s.lu.valeur, s.lu.genre == 'C' ? 1 : 0}) nombre(v);
         break;
       default:
         break;
     }
-    ferme('}');
+    ferme(']');
     json += ',';
   }
   ferme(']');
   json += ',';
+  entier("signes_omis", static_cast<int64_t>(signes_omis));
 }
 
 void ecrit_json(std::string_view entree) {
@@ -443,6 +452,7 @@ int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int ta
   fin_du_dernier_temps = {};
   description.clear();
   signes.clear();
+  signes_omis = 0;
   surpointee_lue = false;
   temoin_rapport = note_rapport;
   temoin_lecture = note_signe;

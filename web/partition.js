@@ -31,7 +31,8 @@ function mesuresDeLaPartition(r) {
     mesures.push(courante);
   };
   const derniere = function () { return mesures.length ? mesures[mesures.length - 1] : null; };
-  for (const s of r.signes || []) {
+  for (const brut of r.signes || []) {
+    const s = lisSigne(brut);
     switch (s.signe) {
       case "valeur":
       case "ouverture":
@@ -128,7 +129,45 @@ function mesuresDeLaPartition(r) {
     if (metre !== null) precedente = Object.assign({}, metre, { signature: signature });
     if (m.barre === null) m.barre = { sorte: "aucune", debut: -1, fin: -1, ecrite: false };
   }
+  // How far the text is read by each measure's end, never going back.
+  let finMax = -1;
+  for (const m of mesures) {
+    finMax = Math.max(finMax, m.fin, m.barre.fin);
+    m.finMax = finMax;
+  }
   return mesures;
+}
+
+// A sign as the records give it, an array (see web/entree.cc), with its
+// members named.
+function lisSigne(a) {
+  const s = { signe: a[0], mesure: a[1], temps: a[2], debut: a[3], fin: a[4] };
+  switch (a[0]) {
+    case "valeur":
+      s.base = a[5]; s.points = a[6]; s.silence = a[7] === 1; s.valeur = a[8]; s.lie = a[9] === 1;
+      break;
+    case "fermeture":
+      s.somme = a[5]; s.valeur = a[6]; s.genre = a[7]; s.lie = a[8] === 1;
+      break;
+    case "ordinal":
+      s.numero = a[5];
+      break;
+    case "changement":
+      s.numerateur = a[5]; s.denominateur = a[6]; s.c = a[7] === 1;
+      break;
+  }
+  return s;
+}
+
+// The first measure whose signs reach character o or past it (measures come
+// in reading order).
+function premiereMesureVers(mesures, o) {
+  let bas = 0, haut = mesures.length;
+  while (bas < haut) {
+    const milieu = (bas + haut) >> 1;
+    if (mesures[milieu].finMax < o) bas = milieu + 1; else haut = milieu;
+  }
+  return bas;
 }
 
 // What each report is about in the score: the elements or the bar whose
@@ -148,8 +187,9 @@ function marqueLesRapports(mesures, rapports) {
       if (r.debut === r.fin) return a <= r.debut && r.debut < b;
       return a < r.fin && r.debut < b;
     };
-    for (const m of mesures) {
-      if (m.fin < r.debut && m.barre.fin < r.debut) continue;
+    for (let j = premiereMesureVers(mesures, r.debut); j < mesures.length; j++) {
+      const m = mesures[j];
+      if (m.debut > Math.max(r.fin, r.debut)) break;
       const elements = [];
       m.elements.forEach(function (e, k) { if (couvre(e.debut, e.fin)) elements.push(k); });
       const barre = m.barre.ecrite && couvre(m.barre.debut, m.barre.fin);
@@ -179,8 +219,9 @@ function sorteDuRapport(r) {
 
 // The element or bar at character o: { mesure, element } or { mesure, barre: true }.
 function signeEnOctet(mesures, o) {
-  for (let i = 0; i < mesures.length; i++) {
+  for (let i = premiereMesureVers(mesures, o + 1); i < mesures.length; i++) {
     const m = mesures[i];
+    if (m.debut > o) break;
     for (let k = 0; k < m.elements.length; k++) {
       const e = m.elements[k];
       if (e.debut <= o && o < e.fin) return { mesure: i, element: k };
@@ -228,7 +269,9 @@ const couleurs = { faute: "#b03226", conseil: "#2f5d8a" };
 const durees = { 64: "w", 32: "h", 16: "q", 8: "8", 4: "16", 2: "32", 1: "64" };
 
 // Draws the measures into conteneur, one <div class="mesure"> each, holding
-// an SVG. The drawings of measures whose key has not changed are kept.
+// an SVG. The drawings of measures whose key has not changed are kept; a long
+// piece is drawn as it comes into view (each measure waits in a div of its
+// size until then).
 // rappels: { note(mesure, element), barre(mesure), marque(rapport) } for clicks.
 function Partition(conteneur, rappels) {
   this.conteneur = conteneur;
@@ -236,12 +279,24 @@ function Partition(conteneur, rappels) {
   this.dessins = new Map();  // key -> div
   this.mesures = [];
   this.divs = [];
+  this.attente = new Set();  // the divs not drawn yet
+  const partition = this;
+  let prevu = false;
+  conteneur.addEventListener("scroll", function () {
+    if (prevu) return;
+    prevu = true;
+    requestAnimationFrame(function () { prevu = false; partition.dessineVisibles(); });
+  });
 }
 
+// Pieces up to this many measures are drawn whole at once.
+Partition.tout = 150;
+
 Partition.prototype.dessine = function (mesures) {
-  const VF = VexFlow;
   const gardes = new Map();
   const divs = [];
+  const avant = this.divs;
+  const aDessiner = [];  // new drawings in the place of drawings in view
   for (let i = 0; i < mesures.length; i++) {
     const m = mesures[i];
     // Ties that cross the bar line are drawn as half ties on each side.
@@ -252,27 +307,77 @@ Partition.prototype.dessine = function (mesures) {
     if (div !== undefined && !gardes.has(cle)) {
       this.dessins.delete(cle);
     } else {
-      div = this.dessineMesure(VF, m, lieeDeLaPrecedente);
+      div = document.createElement("div");
+      div.className = "mesure attente";
+      div.style.width = largeurDeMesure(m) + 2 + "px";
+      div.attente = { m: m, liee: lieeDeLaPrecedente };
+      this.attente.add(div);
+      if (avant[i] !== undefined && avant[i].attente === undefined) aDessiner.push(div);
     }
     gardes.set(cle, div);
     div.dataset.mesure = i;
     divs.push(div);
   }
   // Put in place, in order, moving only what moved.
-  let avant = this.conteneur.firstChild;
+  let ici = this.conteneur.firstChild;
   for (const div of divs) {
-    if (div === avant) { avant = avant.nextSibling; continue; }
-    this.conteneur.insertBefore(div, avant);
+    if (div === ici) { ici = ici.nextSibling; continue; }
+    this.conteneur.insertBefore(div, ici);
   }
-  while (avant !== null) { const suivant = avant.nextSibling; this.conteneur.removeChild(avant); avant = suivant; }
+  while (ici !== null) {
+    const suivant = ici.nextSibling;
+    this.attente.delete(ici);
+    this.conteneur.removeChild(ici);
+    ici = suivant;
+  }
   this.dessins = gardes;
   this.mesures = mesures;
   this.divs = divs;
+  const partition = this;
+  if (mesures.length <= Partition.tout) {
+    this.attente.forEach(function (div) { partition.remplit(div); });
+  } else {
+    // An edit redraws the measures it changed where they were drawn; when
+    // measures come or go, what is now in view is drawn.
+    aDessiner.forEach(function (div) { partition.remplit(div); });
+    if (mesures.length !== avant.length) this.dessineVisibles();
+  }
 };
 
-Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
-  const div = document.createElement("div");
-  div.className = "mesure";
+// Draws the waiting measures in view, or nearly.
+Partition.prototype.dessineVisibles = function () {
+  if (this.attente.size === 0) return;
+  const boite = this.conteneur;
+  const haut = boite.scrollTop - 200, bas = boite.scrollTop + boite.clientHeight + 200;
+  const partition = this;
+  // The container is the measures' offset parent.
+  this.attente.forEach(function (div) {
+    const y = div.offsetTop;
+    if (y + div.offsetHeight >= haut && y <= bas) partition.remplit(div);
+  });
+};
+
+Partition.prototype.remplit = function (div) {
+  const a = div.attente;
+  this.attente.delete(div);
+  div.attente = undefined;
+  div.classList.remove("attente");
+  this.dessineMesure(VexFlow, a.m, a.liee, div);
+  if (this.rapports !== undefined && a.m.marques.length > 0) this.titresDe(div, +div.dataset.mesure);
+};
+
+// The width a measure's drawing takes: its notes, their dots, its signs.
+function largeurDeMesure(m) {
+  let largeur = 30;
+  for (const e of m.elements) largeur += 26 + 7 * e.points;
+  if (m.elements.length === 0) largeur += 30;
+  if (m.montreMetre) largeur += 28;
+  if (m.reprise) largeur += 14;
+  if (m.barre.sorte === "reprise") largeur += 14;
+  return Math.max(largeur, 70);
+}
+
+Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
   const hauteur = 100;
   // The notes first: their number sets the width.
   const notes = m.elements.map(function (e) {
@@ -302,12 +407,7 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
     signes.push({ annotation: a });
   });
 
-  let largeur = 30 + notes.reduce(function (s, n, i) { return s + 26 + 7 * m.elements[i].points; }, 0);
-  if (notes.length === 0) largeur += 30;
-  if (m.montreMetre) largeur += 28;
-  if (m.reprise) largeur += 14;
-  if (m.barre.sorte === "reprise") largeur += 14;
-  largeur = Math.max(largeur, 70);
+  const largeur = largeurDeMesure(m);
 
   div.style.width = largeur + 2 + "px";
   const renderer = new VF.Renderer(div, VF.Renderer.Backends.SVG);
@@ -427,27 +527,32 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente) {
 // The reports of each mark, and its hover text: their messages. A drawing
 // kept from the last analysis gets the reports of this one.
 Partition.prototype.titres = function (rapports) {
-  const mesures = this.mesures;
+  this.rapports = rapports;
+  const partition = this;
   this.divs.forEach(function (div, i) {
-    const m = mesures[i];
-    if (m.marques.length === 0) return;
-    const marques = div.querySelectorAll(".marque");
-    let k = 0;
-    porteursDeMarques(m).forEach(function (ks) {
-      if (marques[k]) marques[k].dataset.rapports = ks.map(function (x) { return x.rapport; }).join(" ");
-      k++;
-    });
-    const surBarre = m.marques.filter(function (x) { return x.barre; });
-    if (surBarre.length && marques[k]) marques[k].dataset.rapports = surBarre.map(function (x) { return x.rapport; }).join(" ");
+    if (partition.mesures[i].marques.length > 0 && div.attente === undefined) partition.titresDe(div, i);
   });
-  this.conteneur.querySelectorAll(".marque").forEach(function (g) {
+};
+
+Partition.prototype.titresDe = function (div, i) {
+  const m = this.mesures[i];
+  const rapports = this.rapports || [];
+  const marques = div.querySelectorAll(".marque");
+  let k = 0;
+  porteursDeMarques(m).forEach(function (ks) {
+    if (marques[k]) marques[k].dataset.rapports = ks.map(function (x) { return x.rapport; }).join(" ");
+    k++;
+  });
+  const surBarre = m.marques.filter(function (x) { return x.barre; });
+  if (surBarre.length && marques[k]) marques[k].dataset.rapports = surBarre.map(function (x) { return x.rapport; }).join(" ");
+  marques.forEach(function (g) {
     let t = g.querySelector("title");
     if (t === null) {
       t = document.createElementNS("http://www.w3.org/2000/svg", "title");
       g.insertBefore(t, g.firstChild);
     }
-    t.textContent = g.dataset.rapports.split(" ").map(function (i) {
-      const r = rapports[+i];
+    t.textContent = (g.dataset.rapports || "").split(" ").map(function (j) {
+      const r = rapports[+j];
       return r ? "m. " + r.mesure + " tps " + r.temps + " : " + r.message.replace(/\n\t/g, " ") : "";
     }).join("\n");
   });
@@ -458,9 +563,11 @@ Partition.prototype.titres = function (rapports) {
 Partition.prototype.surligne = function (signes, mesures, classe) {
   this.conteneur.querySelectorAll("." + classe).forEach(function (e) { e.classList.remove(classe); });
   const divs = this.divs;
+  const partition = this;
   signes.forEach(function (s) {
     const div = divs[s.mesure];
     if (!div) return;
+    if (div.attente !== undefined) partition.remplit(div);
     const e = s.barre ? div.querySelector("rect.barre") : div.querySelector('.signe[data-element="' + s.element + '"]');
     if (e) e.classList.add(classe);
   });
@@ -470,9 +577,15 @@ Partition.prototype.surligne = function (signes, mesures, classe) {
 // Scrolls the score so that a measure is in view.
 Partition.prototype.montre = function (i) {
   const div = this.divs[i];
-  if (!div) return;
+  // Once shown, a measure stays in view while the caret stays in it (its
+  // place is not asked again, which would lay the whole score out).
+  if (!div || (i === this.montree && this.conteneur.scrollTop === this.defilement)) return;
+  this.montree = i;
   const boite = this.conteneur;
-  const haut = div.offsetTop - boite.offsetTop;
-  if (haut < boite.scrollTop || haut + div.offsetHeight > boite.scrollTop + boite.clientHeight)
+  const haut = div.offsetTop;
+  if (haut < boite.scrollTop || haut + div.offsetHeight > boite.scrollTop + boite.clientHeight) {
     boite.scrollTop = Math.max(0, haut - 10);
+    this.dessineVisibles();
+  }
+  this.defilement = boite.scrollTop;
 };

@@ -94,8 +94,8 @@ function analyseTexte(module, motsTexte, texte) {
       t[4] = d[t[4]];
     }
   for (const s of r.signes) {
-    s.debut = d[s.debut];
-    s.fin = d[s.fin];
+    s[3] = d[s[3]];
+    s[4] = d[s[4]];
   }
   r.hors = code.hors;
   return r;

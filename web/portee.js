@@ -50,9 +50,10 @@ PanneauPartition.prototype.montre = function (r) {
   this.mesures = mesures;
   this.partition.dessine(mesures);
   this.partition.titres(r.rapports);
-  this.dureeDessin = performance.now() - debut;
   if (this.depuis >= mesures.length) this.depuis = 0;
+  // The score follows the caret: what comes into view is drawn.
   this.suitLeCurseur();
+  this.dureeDessin = performance.now() - debut;
 };
 
 // The characters [a, b) selected in the text.

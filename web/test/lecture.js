@@ -59,7 +59,8 @@ creeRythme().then((module) => {
   // What the score is drawn from.
   let m = mesures(["4", "4"], "! ! ! d |");
   verifie(m.length === 1 && m[0].info.ecart === "une noire de trop", "a measure over its length says by how much", m[0].info);
-  verifie(m[0].marques.some((k) => k.elements.join() === "3"), "the late bar's report is on the d", m[0].marques);
+  verifie(m[0].marques.map((k) => k.rapport + k.sorte + k.elements).join() === "0conseil3,1faute3",
+          "the late bar's report, and the advice, are on the d", m[0].marques);
   m = mesures(["4", "4"], "! ! ! |\n[[ [[ [[ [ |");
   verifie(m[0].info.ecart === "il manque une noire" && m[1].info.ecart === "il manque une croche" && m[0].marques[0].barre,
           "short measures say what they lack; the early bar is marked", m.map((x) => x.info.ecart));

@@ -61,12 +61,14 @@ async function principal() {
       await attendsPartition(page);
       const compte = await page.evaluate(() => {
         const r = window.panneauPartition.r;
-        const valeurs = r.signes.filter((s) => s.signe === "valeur");
+        // [sign, measure, beat, start, end, ...]: a value [plain, dots, rest, value, tied], a closer [sum, value, kind, tied].
+        const valeurs = r.signes.filter((s) => s[0] === "valeur");
+        const fermetures = r.signes.filter((s) => s[0] === "fermeture");
         const q = (s) => document.querySelectorAll("#partition " + s);
         return {
-          lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
-               valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
-               r.signes.filter((s) => s.lie).length, r.signes.filter((s) => s.signe === "fermeture").length].join(),
+          lu: [new Set(valeurs.map((s) => s[1])).size, valeurs.filter((s) => s[7] === 0).length,
+               valeurs.filter((s) => s[7] === 1).length, valeurs.reduce((n, s) => n + s[6], 0),
+               valeurs.filter((s) => s[9] === 1).length + fermetures.filter((s) => s[8] === 1).length, fermetures.length].join(),
           dessine: [q(".mesure").length, q(".vf-stavenote:not(.silence)").length, q(".vf-stavenote.silence").length,
                     [...q(".vf-stavenote")].reduce((n, g) => n + +g.dataset.points, 0), q(".vf-stavetie.liaison").length,
                     q(".vf-tuplet").length].join(),
@@ -84,7 +86,7 @@ async function principal() {
     await remplace(page, "#texte", "! ! ! d |");
     await attendsPartition(page);
     const d = '#partition .mesure[data-mesure="0"] .signe[data-element="3"]';
-    verifie(await page.$eval(d, (g) => g.classList.contains("faute") && getComputedStyle(g.querySelector(".vf-notehead text")).fill === "rgb(192, 57, 43)"),
+    verifie(await page.$eval(d, (g) => g.classList.contains("faute") && getComputedStyle(g.querySelector(".vf-notehead text")).fill === "rgb(176, 50, 38)"),
             "the d of a late bar is drawn in the fault colour");
     const marque = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) =>
       m.querySelector("title").textContent);
