@@ -10,6 +10,8 @@
 #include "diagnostics/rapport_sortie.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
+#include "measure/mesure.h"
+#include "meter/metre.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
 
@@ -95,3 +97,31 @@ TEST_F(ApresLaDoubleBarre, BytesInMemoryAreReadOnAndReportedOnce) {
 }
 
 }  // namespace
+
+namespace {
+int temps_vus = 0;
+int mesures_vues = 0;
+int descriptions_vues = 0;
+}  // namespace
+
+// What an in-process run tells besides its streams: the watches the web page
+// sets, the message of an internal failure, and whether the text ran out
+// before a double bar.
+TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresFatalMessageAndHowItEnded) {
+  temps_vus = mesures_vues = descriptions_vues = 0;
+  temoin_temps = [](int32_t) { ++temps_vus; };
+  temoin_mesure = [](int32_t) { ++mesures_vues; };
+  temoin_description = [](std::string_view) { ++descriptions_vues; };
+  const Execution r = execute_en_memoire({"4", "4"}, "! ! ! ! |");
+  temoin_temps = nullptr;
+  temoin_mesure = nullptr;
+  temoin_description = nullptr;
+  EXPECT_EQ(temps_vus, 4);
+  EXPECT_EQ(mesures_vues, 1);
+  EXPECT_EQ(descriptions_vues, 1);
+  EXPECT_EQ(r.fatal, "");
+  EXPECT_NE(r.code_final, 0x6021);
+  EXPECT_EQ(execute_en_memoire({}, "").code_final, 0x6021);
+  EXPECT_EQ(execute_en_memoire({"x", "4"}, "").fatal, fatal_numerateur);
+  EXPECT_EQ(execute_en_memoire({"4", "99"}, "").fatal.rfind("échelonne : erreur de programmation"_l1, 0), 0u);
+}

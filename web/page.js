@@ -14,6 +14,7 @@
   const limite = 30000;         // ms after which an analysis is given up: "texte trop long"
   const hauteurRang = 26;       // px, the listing's rows (index.html)
   const lienMax = 60000;        // characters of text a shared link may carry
+  const relance = 500;          // ms of a run after which a newer edit stops it rather than waits
   const cleTravail = "rythme.travail";
 
   // The signs, for the legend and the palette: [note, rest, value, name of the note, name of the rest].
@@ -75,7 +76,13 @@
     const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
     travailleur = new Worker(url);
     travailleur.onmessage = recoit;
-    travailleur.onerror = function (e) { montreEchec("le travailleur s'est arrêté : " + (e.message || e)); };
+    travailleur.onerror = function (e) {
+      if (enVol !== null) finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+      dernier = null;
+      montreEchec("le travailleur s'est arrêté : " + (e.message || e));
+    };
   }
 
   // The words of the fields as a shell would pass them: up to the last field
@@ -97,6 +104,12 @@
     const m = mots();
     ecritCommande(m);
     enAttente = { id: ++numero, mots: m, texte: $("texte").value };
+    // A long run made stale is stopped: its worker is replaced.
+    if (enVol !== null && performance.now() - enVol.debut > relance) {
+      finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+    }
     envoie();
   }
 
@@ -185,7 +198,8 @@
   // of the text while the user is typing there (a blank, a new line, a tie
   // or the measure not yet finished).
   function classeRapports(r) {
-    const fin = r.texte.replace(/\s+$/, "").length;
+    let fin = r.texte.length;  // past the last character other than a blank
+    while (fin > 0 && /\s/.test(r.texte[fin - 1])) fin--;
     const enFin = saisieEnFin();
     const fautives = new Set();
     r.rapports.forEach(function (d) {
@@ -220,7 +234,9 @@
       lignes.push([{ texte: "✔ " + mesures + ", aucune faute" + (r.rapports.some(function (d) { return d.classe === "en-cours"; }) ? " (mesure en cours)" : "") }]);
     } else {
       const k = r.fautives.length;
-      const parties = [{ texte: "✖ " + k + (k > 1 ? " mesures fautives : m. " : " mesure fautive : m. ") }];
+      // Beyond the reports listed, more measures may be faulty.
+      const auMoins = r.rapports_omis > 0 ? "au moins " : "";
+      const parties = [{ texte: "✖ " + auMoins + k + (k > 1 ? " mesures fautives : m. " : " mesure fautive : m. ") }];
       r.fautives.slice(0, 30).forEach(function (m, i) {
         if (i > 0) parties.push({ texte: ", " });
         parties.push({ mesure: m });

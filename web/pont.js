@@ -71,7 +71,9 @@ function analyse(module, mots, entree) {
   const tas = module.HEAPU8;
   const copie = function (p, n) { return tas.slice(p, p + n); };
   const pJson = module._rythme_rapports();
-  const r = JSON.parse(deLatin1(tas.subarray(pJson, pJson + module._rythme_taille_rapports())));
+  // The JSON is plain ASCII: any decoder reads it.
+  const json = tas.subarray(pJson, pJson + module._rythme_taille_rapports());
+  const r = JSON.parse(typeof TextDecoder !== "undefined" ? new TextDecoder().decode(json) : deLatin1(json));
   r.sortie = copie(module._rythme_sortie(), module._rythme_taille_sortie());
   r.erreur = copie(module._rythme_erreur(), module._rythme_taille_erreur());
   return r;
