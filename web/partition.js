@@ -269,101 +269,140 @@ const couleurs = { faute: "#b03226", conseil: "#2f5d8a" };
 const durees = { 64: "w", 32: "h", 16: "q", 8: "8", 4: "16", 2: "32", 1: "64" };
 
 // Draws the measures into conteneur, one <div class="mesure"> each, holding
-// an SVG. The drawings of measures whose key has not changed are kept; a long
-// piece is drawn as it comes into view (each measure waits in a div of its
-// size until then).
+// an SVG, in lines that fill the container's width. Only the lines in view
+// (or nearly) are in the document, so a piece of any length costs only its
+// arithmetic; a measure is drawn when it first comes into view, and its
+// drawing is kept while its key is unchanged.
 // rappels: { note(mesure, element), barre(mesure), marque(rapport) } for clicks.
 function Partition(conteneur, rappels) {
   this.conteneur = conteneur;
   this.rappels = rappels;
-  this.dessins = new Map();  // key -> div
   this.mesures = [];
-  this.divs = [];
-  this.attente = new Set();  // the divs not drawn yet
+  this.cles = [];
+  this.dessins = new Map();   // key -> div, drawn
+  this.montres = new Map();   // index -> div, in the document
+  this.lignes = [];           // { premier, dernier, y, hauteur }
+  this.places = [];           // by measure: { x, ligne }
+  this.surlignages = {};      // class -> { signes, mesures }
+  this.rapports = [];
+  this.etendue = document.createElement("div");
+  this.etendue.className = "etendue";
+  conteneur.appendChild(this.etendue);
   const partition = this;
   let prevu = false;
   conteneur.addEventListener("scroll", function () {
     if (prevu) return;
     prevu = true;
-    requestAnimationFrame(function () { prevu = false; partition.dessineVisibles(); });
+    requestAnimationFrame(function () { prevu = false; partition.afficheVisibles(); });
   });
+  let largeur = 0;
+  if (typeof ResizeObserver !== "undefined")
+    new ResizeObserver(function () {
+      if (conteneur.clientWidth === largeur) return;
+      largeur = conteneur.clientWidth;
+      partition.place();
+      partition.afficheVisibles();
+    }).observe(conteneur);
 }
 
-// Pieces up to this many measures are drawn whole at once.
-Partition.tout = 150;
+Partition.hauteur = 100;       // px, a line
+Partition.tout = 60;           // measures: a piece this short is in the document whole
+Partition.hauteurEcart = 30;   // px more for a line with a measure's gap in words
 
 Partition.prototype.dessine = function (mesures) {
-  const gardes = new Map();
-  const divs = [];
-  const avant = this.divs;
-  const aDessiner = [];  // new drawings in the place of drawings in view
+  const cles = [];
+  const vues = new Set();
   for (let i = 0; i < mesures.length; i++) {
-    const m = mesures[i];
     // Ties that cross the bar line are drawn as half ties on each side.
-    const lieeDeLaPrecedente = i > 0 && mesures[i - 1].elements.length > 0 &&
-      mesures[i - 1].elements[mesures[i - 1].elements.length - 1].lie;
-    const cle = cleDeMesure(m) + (lieeDeLaPrecedente ? "<" : "");
-    let div = this.dessins.get(cle);
-    if (div !== undefined && !gardes.has(cle)) {
-      this.dessins.delete(cle);
-    } else {
-      div = document.createElement("div");
-      div.className = "mesure attente";
-      div.style.width = largeurDeMesure(m) + 2 + "px";
-      div.attente = { m: m, liee: lieeDeLaPrecedente };
-      this.attente.add(div);
-      if (avant[i] !== undefined && avant[i].attente === undefined) aDessiner.push(div);
-    }
-    gardes.set(cle, div);
-    div.dataset.mesure = i;
-    divs.push(div);
+    const p = i > 0 ? mesures[i - 1] : null;
+    const lieeDeLaPrecedente = p !== null && p.elements.length > 0 && p.elements[p.elements.length - 1].lie;
+    mesures[i].lieeDeLaPrecedente = lieeDeLaPrecedente;
+    let cle = cleDeMesure(mesures[i]) + (lieeDeLaPrecedente ? "<" : "");
+    if (vues.has(cle)) cle += "#" + i;
+    vues.add(cle);
+    cles.push(cle);
   }
-  // Put in place, in order, moving only what moved.
-  let ici = this.conteneur.firstChild;
-  for (const div of divs) {
-    if (div === ici) { ici = ici.nextSibling; continue; }
-    this.conteneur.insertBefore(div, ici);
-  }
-  while (ici !== null) {
-    const suivant = ici.nextSibling;
-    this.attente.delete(ici);
-    this.conteneur.removeChild(ici);
-    ici = suivant;
-  }
-  this.dessins = gardes;
+  // Drawings of keys gone are dropped.
+  const dessins = this.dessins;
+  dessins.forEach(function (div, cle) { if (!vues.has(cle)) dessins.delete(cle); });
   this.mesures = mesures;
-  this.divs = divs;
-  const partition = this;
-  if (mesures.length <= Partition.tout) {
-    this.attente.forEach(function (div) { partition.remplit(div); });
-  } else {
-    // An edit redraws the measures it changed where they were drawn; when
-    // measures come or go, what is now in view is drawn.
-    aDessiner.forEach(function (div) { partition.remplit(div); });
-    if (mesures.length !== avant.length) this.dessineVisibles();
+  this.cles = cles;
+  this.place();
+  this.afficheVisibles();
+};
+
+// The lines: the measures one after the other, a new line where the next
+// would not fit.
+Partition.prototype.place = function () {
+  const largeur = Math.max(120, this.conteneur.clientWidth - 10);
+  const lignes = [], places = [];
+  let ligne = null, x = 0, y = 0;
+  for (let i = 0; i < this.mesures.length; i++) {
+    const m = this.mesures[i];
+    const w = largeurDeMesure(m) + 2;
+    if (ligne === null || (x > 0 && x + w > largeur)) {
+      if (ligne !== null) y += ligne.hauteur;
+      ligne = { premier: i, dernier: i, y: y, hauteur: Partition.hauteur };
+      lignes.push(ligne);
+      x = 0;
+    }
+    ligne.dernier = i;
+    if (m.info && m.info.ecart) ligne.hauteur = Partition.hauteur + Partition.hauteurEcart;
+    places.push({ x: x, ligne: lignes.length - 1 });
+    x += w;
   }
+  this.lignes = lignes;
+  this.places = places;
+  this.etendue.style.height = (ligne !== null ? ligne.y + ligne.hauteur : 0) + "px";
 };
 
-// Draws the waiting measures in view, or nearly.
-Partition.prototype.dessineVisibles = function () {
-  if (this.attente.size === 0) return;
+// The drawing of measure i: kept, or made now.
+Partition.prototype.dessinDe = function (i) {
+  const cle = this.cles[i];
+  let div = this.dessins.get(cle);
+  if (div === undefined) {
+    div = document.createElement("div");
+    div.className = "mesure";
+    div.dataset.mesure = i;
+    this.dessineMesure(VexFlow, this.mesures[i], this.mesures[i].lieeDeLaPrecedente, div);
+    this.dessins.set(cle, div);
+  }
+  return div;
+};
+
+// Puts in the document the lines in view, or nearly, and takes out the rest.
+Partition.prototype.afficheVisibles = function () {
   const boite = this.conteneur;
-  const haut = boite.scrollTop - 200, bas = boite.scrollTop + boite.clientHeight + 200;
-  const partition = this;
-  // The container is the measures' offset parent.
-  this.attente.forEach(function (div) {
-    const y = div.offsetTop;
-    if (y + div.offsetHeight >= haut && y <= bas) partition.remplit(div);
-  });
-};
-
-Partition.prototype.remplit = function (div) {
-  const a = div.attente;
-  this.attente.delete(div);
-  div.attente = undefined;
-  div.classList.remove("attente");
-  this.dessineMesure(VexFlow, a.m, a.liee, div);
-  if (this.rapports !== undefined && a.m.marques.length > 0) this.titresDe(div, +div.dataset.mesure);
+  const tout = this.mesures.length <= Partition.tout;
+  const haut = tout ? -Infinity : boite.scrollTop - 150;
+  const bas = tout ? Infinity : boite.scrollTop + boite.clientHeight + 150;
+  const lignes = this.lignes;
+  let bas_ = 0, haut_ = lignes.length;
+  while (bas_ < haut_) {
+    const milieu = (bas_ + haut_) >> 1;
+    if (lignes[milieu].y + lignes[milieu].hauteur < haut) bas_ = milieu + 1; else haut_ = milieu;
+  }
+  const montres = new Map();
+  for (let l = bas_; l < lignes.length && lignes[l].y <= bas; l++) {
+    for (let i = lignes[l].premier; i <= lignes[l].dernier; i++) {
+      const div = this.dessinDe(i);
+      div.dataset.mesure = i;
+      div.style.left = this.places[i].x + "px";
+      div.style.top = lignes[l].y + "px";
+      if (div.parentNode !== boite) boite.appendChild(div);
+      if (div.rapports !== this.rapports && this.mesures[i].marques.length > 0) this.titresDe(div, i);
+      div.rapports = this.rapports;
+      montres.set(i, div);
+    }
+  }
+  const gardes = new Set(montres.values());
+  this.montres.forEach(function (div) { if (!gardes.has(div) && div.parentNode === boite) boite.removeChild(div); });
+  this.montres = montres;
+  // What is highlighted stays so on what comes into view.
+  for (const classe in this.surlignages) {
+    const s = this.surlignages[classe];
+    this.appliqueSurlignage(s.signes, s.mesures, classe);
+  }
 };
 
 // The width a measure's drawing takes: its notes, their dots, its signs.
@@ -529,8 +568,9 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
 Partition.prototype.titres = function (rapports) {
   this.rapports = rapports;
   const partition = this;
-  this.divs.forEach(function (div, i) {
-    if (partition.mesures[i].marques.length > 0 && div.attente === undefined) partition.titresDe(div, i);
+  this.montres.forEach(function (div, i) {
+    if (partition.mesures[i].marques.length > 0) partition.titresDe(div, i);
+    div.rapports = rapports;
   });
 };
 
@@ -561,31 +601,30 @@ Partition.prototype.titresDe = function (div, i) {
 // Highlights signs: [{ mesure, element } or { mesure, barre: true }], and
 // measures: [indices]. classe: "actif" (caret, selection) or "joue" (playback).
 Partition.prototype.surligne = function (signes, mesures, classe) {
+  this.surlignages[classe] = { signes: signes, mesures: mesures };
+  this.appliqueSurlignage(signes, mesures, classe);
+};
+
+Partition.prototype.appliqueSurlignage = function (signes, mesures, classe) {
   this.conteneur.querySelectorAll("." + classe).forEach(function (e) { e.classList.remove(classe); });
-  const divs = this.divs;
-  const partition = this;
+  const montres = this.montres;
   signes.forEach(function (s) {
-    const div = divs[s.mesure];
+    const div = montres.get(s.mesure);
     if (!div) return;
-    if (div.attente !== undefined) partition.remplit(div);
     const e = s.barre ? div.querySelector("rect.barre") : div.querySelector('.signe[data-element="' + s.element + '"]');
     if (e) e.classList.add(classe);
   });
-  mesures.forEach(function (i) { if (divs[i]) divs[i].classList.add(classe); });
+  mesures.forEach(function (i) { const div = montres.get(i); if (div) div.classList.add(classe); });
 };
 
-// Scrolls the score so that a measure is in view.
+// Scrolls the score so that measure i is in view.
 Partition.prototype.montre = function (i) {
-  const div = this.divs[i];
-  // Once shown, a measure stays in view while the caret stays in it (its
-  // place is not asked again, which would lay the whole score out).
-  if (!div || (i === this.montree && this.conteneur.scrollTop === this.defilement)) return;
-  this.montree = i;
+  const place = this.places[i];
+  if (!place) return;
+  const ligne = this.lignes[place.ligne];
   const boite = this.conteneur;
-  const haut = div.offsetTop;
-  if (haut < boite.scrollTop || haut + div.offsetHeight > boite.scrollTop + boite.clientHeight) {
-    boite.scrollTop = Math.max(0, haut - 10);
-    this.dessineVisibles();
+  if (ligne.y < boite.scrollTop || ligne.y + ligne.hauteur > boite.scrollTop + boite.clientHeight) {
+    boite.scrollTop = Math.max(0, ligne.y - 4);
+    this.afficheVisibles();
   }
-  this.defilement = boite.scrollTop;
 };
