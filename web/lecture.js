@@ -54,28 +54,63 @@ function programmeDeLecture(mesures, tempo, depuis, jusqua) {
 
 if (typeof module !== "undefined" && module.exports) module.exports = { programmeDeLecture };
 
-// Schedules a schedule on an audio context (an AudioContext, or an
-// OfflineAudioContext in the tests), from its time `a`; returns the nodes
-// started, so that they can be stopped.
-function joueProgramme(contexte, programme, a, metronome) {
-  const noeuds = [];
-  const son = function (t, duree, frequence, volume, type) {
-    const osc = contexte.createOscillator();
-    const gain = contexte.createGain();
-    osc.type = type;
-    osc.frequency.value = frequence;
-    gain.gain.setValueAtTime(0, a + t);
-    gain.gain.linearRampToValueAtTime(volume, a + t + 0.004);
-    gain.gain.setValueAtTime(volume, a + t + Math.max(0.005, duree - 0.03));
-    gain.gain.linearRampToValueAtTime(0, a + t + duree);
-    osc.connect(gain).connect(contexte.destination);
-    osc.start(a + t);
-    osc.stop(a + t + duree + 0.01);
-    noeuds.push(osc);
-  };
-  if (metronome !== false)
-    programme.clics.forEach(function (c) { son(c.t, 0.035, c.fort ? 1760 : 1175, c.fort ? 0.5 : 0.3, "square"); });
-  // A tone a little shorter than the note, so that repeated notes are heard apart.
-  programme.notes.forEach(function (n) { son(n.t, Math.max(0.04, Math.min(n.duree * 0.85, n.duree - 0.02)), 660, 0.35, "triangle"); });
-  return noeuds;
+// Plays a schedule on an audio context (an AudioContext, or an
+// OfflineAudioContext in the tests) from its time `depart`, as far as it is
+// asked: a long piece is scheduled a little ahead of the music, not all at
+// once. Sounds: a click on each beat (higher on the strong ones) unless
+// metronome is false, a tone a little shorter than each note, so that
+// repeated notes are heard apart.
+function Planificateur(contexte, programme, depart, metronome) {
+  this.contexte = contexte;
+  this.programme = programme;
+  this.depart = depart;
+  this.metronome = metronome !== false;
+  this.clic = 0;   // the next click to schedule
+  this.note = 0;   // the next note
+  this.sons = new Set();
+}
+
+// Schedules what starts before time t of the schedule.
+Planificateur.prototype.jusqua = function (t) {
+  const p = this.programme;
+  for (; this.clic < p.clics.length && p.clics[this.clic].t < t; this.clic++) {
+    const c = p.clics[this.clic];
+    if (this.metronome) this.son(c.t, 0.035, c.fort ? 1760 : 1175, c.fort ? 0.5 : 0.3, "square");
+  }
+  for (; this.note < p.notes.length && p.notes[this.note].t < t; this.note++) {
+    const n = p.notes[this.note];
+    this.son(n.t, Math.max(0.04, Math.min(n.duree * 0.85, n.duree - 0.02)), 660, 0.35, "triangle");
+  }
+  return this;
+};
+
+Planificateur.prototype.son = function (t, duree, frequence, volume, type) {
+  const c = this.contexte, a = this.depart + t;
+  const osc = c.createOscillator();
+  const gain = c.createGain();
+  osc.type = type;
+  osc.frequency.value = frequence;
+  gain.gain.setValueAtTime(0, a);
+  gain.gain.linearRampToValueAtTime(volume, a + 0.004);
+  gain.gain.setValueAtTime(volume, a + Math.max(0.005, duree - 0.03));
+  gain.gain.linearRampToValueAtTime(0, a + duree);
+  osc.connect(gain).connect(c.destination);
+  osc.start(a);
+  osc.stop(a + duree + 0.01);
+  const sons = this.sons;
+  sons.add(osc);
+  osc.onended = function () { sons.delete(osc); };
+};
+
+// Silences what was scheduled.
+Planificateur.prototype.arrete = function () {
+  this.sons.forEach(function (osc) { try { osc.stop(); } catch (e) { /* not started yet */ } });
+  this.sons.clear();
+  this.clic = this.programme.clics.length;
+  this.note = this.programme.notes.length;
+};
+
+// The whole schedule at once (the tests render it offline).
+function joueProgramme(contexte, programme, depart, metronome) {
+  return new Planificateur(contexte, programme, depart, metronome).jusqua(Infinity);
 }

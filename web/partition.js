@@ -307,7 +307,7 @@ function Partition(conteneur, rappels) {
 
 Partition.hauteur = 100;       // px, a line
 Partition.tout = 60;           // measures: a piece this short is in the document whole
-Partition.hauteurEcart = 30;   // px more for a line with a measure's gap in words
+Partition.marge = 8;           // px left of each line: the measure number stands out to the left
 
 Partition.prototype.dessine = function (mesures) {
   const cles = [];
@@ -336,18 +336,21 @@ Partition.prototype.dessine = function (mesures) {
 Partition.prototype.place = function () {
   const largeur = Math.max(120, this.conteneur.clientWidth - 10);
   const lignes = [], places = [];
-  let ligne = null, x = 0, y = 0;
+  const marge = Partition.marge;
+  let ligne = null, x = marge, y = 0;
   for (let i = 0; i < this.mesures.length; i++) {
     const m = this.mesures[i];
     const w = largeurDeMesure(m) + 2;
-    if (ligne === null || (x > 0 && x + w > largeur)) {
+    if (ligne === null || (x > marge && x + w > largeur)) {
       if (ligne !== null) y += ligne.hauteur;
       ligne = { premier: i, dernier: i, y: y, hauteur: Partition.hauteur };
       lignes.push(ligne);
-      x = 0;
+      x = marge;
     }
     ligne.dernier = i;
-    if (m.info && m.info.ecart) ligne.hauteur = Partition.hauteur + Partition.hauteurEcart;
+    // The gap in words, under the measure: some 6 px a character, 14 px a line.
+    if (m.info && m.info.ecart)
+      ligne.hauteur = Math.max(ligne.hauteur, Partition.hauteur + 14 * Math.ceil(m.info.ecart.length * 6 / w));
     places.push({ x: x, ligne: lignes.length - 1 });
     x += w;
   }
@@ -407,8 +410,8 @@ Partition.prototype.afficheVisibles = function () {
 
 // The width a measure's drawing takes: its notes, their dots, its signs.
 function largeurDeMesure(m) {
-  let largeur = 30;
-  for (const e of m.elements) largeur += 26 + 7 * e.points;
+  let largeur = 26;
+  for (const e of m.elements) largeur += 22 + 6 * e.points;
   if (m.elements.length === 0) largeur += 30;
   if (m.montreMetre) largeur += 28;
   if (m.reprise) largeur += 14;
@@ -623,8 +626,12 @@ Partition.prototype.montre = function (i) {
   if (!place) return;
   const ligne = this.lignes[place.ligne];
   const boite = this.conteneur;
-  if (ligne.y < boite.scrollTop || ligne.y + ligne.hauteur > boite.scrollTop + boite.clientHeight) {
-    boite.scrollTop = Math.max(0, ligne.y - 4);
+  // As little as brings its line into view.
+  let haut = boite.scrollTop;
+  if (ligne.y < haut) haut = ligne.y - 4;
+  else if (ligne.y + ligne.hauteur > haut + boite.clientHeight) haut = Math.min(ligne.y - 4, ligne.y + ligne.hauteur - boite.clientHeight + 4);
+  if (haut !== boite.scrollTop) {
+    boite.scrollTop = Math.max(0, haut);
     this.afficheVisibles();
   }
 };

@@ -2,7 +2,8 @@
 // step with the text (a click on a note selects its characters, the caret
 // and the selection highlight what they stand on), and the playback.
 //   const p = new PanneauPartition({ partition, tempo, joue, arrete, boucle,
-//     texte (the text area), selectionneRapport(i) });
+//     metronome, limite (where a score cut short says so), texte (the text
+//     area), selectionneRapport(i) });
 //   p.montre(r)  after each analysis (r: the records, offsets in the text's
 //                characters, r.texte the text analysed)
 "use strict";
@@ -12,7 +13,7 @@ function PanneauPartition(o) {
   this.o = o;
   this.r = null;
   this.mesures = [];
-  this.lecture = null;  // { contexte, noeuds, minuterie, programme, depart }
+  this.lecture = null;  // the playback: { contexte, programme, depart, planificateur, minuterie, image }
   this.depuis = 0;      // the measure to play from
   this.partition = new Partition(o.partition, {
     note: function (i, k) {
@@ -50,6 +51,12 @@ PanneauPartition.prototype.montre = function (r) {
   this.mesures = mesures;
   this.partition.dessine(mesures);
   this.partition.titres(r.rapports);
+  // A text too long to be drawn whole is drawn up to where its signs stop.
+  const limite = this.o.limite;
+  limite.hidden = !(r.signes_omis > 0);
+  if (r.signes_omis > 0)
+    limite.textContent = "Texte trop long pour la partition : elle s'arrête à la mesure " +
+      (mesures.length ? mesures[mesures.length - 1].numero : 0) + ".";
   if (this.depuis >= mesures.length) this.depuis = 0;
   // The score follows the caret: what comes into view is drawn.
   this.suitLeCurseur();
@@ -87,7 +94,8 @@ PanneauPartition.prototype.suitLeCurseur = function () {
   if (couvertes.length) this.depuis = couvertes[0];
 };
 
-// The measures to play: the selected ones, looped, or from the clicked one.
+// The measures to play: the ones selected in the text, or from the one
+// clicked (or under the caret) to the end; looped if asked.
 PanneauPartition.prototype.etendue = function () {
   const t = this.o.texte;
   if (t.selectionStart !== t.selectionEnd && this.r !== null) {
@@ -96,7 +104,7 @@ PanneauPartition.prototype.etendue = function () {
     this.mesures.forEach(function (m, i) { if (m.debut < b && a < m.fin) couvertes.push(i); });
     if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: this.o.boucle.checked };
   }
-  return { depuis: this.depuis, jusqua: this.mesures.length - 1, boucle: false };
+  return { depuis: this.depuis, jusqua: this.mesures.length - 1, boucle: this.o.boucle.checked };
 };
 
 PanneauPartition.prototype.programme = function () {
@@ -111,64 +119,76 @@ PanneauPartition.prototype.joue = function () {
   const Contexte = window.AudioContext || window.webkitAudioContext;
   const contexte = new Contexte();
   const { etendue, programme } = this.programme();
-  const lecture = { contexte: contexte, programme: programme, etendue: etendue, noeuds: [], minuterie: null, tour: 0 };
+  const panneau = this;
+  const lecture = { contexte: contexte, etendue: etendue, tour: 0 };
   this.lecture = lecture;
   this.dernierProgramme = programme;
-  const panneau = this;
+  // Each round: the schedule from now; after the first, a loop goes on
+  // without its count-in.
   const lance = function () {
+    lecture.programme = lecture.tour === 0 ? programme : sansDecompte(programme);
     lecture.depart = contexte.currentTime + 0.1;
-    // After the first round, a loop goes on without its count-in.
-    const p = lecture.tour === 0 ? programme : decale(programme);
-    lecture.noeuds = joueProgramme(contexte, p, lecture.depart, panneau.o.metronome ? panneau.o.metronome.checked : true);
-    lecture.suivi = p;
+    lecture.planificateur = new Planificateur(contexte, lecture.programme, lecture.depart,
+                                              panneau.o.metronome ? panneau.o.metronome.checked : true);
+    lecture.note = -1;     // the last note started
+    lecture.joue = null;   // the element highlighted
   };
   lance();
   this.o.joue.disabled = true;
   this.o.arrete.disabled = false;
+  // Sounds are scheduled 1.5 s ahead, every 200 ms (timers go on in a tab
+  // in the background, where frames stop).
+  const planifie = function () {
+    if (panneau.lecture !== lecture) return;
+    const t = contexte.currentTime - lecture.depart;
+    if (t >= lecture.programme.fin) {
+      if (!etendue.boucle) { panneau.arrete(); return; }
+      lecture.tour += 1;
+      lance();
+    }
+    lecture.planificateur.jusqua(contexte.currentTime - lecture.depart + 1.5);
+  };
+  planifie();
+  lecture.minuterie = setInterval(planifie, 200);
+  // Each frame: the note sounding is highlighted, in the score and the text.
   const suit = function () {
     if (panneau.lecture !== lecture) return;
-    const p = lecture.suivi;
+    const p = lecture.programme;
     const t = contexte.currentTime - lecture.depart;
-    if (t >= p.fin) {
-      if (etendue.boucle) { lecture.tour += 1; lance(); }
-      else { panneau.arrete(); return; }
-    } else {
-      let joue = null;
-      for (const n of p.notes) {
-        if (n.t > t) break;
-        for (const e of n.elements) if (e.t <= t) joue = e;
-      }
-      // A rest being played: nothing is highlighted.
-      const courante = p.mesures.find(function (m) { return m.t <= t && t < m.t + m.duree; });
-      if (joue !== null && courante && joue.mesure !== courante.mesure) joue = null;
+    while (lecture.note + 1 < p.notes.length && p.notes[lecture.note + 1].t <= t) lecture.note++;
+    const n = lecture.note >= 0 ? p.notes[lecture.note] : null;
+    let joue = null;
+    if (n !== null && t < n.t + n.duree) for (const e of n.elements) if (e.t <= t) joue = e;
+    if (joue !== lecture.joue) {
+      lecture.joue = joue;
       if (joue !== null) {
         const el = panneau.mesures[joue.mesure].elements[joue.element];
-        panneau.partition.surligne([{ mesure: joue.mesure, element: joue.element }], [], "joue");
         panneau.partition.montre(joue.mesure);
+        panneau.partition.surligne([{ mesure: joue.mesure, element: joue.element }], [], "joue");
         panneau.o.texte.setSelectionRange(el.debut, el.fin);
       } else {
         panneau.partition.surligne([], [], "joue");
       }
     }
-    lecture.minuterie = requestAnimationFrame(suit);
+    lecture.image = requestAnimationFrame(suit);
   };
-  lecture.minuterie = requestAnimationFrame(suit);
-
-  function decale(p) {
-    // The same measures without the count-in.
-    const d = p.decompte;
-    return {
-      decompte: 0,
-      clics: p.clics.filter(function (c) { return c.t >= d; }).map(function (c) { return { t: c.t - d, fort: c.fort }; }),
-      notes: p.notes.map(function (n) {
-        return { t: n.t - d, duree: n.duree, mesure: n.mesure, element: n.element,
-                 elements: n.elements.map(function (e) { return { mesure: e.mesure, element: e.element, t: e.t - d }; }) };
-      }),
-      mesures: p.mesures.map(function (m) { return { mesure: m.mesure, t: m.t - d, duree: m.duree }; }),
-      fin: p.fin - d,
-    };
-  }
+  lecture.image = requestAnimationFrame(suit);
 };
+
+// The same measures without the count-in.
+function sansDecompte(p) {
+  const d = p.decompte;
+  return {
+    decompte: 0,
+    clics: p.clics.filter(function (c) { return c.t >= d; }).map(function (c) { return { t: c.t - d, fort: c.fort }; }),
+    notes: p.notes.map(function (n) {
+      return { t: n.t - d, duree: n.duree, mesure: n.mesure, element: n.element,
+               elements: n.elements.map(function (e) { return { mesure: e.mesure, element: e.element, t: e.t - d }; }) };
+    }),
+    mesures: p.mesures.map(function (m) { return { mesure: m.mesure, t: m.t - d, duree: m.duree }; }),
+    fin: p.fin - d,
+  };
+}
 
 PanneauPartition.prototype.arrete = function () {
   const l = this.lecture;
@@ -176,8 +196,9 @@ PanneauPartition.prototype.arrete = function () {
   this.o.joue.disabled = false;
   this.o.arrete.disabled = true;
   if (l === null) return;
-  cancelAnimationFrame(l.minuterie);
-  l.noeuds.forEach(function (n) { try { n.stop(); } catch (e) { /* already ended */ } });
+  clearInterval(l.minuterie);
+  cancelAnimationFrame(l.image);
+  l.planificateur.arrete();
   l.contexte.close();
   this.partition.surligne([], [], "joue");
 };
