@@ -10,12 +10,13 @@
 // The measures.
 
 // From the records of one analysis (signes, mesures, rapports; offsets in the
-// text's characters) to the measures to draw: [{ numero, elements, groupes, barre, reprise, ordinal,
-// metre, info, debut, fin, marques }].
+// text's characters) to the measures to draw: [{ numero, elements, groupes,
+// barre, reprise, ordinal, changement, metre, signature, montreMetre, info,
+// debut, fin, marques }].
 // An element: { silence, base, points, valeur, lie, temps, groupe, debut,
 // fin, duree (its length in quads, a tuplet's share included) }.
-// The end bar: { sorte: "simple" | "double" | "finale" | "reprise" | "aucune",
-// debut, fin }.
+// The end bar: { sorte: "simple" | "finale" | "reprise" | "aucune", debut,
+// fin, ecrite (false for the end of a measure closed by count) }.
 function mesuresDeLaPartition(r) {
   const infos = new Map();
   for (const m of r.mesures || []) infos.set(m.numero, m);
