@@ -173,9 +173,9 @@ function premiereMesureVers(mesures, o) {
 
 // What each report is about in the score: the elements or the bar whose
 // characters it covers; failing that, the elements of its measure and beat;
-// failing that, its measure. Reports of the end of the analysis and of the
-// notation's corrections are left to the text. Adds to each measure's
-// marques: { rapport, elements: [indices], barre: bool, sorte }.
+// failing that, its measure. Reports of what the checker inferred and of the
+// end of the analysis are left to the text. Adds to each measure's marques:
+// { rapport, elements: [indices], barre: bool, sorte }.
 function marqueLesRapports(mesures, rapports) {
   const parNumero = new Map();
   for (const m of mesures) if (!parNumero.has(m.numero)) parNumero.set(m.numero, m);
@@ -219,7 +219,7 @@ function sorteDuRapport(r) {
 }
 
 // The element or bar at character o: { mesure, element } or { mesure, barre: true }.
-function signeEnOctet(mesures, o) {
+function signeSous(mesures, o) {
   for (let i = premiereMesureVers(mesures, o + 1); i < mesures.length; i++) {
     const m = mesures[i];
     if (m.debut > o) break;
@@ -242,7 +242,7 @@ function cleDeMesure(m) {
 }
 
 if (typeof module !== "undefined" && module.exports)
-  module.exports = { mesuresDeLaPartition, marqueLesRapports, signeEnOctet, cleDeMesure };
+  module.exports = { mesuresDeLaPartition, marqueLesRapports, signeSous, cleDeMesure };
 
 // ---------------------------------------------------------------------------
 // The drawing.

@@ -79,8 +79,8 @@ PanneauPartition.prototype.suitLeCurseur = function () {
   const t = this.o.texte;
   const a = t.selectionStart, b = t.selectionEnd;
   if (a === b) {
-    let s = signeEnOctet(this.mesures, a);
-    if (s === null && a > 0) s = signeEnOctet(this.mesures, a - 1);
+    let s = signeSous(this.mesures, a);
+    if (s === null && a > 0) s = signeSous(this.mesures, a - 1);
     this.partition.surligne(s ? [s] : [], [], "actif");
     if (s) {
       this.depuis = s.mesure;
@@ -88,10 +88,16 @@ PanneauPartition.prototype.suitLeCurseur = function () {
     }
     return;
   }
-  const couvertes = [];
-  this.mesures.forEach(function (m, i) { if (m.debut < b && a < m.fin) couvertes.push(i); });
+  const couvertes = this.couvertes(a, b);
   this.partition.surligne([], couvertes, "actif");
   if (couvertes.length) this.depuis = couvertes[0];
+};
+
+// The measures that characters [a, b) cover.
+PanneauPartition.prototype.couvertes = function (a, b) {
+  const couvertes = [];
+  this.mesures.forEach(function (m, i) { if (m.debut < b && a < m.fin) couvertes.push(i); });
+  return couvertes;
 };
 
 // The measures to play: the ones selected in the text, or from the one
@@ -99,9 +105,7 @@ PanneauPartition.prototype.suitLeCurseur = function () {
 PanneauPartition.prototype.etendue = function () {
   const t = this.o.texte;
   if (t.selectionStart !== t.selectionEnd && this.r !== null) {
-    const a = t.selectionStart, b = t.selectionEnd;
-    const couvertes = [];
-    this.mesures.forEach(function (m, i) { if (m.debut < b && a < m.fin) couvertes.push(i); });
+    const couvertes = this.couvertes(t.selectionStart, t.selectionEnd);
     if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: this.o.boucle.checked };
   }
   return { depuis: this.depuis, jusqua: this.mesures.length - 1, boucle: this.o.boucle.checked };
@@ -122,7 +126,6 @@ PanneauPartition.prototype.joue = function () {
   const panneau = this;
   const lecture = { contexte: contexte, etendue: etendue, tour: 0 };
   this.lecture = lecture;
-  this.dernierProgramme = programme;
   // Each round: the schedule from now; after the first, a loop goes on
   // without its count-in.
   const lance = function () {
