@@ -15,20 +15,14 @@ ModeFin mode_courant = ModeFin::quitte;
 void fixe_mode_fin(ModeFin mode) { mode_courant = mode; }
 ModeFin mode_fin() { return mode_courant; }
 
-namespace {
-
-[[noreturn]] void termine(int statut, std::string message) {
+void termine_processus(int statut, std::string message) {
   if (mode_courant == ModeFin::exception) throw ArretProcessus{statut, std::move(message)};
   std::exit(statut);
 }
 
-}  // namespace
-
-void termine_processus(int statut) { termine(statut, {}); }
-
 void erreur_fatale(const char* message) {
   erreur_ecrit(message);
-  termine(1, mode_courant == ModeFin::exception ? message : "");
+  termine_processus(1, mode_courant == ModeFin::exception ? message : "");
 }
 
 void erreur_fatalef(const char* format, ...) {
@@ -47,5 +41,5 @@ void erreur_fatalef(const char* format, ...) {
     message = texte;
   }
   va_end(pour_message);
-  termine(1, std::move(message));
+  termine_processus(1, std::move(message));
 }

@@ -24,4 +24,5 @@ enum class ModeFin {
 
 void fixe_mode_fin(ModeFin mode);
 ModeFin mode_fin();
-[[noreturn]] void termine_processus(int statut);
+// message: an internal failure's, handed over to an in-process run's caller.
+[[noreturn]] void termine_processus(int statut, std::string message = {});
