@@ -16,21 +16,22 @@ function programmeDeLecture(mesures, tempo, depuis, jusqua) {
   if (depuis === undefined) depuis = 0;
   if (jusqua === undefined) jusqua = mesures.length - 1;
   const clics = [], notes = [], places = [];
+  // A piece whose meter is never known (no bar yet) is counted in quarters.
   const metreDe = function (m) { return m.metre || { valTps: 16, nbrTps: 4, forts: "FfFf" }; };
-  const temps = function (m) { return 60 / tempo; };  // a beat of the meter in force
+  const battue = 60 / tempo;  // s, a beat of the meter in force
   let t = 0;
   // The count-in: one measure of the first meter.
   if (depuis <= jusqua && mesures[depuis]) {
     const metre = metreDe(mesures[depuis]);
-    for (let k = 0; k < metre.nbrTps; k++) clics.push({ t: k * temps(), fort: metre.forts[k] === "F" });
-    t = metre.nbrTps * temps();
+    for (let k = 0; k < metre.nbrTps; k++) clics.push({ t: k * battue, fort: metre.forts[k] === "F" });
+    t = metre.nbrTps * battue;
   }
   const decompte = t;
   let tenue = null;  // the note a tie holds on
   for (let i = depuis; i <= jusqua && i < mesures.length; i++) {
     const m = mesures[i];
     const metre = metreDe(m);
-    const parQuad = temps() / metre.valTps;
+    const parQuad = battue / metre.valTps;
     const debut = t;
     m.elements.forEach(function (e, k) {
       const duree = e.duree * parQuad;
@@ -44,9 +45,9 @@ function programmeDeLecture(mesures, tempo, depuis, jusqua) {
       t += duree;
     });
     // A click on each beat the measure lasts, strong as the listing marks it.
-    const battues = Math.max(1, Math.ceil((t - debut) / temps() - 1e-9));
+    const battues = Math.max(1, Math.ceil((t - debut) / battue - 1e-9));
     for (let k = 0; k < battues; k++)
-      clics.push({ t: debut + k * temps(), fort: metre.forts[k % metre.forts.length] === "F" });
+      clics.push({ t: debut + k * battue, fort: metre.forts[k % metre.forts.length] === "F" });
     places.push({ mesure: i, t: debut, duree: t - debut });
   }
   return { decompte: decompte, clics: clics, notes: notes, mesures: places, fin: t };

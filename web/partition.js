@@ -464,7 +464,7 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
   else stave.setBegBarType(VF.BarlineType.NONE);
   const fins = { simple: VF.BarlineType.SINGLE, finale: VF.BarlineType.END, reprise: VF.BarlineType.REPEAT_END, aucune: VF.BarlineType.NONE };
   stave.setEndBarType(fins[m.barre.sorte]);
-  if (m.ordinal > 0) stave.setVoltaType(VF.VoltaType.BEGIN, m.ordinal + ".", -8);
+  if (m.ordinal > 0) stave.setVoltaType(VF.VoltaType.BEGIN, m.ordinal + ".", 14);
   stave.setContext(ctx).draw();
 
   if (notes.length > 0) {
