@@ -142,6 +142,13 @@ async function principal() {
     await page.click("#arrete");
     verifie(await page.$$eval("#partition .signe.joue", (g) => g.length) === 0, "stop clears it");
 
+    // On a phone the score stands under the text, as tall as beside it.
+    await page.setViewport({ width: 390, height: 844 });
+    const boites = await page.evaluate(() => [document.querySelector(".editeur"), document.querySelector(".partition")]
+      .map((e) => { const b = e.getBoundingClientRect(); return [b.top, b.bottom, b.height]; }));
+    verifie(boites[1][0] >= boites[0][1] && boites[1][2] >= 300, "on a 390 px screen the score is under the text", boites);
+    await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-390.png") });
+
     verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
   } finally {
     await navigateur.close();
