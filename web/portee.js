@@ -111,10 +111,12 @@ PanneauPartition.prototype.etendue = function () {
   return { depuis: this.depuis, jusqua: this.mesures.length - 1, boucle: this.o.boucle.checked };
 };
 
-PanneauPartition.prototype.programme = function () {
-  const e = this.etendue();
+// The schedule of the measures to play (or of those given), at the tempo set.
+PanneauPartition.prototype.programme = function (etendue) {
+  const e = etendue || this.etendue();
   const tempo = Math.min(400, Math.max(20, +this.o.tempo.value || 60));
-  return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, e.depuis, e.jusqua) };
+  const jusqua = Math.min(e.jusqua, this.mesures.length - 1);
+  return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, Math.min(e.depuis, jusqua), jusqua) };
 };
 
 PanneauPartition.prototype.joue = function () {
@@ -127,9 +129,10 @@ PanneauPartition.prototype.joue = function () {
   const lecture = { contexte: contexte, etendue: etendue, tour: 0 };
   this.lecture = lecture;
   // Each round: the schedule from now; after the first, a loop goes on
-  // without its count-in.
+  // without its count-in, with the text as it now stands.
   const lance = function () {
-    lecture.programme = lecture.tour === 0 ? programme : sansDecompte(programme);
+    lecture.programme = lecture.tour === 0 ? programme : sansDecompte(panneau.programme(etendue).programme);
+    lecture.mesures = panneau.mesures;
     lecture.depart = contexte.currentTime + 0.1;
     lecture.planificateur = new Planificateur(contexte, lecture.programme, lecture.depart,
                                               panneau.o.metronome ? panneau.o.metronome.checked : true);
@@ -162,13 +165,16 @@ PanneauPartition.prototype.joue = function () {
     const n = lecture.note >= 0 ? p.notes[lecture.note] : null;
     let joue = null;
     if (n !== null && t < n.t + n.duree) for (const e of n.elements) if (e.t <= t) joue = e;
+    // The text edited meanwhile: what plays is no longer what is drawn.
+    if (lecture.mesures !== panneau.mesures) joue = null;
     if (joue !== lecture.joue) {
       lecture.joue = joue;
       if (joue !== null) {
         const el = panneau.mesures[joue.mesure].elements[joue.element];
         panneau.partition.montre(joue.mesure);
         panneau.partition.surligne([{ mesure: joue.mesure, element: joue.element }], [], "joue");
-        panneau.o.texte.setSelectionRange(el.debut, el.fin);
+        // In the text too, unless the caret is someone's who is typing.
+        if (document.activeElement !== panneau.o.texte) panneau.o.texte.setSelectionRange(el.debut, el.fin);
       } else {
         panneau.partition.surligne([], [], "joue");
       }
