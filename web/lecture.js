@@ -13,7 +13,7 @@
 //           notes: [{ t, duree, mesure, element, elements (the tied ones) }],
 //           mesures: [{ mesure, t, duree }], fin }.
 function programmeDeLecture(mesures, tempo, depuis, jusqua) {
-  if (depuis === undefined) depuis = 0;
+  depuis = Math.max(0, depuis || 0);
   if (jusqua === undefined) jusqua = mesures.length - 1;
   const clics = [], notes = [], places = [];
   // A piece whose meter is never known (no bar yet) is counted in quarters.
