@@ -2,9 +2,8 @@
 // called at each sign the scanner hands out (a value, a group's opening and
 // closing, a bar, a repeat sign or ending, a meter change), while the shared
 // state still holds the sign's position and extent and the measure and beat
-// it is counted in. The program leaves it
-// unset, which costs a test of a null pointer per sign; the web page's entry
-// point sets it to draw the score.
+// it is counted in. The program leaves it unset, which costs a test of a null
+// pointer per sign; the web page's entry point sets it to draw the score.
 #pragma once
 
 #include <cstdint>

@@ -125,9 +125,10 @@ int valeur(Suite suite) {
   const int32_t quads = quads_de_lettre(lettre);
   const int32_t points = longueur_jeton() - 1;
   const bool silence = est_un_silence(lettre);
-  temoigne({.signe = SigneLu::valeur, .base = quads, .points = points, .silence = silence,
-            .valeur = quads_pointes(quads, points), .lie = suite == Suite::liee});
-  accu(quads_pointes(quads, points));
+  const int32_t duree = quads_pointes(quads, points);
+  temoigne({.signe = SigneLu::valeur, .base = quads, .points = points, .silence = silence, .valeur = duree,
+            .lie = suite == Suite::liee});
+  accu(duree);
   return premier_du_bloc(silence, suite, etat.scanner.plein == 1) + rang(quads) + points;
 }
 
@@ -164,9 +165,9 @@ int ferme_groupe(Suite suite) {
   const bool chiffre = longueur_jeton() == 2;
   int32_t n = s.elementsGroupe;
   if (chiffre) n = s.chiffreGroupe = verifie_chiffre_groupe(octet_du_jeton(1) - '0');
-  temoigne({.signe = SigneLu::fermeture, .base = s.sommeGroupe, .valeur = valeur_groupe(s.sommeGroupe, n), .genre = n,
-            .lie = suite == Suite::liee});
-  accu(valeur_groupe(s.sommeGroupe, n));
+  const int32_t duree = valeur_groupe(s.sommeGroupe, n);
+  temoigne({.signe = SigneLu::fermeture, .base = s.sommeGroupe, .valeur = duree, .genre = n, .lie = suite == Suite::liee});
+  accu(duree);
   const bool plein = s.plein == 1;
   switch (suite) {
     case Suite::blanc:
