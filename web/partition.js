@@ -119,8 +119,9 @@ function mesuresDeLaPartition(r) {
           forts: info.temps.map(function (t) { return t[2] ? "F" : "f"; }).join("") }
       : precedente;
     m.metre = metre;
+    // A meter of 99 beats has no numerator to write: no time signature.
     let signature = "";
-    if (metre !== null) {
+    if (metre !== null && metre.numerateur > 0) {
       signature = metre.numerateur + "/" + metre.denominateur;
       if (m.changement !== null && m.changement.c) signature = m.changement.denominateur === 2 ? "C|" : "C";
     }
