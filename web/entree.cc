@@ -7,8 +7,9 @@
 // the meter's description, whether a double bar of the text ended the
 // analysis, the message of an internal failure, and the signs read for the
 // score (each value, group, bar, repeat sign, ending and meter change, with
-// the measure and beat it was counted in and its bytes). The page reads these
-// records only, never the streams, which it shows as they are.
+// the measure and beat it was counted in and its bytes, as a table of
+// numbers). The page reads these records only, never the streams, which it
+// shows as they are.
 //
 // Each kind of record has its own recorder below (note_*), fed by a watch
 // the checker offers, and its own writer (ecrit_*).
@@ -369,50 +370,56 @@ const char* nom_du_signe(SigneLu s) {
   return "";  // GCOVR_EXCL_LINE: every sign is named above
 }
 
-// Each sign as an array, the score reads many: [sign, measure, beat, first
-// byte, end], then for a value [plain value, dots, rest (0 or 1), value, tied],
+// The signs are many (some seven a measure): they go out as a table of
+// numbers, not as JSON, ten to a sign: [sign, measure, beat, first byte,
+// end], then for a value [plain value, dots, rest (0 or 1), value, tied],
 // for a closer [written sum, value, kind, tied], for an ending [number], for
-// a meter change [numerator, denominator, written C (0 or 1)].
+// a meter change [numerator, denominator, written C (0 or 1)], the rest 0.
+// The JSON names the signs by their number and says how many are left out.
+constexpr std::size_t par_signe = 10;
+std::vector<int32_t> table_des_signes;
+
 void ecrit_signes(const CarteDuTexte& carte) {
-  nom("signes");
+  nom("noms_des_signes");
   json += '[';
-  std::size_t depuis = 0;
-  const auto nombre = [](int64_t v) {
-    json += std::to_string(v);
-    json += ',';
-  };
-  for (const Signe& s : signes) {
-    const Octets o = carte.octets_du_rapport(s.debut, s.lignes, s.largeur, s.jeton, depuis);
-    depuis = o.debut;
-    json += '[';
-    chaine(nom_du_signe(s.lu.signe));
-    json += ',';
-    nombre(s.mesure);
-    nombre(s.temps);
-    nombre(static_cast<int64_t>(o.debut));
-    nombre(static_cast<int64_t>(o.fin));
-    switch (s.lu.signe) {
-      case SigneLu::valeur:
-        for (const int32_t v : {s.lu.base, s.lu.points, s.lu.silence ? 1 : 0, s.lu.valeur, s.lu.lie ? 1 : 0}) nombre(v);
-        break;
-      case SigneLu::fermeture:
-        for (const int32_t v : {s.lu.base, s.lu.valeur, s.lu.genre, s.lu.lie ? 1 : 0}) nombre(v);
-        break;
-      case SigneLu::ordinal:
-        nombre(s.lu.valeur);
-        break;
-      case SigneLu::changement:
-        for (const int32_t v : {s.lu.base, s.lu.valeur, s.lu.genre == 'C' ? 1 : 0}) nombre(v);
-        break;
-      default:
-        break;
-    }
-    ferme(']');
+  for (int32_t i = 0; i <= static_cast<int32_t>(SigneLu::changement); ++i) {
+    chaine(nom_du_signe(static_cast<SigneLu>(i)));
     json += ',';
   }
   ferme(']');
   json += ',';
+  entier("par_signe", static_cast<int64_t>(par_signe));
   entier("signes_omis", static_cast<int64_t>(signes_omis));
+  table_des_signes.assign(signes.size() * par_signe, 0);
+  std::size_t depuis = 0;
+  int32_t* t = table_des_signes.data();
+  for (const Signe& s : signes) {
+    const Octets o = carte.octets_du_rapport(s.debut, s.lignes, s.largeur, s.jeton, depuis);
+    depuis = o.debut;
+    const Lecture& l = s.lu;
+    t[0] = static_cast<int32_t>(l.signe);
+    t[1] = s.mesure;
+    t[2] = s.temps;
+    t[3] = static_cast<int32_t>(o.debut);
+    t[4] = static_cast<int32_t>(o.fin);
+    switch (l.signe) {
+      case SigneLu::valeur:
+        t[5] = l.base, t[6] = l.points, t[7] = l.silence ? 1 : 0, t[8] = l.valeur, t[9] = l.lie ? 1 : 0;
+        break;
+      case SigneLu::fermeture:
+        t[5] = l.base, t[6] = l.valeur, t[7] = l.genre, t[8] = l.lie ? 1 : 0;
+        break;
+      case SigneLu::ordinal:
+        t[5] = l.valeur;
+        break;
+      case SigneLu::changement:
+        t[5] = l.base, t[6] = l.valeur, t[7] = l.genre == 'C' ? 1 : 0;
+        break;
+      default:
+        break;
+    }
+    t += par_signe;
+  }
 }
 
 void ecrit_json(std::string_view entree) {
@@ -484,5 +491,8 @@ int rythme_taille_erreur() { return static_cast<int>(derniere.erreur.size()); }
 // The analysis as records, as JSON (ASCII).
 const char* rythme_rapports() { return json.c_str(); }
 int rythme_taille_rapports() { return static_cast<int>(json.size()); }
+// The table of the signs read, and its number of entries.
+const int32_t* rythme_signes() { return table_des_signes.data(); }
+int rythme_taille_signes() { return static_cast<int>(table_des_signes.size()); }
 
 }  // extern "C"

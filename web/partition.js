@@ -32,8 +32,9 @@ function mesuresDeLaPartition(r) {
     mesures.push(courante);
   };
   const derniere = function () { return mesures.length ? mesures[mesures.length - 1] : null; };
-  for (const brut of r.signes || []) {
-    const s = lisSigne(brut);
+  const nombre = r.signes ? r.signes.length / r.par_signe : 0;
+  for (let k = 0; k < nombre; k++) {
+    const s = lisSigne(r, k);
     switch (s.signe) {
       case "valeur":
       case "ouverture":
@@ -54,14 +55,14 @@ function mesuresDeLaPartition(r) {
       case "fermeture":
         if (courante !== null && groupe !== null) {
           groupe.dernier = courante.elements.length - 1;
-          groupe.genre = s.genre;
           groupe.somme = s.somme;
           groupe.valeur = s.valeur;
+          groupe.genre = s.genre;
           groupe.fin = s.fin;
           courante.fin = Math.max(courante.fin, s.fin);
           // Each element takes its share of the group's value.
           for (let i = groupe.premier; i <= groupe.dernier; i++)
-            courante.elements[i].duree = s.somme > 0 ? courante.elements[i].valeur * s.valeur / s.somme : 0;
+            courante.elements[i].duree = groupe.somme > 0 ? courante.elements[i].valeur * groupe.valeur / groupe.somme : 0;
           if (s.lie && groupe.dernier >= 0) courante.elements[groupe.dernier].lie = true;
         }
         groupe = null;
@@ -140,22 +141,22 @@ function mesuresDeLaPartition(r) {
   return mesures;
 }
 
-// A sign as the records give it, an array (see web/entree.cc), with its
-// members named.
-function lisSigne(a) {
-  const s = { signe: a[0], mesure: a[1], temps: a[2], debut: a[3], fin: a[4] };
-  switch (a[0]) {
+// Sign k of the records' table (see web/entree.cc), with its members named.
+function lisSigne(r, k) {
+  const t = r.signes, a = k * r.par_signe;
+  const s = { signe: r.noms_des_signes[t[a]], mesure: t[a + 1], temps: t[a + 2], debut: t[a + 3], fin: t[a + 4] };
+  switch (s.signe) {
     case "valeur":
-      s.base = a[5]; s.points = a[6]; s.silence = a[7] === 1; s.valeur = a[8]; s.lie = a[9] === 1;
+      s.base = t[a + 5]; s.points = t[a + 6]; s.silence = t[a + 7] === 1; s.valeur = t[a + 8]; s.lie = t[a + 9] === 1;
       break;
     case "fermeture":
-      s.somme = a[5]; s.valeur = a[6]; s.genre = a[7]; s.lie = a[8] === 1;
+      s.somme = t[a + 5]; s.valeur = t[a + 6]; s.genre = t[a + 7]; s.lie = t[a + 8] === 1;
       break;
     case "ordinal":
-      s.numero = a[5];
+      s.numero = t[a + 5];
       break;
     case "changement":
-      s.numerateur = a[5]; s.denominateur = a[6]; s.c = a[7] === 1;
+      s.numerateur = t[a + 5]; s.denominateur = t[a + 6]; s.c = t[a + 7] === 1;
       break;
   }
   return s;
@@ -243,7 +244,7 @@ function cleDeMesure(m) {
 }
 
 if (typeof module !== "undefined" && module.exports)
-  module.exports = { mesuresDeLaPartition, marqueLesRapports, signeSous, cleDeMesure };
+  module.exports = { mesuresDeLaPartition, marqueLesRapports, signeSous, cleDeMesure, lisSigne };
 
 // ---------------------------------------------------------------------------
 // The drawing.
@@ -312,25 +313,28 @@ Partition.tout = 60;           // measures: a piece this short is in the documen
 Partition.marge = 8;           // px left of each line: the measure number stands out to the left
 
 Partition.prototype.dessine = function (mesures) {
-  const cles = [];
-  const vues = new Set();
   for (let i = 0; i < mesures.length; i++) {
     // Ties that cross the bar line are drawn as half ties on each side.
     const p = i > 0 ? mesures[i - 1] : null;
-    const lieeDeLaPrecedente = p !== null && p.elements.length > 0 && p.elements[p.elements.length - 1].lie;
-    mesures[i].lieeDeLaPrecedente = lieeDeLaPrecedente;
-    let cle = cleDeMesure(mesures[i]) + (lieeDeLaPrecedente ? "<" : "");
-    if (vues.has(cle)) cle += "#" + i;
-    vues.add(cle);
-    cles.push(cle);
+    mesures[i].lieeDeLaPrecedente = p !== null && p.elements.length > 0 && p.elements[p.elements.length - 1].lie;
   }
-  // Drawings of keys gone are dropped.
-  const dessins = this.dessins;
-  dessins.forEach(function (div, cle) { if (!vues.has(cle)) dessins.delete(cle); });
   this.mesures = mesures;
-  this.cles = cles;
+  this.cles = new Array(mesures.length);  // made when a measure is shown
   this.place();
   this.afficheVisibles();
+  // Drawings not shown now are dropped.
+  const gardees = new Set();
+  this.montres.forEach(function (div, i) { gardees.add(this.cles[i]); }, this);
+  const dessins = this.dessins;
+  dessins.forEach(function (div, cle) { if (!gardees.has(cle)) dessins.delete(cle); });
+};
+
+// The key of measure i's drawing: what the drawing depends on, its place
+// among the measures included.
+Partition.prototype.cleDe = function (i) {
+  if (this.cles[i] === undefined)
+    this.cles[i] = i + (this.mesures[i].lieeDeLaPrecedente ? "<" : ":") + cleDeMesure(this.mesures[i]);
+  return this.cles[i];
 };
 
 // The lines: the measures one after the other, a new line where the next
@@ -363,7 +367,7 @@ Partition.prototype.place = function () {
 
 // The drawing of measure i: kept, or made now.
 Partition.prototype.dessinDe = function (i) {
-  const cle = this.cles[i];
+  const cle = this.cleDe(i);
   let div = this.dessins.get(cle);
   if (div === undefined) {
     div = document.createElement("div");

@@ -61,14 +61,13 @@ async function principal() {
       await attendsPartition(page);
       const compte = await page.evaluate(() => {
         const r = window.panneauPartition.r;
-        // [sign, measure, beat, start, end, ...]: a value [plain, dots, rest, value, tied], a closer [sum, value, kind, tied].
-        const valeurs = r.signes.filter((s) => s[0] === "valeur");
-        const fermetures = r.signes.filter((s) => s[0] === "fermeture");
+        const signes = Array.from({ length: r.signes.length / r.par_signe }, (_, k) => lisSigne(r, k));
+        const valeurs = signes.filter((s) => s.signe === "valeur");
         const q = (s) => document.querySelectorAll("#partition " + s);
         return {
-          lu: [new Set(valeurs.map((s) => s[1])).size, valeurs.filter((s) => s[7] === 0).length,
-               valeurs.filter((s) => s[7] === 1).length, valeurs.reduce((n, s) => n + s[6], 0),
-               valeurs.filter((s) => s[9] === 1).length + fermetures.filter((s) => s[8] === 1).length, fermetures.length].join(),
+          lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
+               valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
+               signes.filter((s) => s.lie).length, signes.filter((s) => s.signe === "fermeture").length].join(),
           dessine: [q(".mesure").length, q(".vf-stavenote:not(.silence)").length, q(".vf-stavenote.silence").length,
                     [...q(".vf-stavenote")].reduce((n, g) => n + +g.dataset.points, 0), q(".vf-stavetie.liaison").length,
                     q(".vf-tuplet").length].join(),
