@@ -1,12 +1,19 @@
 #include "diagnostics/flux.h"
 
+#include <langinfo.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+
+#include "diagnostics/latin1.h"
 
 namespace {
 
@@ -29,6 +36,11 @@ struct Destination {
   int descripteur = -1;            // written to when capture is null
   std::string* capture = nullptr;  // in-memory sink instead of the descriptor
   bool immediat = false;           // due bytes are written at once (a terminal)
+  bool utf8 = false;               // the program's own texts go out in UTF-8 (a UTF-8 terminal)
+  const char* nom = "";            // the stream, as a message names it
+  int echec = 0;                   // the system's error of a failed write: nothing more is written
+  bool lecteur_parti = false;      // the reader went away: nothing more is written, quietly
+  bool abandonnee = false;         // stalled while a signal ends the process: the rest is dropped
   std::size_t remplissage = capacite;  // bytes held at most before the due ones are written
   std::size_t taille = 0;          // bytes held
   std::size_t du = 0;              // of which due, at the front
@@ -40,14 +52,37 @@ Destination* sortie = &destinations[0];  // standard output's
 Destination* erreur = &destinations[1];  // standard error's: the same one when they share it
 std::size_t attente_historique = 0;      // bytes written to standard output since it was last due
 volatile std::sig_atomic_t signal_recu = 0;  // a termination signal not yet acted on
+bool ecriture_en_echec = false;          // a write failed for another reason than a reader gone away
+
+// Once a termination signal has come, a destination gets this long to take
+// more bytes each time it is waited for; a stalled one loses the rest.
+constexpr int delai_arret_ms = 200;
 
 void prepare(Destination& d, int descripteur, std::string* capture, bool immediat, bool tube = false) {
   d.descripteur = descripteur;
   d.capture = capture;
   d.immediat = immediat;
+  d.utf8 = false;
+  d.echec = 0;
+  d.lecteur_parti = false;
+  d.abandonnee = false;
   d.remplissage = tube ? remplissage_tube : capacite;
   d.taille = 0;
   d.du = 0;
+}
+
+// Waits until the descriptor takes bytes; false when the delay (in ms, -1
+// for none) ran out. A signal ends the wait early.
+bool attend_ecriture(const Destination& d, int delai) {
+  pollfd attente{d.descripteur, POLLOUT, 0};
+  return ::poll(&attente, 1, delai) != 0;
+}
+
+void echec_ecriture(Destination& d, int numero) {
+  d.echec = numero;
+  ecriture_en_echec = true;
+  // Said on standard error, unless that is where writing failed.
+  if (&d != erreur) erreur_ecrit("rythme : écriture impossible sur "_l1, d.nom, " : ", raison_systeme(numero), ".\n");
 }
 
 void ecrit_tout(Destination& d, const char* octets, std::size_t n) {
@@ -55,15 +90,61 @@ void ecrit_tout(Destination& d, const char* octets, std::size_t n) {
     d.capture->append(octets, n);
     return;
   }
-  while (n > 0) {
-    const ssize_t ecrit = ::write(d.descripteur, octets, n);
+  while (n > 0 && d.echec == 0 && !d.lecteur_parti && !d.abandonnee) {  // GCOVR_EXCL_BR_LINE: abandonnee only in a process a signal ends
+    const bool arret = signal_recu != 0;
+    // While a signal ends the process, a stalled reader must not hold it: the
+    // bytes go in pieces that a writable pipe takes without waiting.
+    if (arret && !attend_ecriture(d, delai_arret_ms)) {  // GCOVR_EXCL_BR_LINE: only in a process a signal ends
+      // GCOVR_EXCL_START: the process ends by the signal, and its counts with it
+      d.abandonnee = true;
+      return;
+      // GCOVR_EXCL_STOP
+    }
+    const ssize_t ecrit = ::write(d.descripteur, octets, arret ? std::min<std::size_t>(n, PIPE_BUF) : n);  // GCOVR_EXCL_BR_LINE: the same
     if (ecrit < 0) {
-      if (errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: an interrupted write
-      return;  // a closed or full stream is not reported: there is nowhere to report it
+      if (errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal, seen at the next turn
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {  // GCOVR_EXCL_BR_LINE: the two are one on this system
+        // A descriptor left non-blocking: wait for room, lose nothing; while
+        // a signal ends the process, only a while.
+        const bool arret_en_cours = signal_recu != 0;
+        if (!attend_ecriture(d, arret_en_cours ? delai_arret_ms : -1) && arret_en_cours) d.abandonnee = true;  // GCOVR_EXCL_BR_LINE: the same
+        continue;
+      }
+      if (errno == EPIPE) {
+        d.lecteur_parti = true;  // the analysis goes on for the reports on the other stream
+        return;
+      }
+      echec_ecriture(d, errno);
+      return;
     }
     octets += ecrit;
     n -= static_cast<std::size_t>(ecrit);
   }
+}
+
+// The program's own Latin-1 text for a UTF-8 terminal: each byte above 127
+// becomes two.
+std::size_t octets_hauts(std::string_view s) {
+  std::size_t n = 0;
+  for (const char c : s) n += static_cast<unsigned char>(c) >> 7;
+  return n;
+}
+char* en_utf8(char* fin, std::string_view s) {
+  for (const char c : s) {
+    const auto octet = static_cast<unsigned char>(c);
+    if (octet < 0x80) {
+      *fin++ = c;
+    } else {
+      *fin++ = static_cast<char>(0xC0 | (octet >> 6));
+      *fin++ = static_cast<char>(0x80 | (octet & 0x3F));
+    }
+  }
+  return fin;
+}
+std::string en_utf8(std::string_view s) {
+  std::string u(s.size() + octets_hauts(s), '\0');
+  en_utf8(u.data(), s);
+  return u;
 }
 
 // Writes the due bytes; those not yet due move to the front.
@@ -121,13 +202,16 @@ extern "C" void au_signal(int numero) {
 
 char* sortie_place(std::size_t n) {
   Destination& d = *sortie;
+  if (d.utf8) [[unlikely]] n *= 2;  // room for the text once in UTF-8
   // What is not yet due stays below the threshold, so there is room once the
   // due bytes are written.
   if (d.taille + n > d.remplissage) livre_du(d);
   return d.octets + d.taille;
 }
 
-void sortie_avance(std::size_t n) {
+namespace {
+
+void avance(std::size_t n) {
   Destination& d = *sortie;
   const std::size_t avant = d.taille;
   d.taille += n;
@@ -140,7 +224,7 @@ void sortie_avance(std::size_t n) {
   attente_historique += n;
 }
 
-void sortie_ecrit(std::string_view octets) {
+void ecrit_tel_quel(std::string_view octets) {
   const std::size_t n = octets.size();
   if (n > seuil_historique) {
     // Too large to wait: due now, after everything before it.
@@ -152,8 +236,38 @@ void sortie_ecrit(std::string_view octets) {
     return;
   }
   std::memcpy(sortie_place(n), octets.data(), n);
-  sortie_avance(n);
+  avance(n);
 }
+
+}  // namespace
+
+namespace {
+
+// The text written in place becomes UTF-8 where it lies; its new length.
+[[gnu::cold]] [[gnu::noinline]] std::size_t en_utf8_sur_place(Destination& d, std::size_t n) {
+  char* const debut = d.octets + d.taille;
+  const std::string u = en_utf8(std::string_view(debut, n));
+  std::memcpy(debut, u.data(), u.size());
+  return u.size();
+}
+
+}  // namespace
+
+void sortie_avance(std::size_t n) {
+  Destination& d = *sortie;
+  if (d.utf8) [[unlikely]] n = en_utf8_sur_place(d, n);
+  avance(n);
+}
+
+void sortie_ecrit(std::string_view octets) {
+  if (sortie->utf8 && octets_hauts(octets) != 0) {
+    ecrit_tel_quel(en_utf8(octets));
+    return;
+  }
+  ecrit_tel_quel(octets);
+}
+
+void sortie_ecrit_octets_lus(std::string_view octets) { ecrit_tel_quel(octets); }
 
 void sortie_entier(int32_t n) {
   char* const debut = sortie_place(Ecriture::chiffres_entier_max);
@@ -170,8 +284,51 @@ void sortie_due() {
 
 void erreur_ecrit(std::string_view debut, std::string_view milieu, std::string_view fin) {
   Destination& d = *erreur;
-  insere_du(d, debut, milieu, fin);
+  if (d.utf8) {
+    insere_du(d, en_utf8(debut), en_utf8(milieu), en_utf8(fin));
+  } else {
+    insere_du(d, debut, milieu, fin);
+  }
   if (d.immediat) livre_du(d);
+}
+
+void erreur_ecrit(std::string_view a, std::string_view b, std::string_view c, std::string_view d,
+                  std::string_view e) {
+  // One report in one piece, whatever its number of parts.
+  std::string texte;
+  texte.reserve(a.size() + b.size() + c.size() + d.size() + e.size());
+  for (std::string_view partie : {a, b, c, d, e}) texte.append(partie);
+  erreur_ecrit(texte);
+}
+
+bool flux_en_echec() { return ecriture_en_echec; }
+
+namespace {
+
+struct Raison {
+  int numero;
+  const char* texte;  // Latin-1
+};
+const Raison raisons[] = {
+    {ENOSPC, "plus de place sur le support"_l1},
+    {EDQUOT, "quota de disque dépassé"_l1},
+    {EFBIG, "taille de fichier permise dépassée"_l1},
+    {EIO, "erreur d'entrée-sortie du support"_l1},
+    {EBADF, "descripteur fermé ou inutilisable dans ce sens"_l1},
+    {EISDIR, "c'est un répertoire"_l1},
+    {EINVAL, "opération refusée par le système pour ce descripteur"_l1},
+    {EACCES, "permission refusée"_l1},
+    {EPERM, "permission refusée"_l1},
+    {ENXIO, "périphérique absent"_l1},
+    {ENODEV, "périphérique absent"_l1},
+};
+
+}  // namespace
+
+const char* raison_systeme(int numero) {
+  for (const Raison& r : raisons)
+    if (r.numero == numero) return r.texte;
+  return std::strerror(numero);  // the C locale's: plain ASCII
 }
 
 namespace {
@@ -220,6 +377,19 @@ void flux_termine() {
   if (erreur != sortie) termine(*erreur);
 }
 
+namespace {
+
+// Whether the user's locale (LC_ALL, LC_CTYPE, LANG) writes UTF-8. The
+// program itself keeps the C locale.
+bool locale_en_utf8() {
+  if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
+  const bool utf8 = std::strcmp(::nl_langinfo(CODESET), "UTF-8") == 0;
+  std::setlocale(LC_CTYPE, "C");
+  return utf8;
+}
+
+}  // namespace
+
 void flux_vers_descripteurs() {
   struct stat de_sortie {};
   struct stat d_erreur {};
@@ -228,12 +398,21 @@ void flux_vers_descripteurs() {
   const auto tube = [](const struct stat& s) { return S_ISFIFO(s.st_mode) || S_ISSOCK(s.st_mode); };
   prepare(destinations[0], 1, nullptr, ::isatty(1) == 1, tube(de_sortie));
   prepare(destinations[1], 2, nullptr, ::isatty(2) == 1, tube(d_erreur));
+  destinations[0].nom = "la sortie standard";
+  destinations[1].nom = "la sortie d'erreur standard";
+  if (destinations[0].immediat || destinations[1].immediat) {
+    const bool utf8 = locale_en_utf8();
+    destinations[0].utf8 = destinations[0].immediat && utf8;
+    destinations[1].utf8 = destinations[1].immediat && utf8;
+  }
+  ecriture_en_echec = false;
   sortie = &destinations[0];
   erreur = partage ? &destinations[0] : &destinations[1];
   attente_historique = 0;
 }
 
 void flux_vers_chaines(std::string* texte_sortie, std::string* texte_erreur) {
+  ecriture_en_echec = false;
   // Each stream reaches its string as soon as its bytes are due, so that a
   // test reads each report, and each piece's output, once it is made.
   prepare(destinations[0], -1, texte_sortie, true);

@@ -11,8 +11,14 @@
 //    standard error that is a terminal gets each write at once;
 //  - otherwise bytes wait in a buffer until it is full, so that a long run
 //    makes few write calls.
-// Bytes are written as given: the program's texts are already Latin-1
-// (latin1.h), and input bytes echoed to standard output go out unchanged.
+// The program's texts are Latin-1 (latin1.h) and go out so, except on a
+// terminal whose locale writes UTF-8, where they are turned into UTF-8; input
+// bytes echoed to standard output go out unchanged everywhere.
+//
+// A write that fails is reported once on standard error (unless that is the
+// stream that failed) and nothing more is written to that stream; the run
+// must then fail (flux_en_echec). A reader gone away is not a failure: its
+// stream is dropped quietly. A descriptor left non-blocking is waited for.
 #pragma once
 
 #include <charconv>
@@ -26,6 +32,8 @@
 // Standard output.
 void sortie_ecrit(std::string_view octets);
 void sortie_entier(int32_t n);  // an integer in decimal, as "%d" writes it
+// Input bytes echoed as they were read, never converted.
+void sortie_ecrit_octets_lus(std::string_view octets);
 // Room for up to n bytes (n at most 65536) at the end of standard output, to
 // be written in place and handed over with sortie_avance.
 char* sortie_place(std::size_t n);
@@ -37,7 +45,16 @@ void sortie_due();
 // Standard error: each write is due at once. The parts of one report are
 // given together, so that they stay together whatever the destination.
 void erreur_ecrit(std::string_view debut, std::string_view milieu = {}, std::string_view fin = {});
+void erreur_ecrit(std::string_view a, std::string_view b, std::string_view c, std::string_view d,
+                  std::string_view e);
 void erreur_vprintf(const char* format, va_list args);
+
+// A write has failed since the streams were last pointed somewhere (other
+// than by a reader gone away): the run must end with status 1.
+bool flux_en_echec();
+// The system's reason for an error number, in French where it is a usual
+// one (Latin-1).
+const char* raison_systeme(int numero);
 
 // The input layer calls this before each read that may wait: everything due
 // is written, and a termination signal received meanwhile takes effect.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "tests/support/capture.h"
@@ -49,6 +51,12 @@ TEST_F(Flux, ManySmallWritesComeOutWhole) {
   }
   flux_termine();
   EXPECT_EQ(sortie, attendu);
+}
+
+// The usual reasons in French; any other, the system's own words.
+TEST(Raisons, UsualOnesInFrenchOthersAsTheSystemSaysThem) {
+  EXPECT_EQ(std::string(raison_systeme(ENOSPC)), latin1("plus de place sur le support"));
+  EXPECT_EQ(std::string(raison_systeme(ENOTDIR)), std::strerror(ENOTDIR));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ void rapporte(std::string_view message, const Nature* nature) {
   if (p.lignesCouvertes != 0) {
     // The extent ends on a later line: "à", then where it ends.
     e.texte(au_dela ? ") à\n-. "_l1 : " à\n-. "_l1);
-    e.entier(p.numeroLigne + p.lignesCouvertes);
+    e.entier(static_cast<int32_t>(static_cast<uint32_t>(p.numeroLigne) + static_cast<uint32_t>(p.lignesCouvertes)));  // wraps past 2^31 lines
     e.texte(" col. ");
     e.entier(largeur != 0 ? largeur : 1);
     e.texte(" :  ");

@@ -9,4 +9,5 @@ inline constexpr bool mode_interactif() { return true; }
 
 struct EtatPilote {
   int16_t finAnalyse = 0;  // the analysis stops after the current piece
+  int16_t mesureInachevée = 0;  // the text ended inside a measure: reported once, the run fails
 };

@@ -17,8 +17,9 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
 
   std::vector<const char*> argv{"rythme"};
   for (const std::string& mot : mots) argv.push_back(mot.c_str());
+  LigneDeCommande ligne;
   try {
-    r.statut = execute_pilote(static_cast<int>(argv.size()), argv.data());
+    r.statut = execute_pilote(static_cast<int>(argv.size()), argv.data(), &ligne);
   } catch (const ArretProcessus& arret) {
     // What the exit handlers of the program do.
     rapport_de_sortie();
@@ -27,6 +28,8 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
   }
   r.code_final = etat.diagnostics.codeCourant;
   flux_termine();
+  r.mot_fautif = ligne.mot_fautif;
+  r.refus = ligne.message;
   desarme_rapport_de_sortie();
   fixe_mode_fin(mode_precedent);
   flux_vers_descripteurs();

@@ -9,10 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/ligne_de_commande.h"
+
 struct Execution {
   std::string sortie;  // bytes written on standard output
   std::string erreur;  // bytes written on standard error
   int statut = 0;      // exit status
+  // A command-line word refused: which one, and the usage message written on
+  // standard error (Latin-1); aucun and empty otherwise.
+  MotFautif mot_fautif = MotFautif::aucun;
+  std::string refus;
   // The current error code when the run ended: $6021 or $6022 when the text
   // ran out before any double bar ended the analysis.
   int32_t code_final = 0;

@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
   std::atexit(livre_tout_a_la_fin);
   const int statut = execute_pilote(argc, argv);
   flux_termine();
-  return statut;
+  // What could not be written was not delivered: never a success.
+  return flux_en_echec() ? 1 : statut;
 }

@@ -11,6 +11,7 @@
 #include "diagnostics/signale.h"
 #include "diagnostics/flux.h"
 #include "driver/etat.h"
+#include "driver/ligne_de_commande.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
@@ -19,17 +20,11 @@
 
 namespace {
 
-// The C library's decimal conversion: leading blanks, an optional sign, digits;
-// no digits gives 0. Like atoi, the long result is cut to 32 bits.
-int32_t conversion_decimale(const char* mot) {
-  return static_cast<int32_t>(std::strtol(mot, nullptr, 10));
-}
-
-// The meter words of the command line; only their number matters.
-void applique_ligne_de_commande(int argc, const char* const* argv) {
-  if (argc == 4) etat.metre.demandeDécomposition = static_cast<int16_t>(conversion_decimale(argv[3]));
-  if (argc == 3 || argc == 4) {
-    fixe_mesure(conversion_decimale(argv[1]), conversion_decimale(argv[2]), etat.metre.demandeDécomposition);
+// The meter of the command line, its words already checked.
+void applique_ligne_de_commande(const LigneDeCommande& ligne) {
+  if (ligne.metre) {
+    etat.metre.demandeDécomposition = ligne.décomposition;
+    fixe_mesure(ligne.numérateur, ligne.dénominateur, etat.metre.demandeDécomposition);
     arme_fin_par_compte();
     affiche_indications_mesure();
   } else {
@@ -71,13 +66,20 @@ void banniere(const char (&debut)[N]) {
 }
 
 // A parse failed: at the end of the input, outside a group, the unfinished
-// piece is dropped silently and the run goes on to the double bar that the
-// scanner supplies. Otherwise the analysis ends here. Inside a group no double
+// piece is dropped and the run goes on to the double bar that the scanner
+// supplies; the measure was neither closed nor checked, which is said once and
+// fails the run. Otherwise the analysis ends here. Inside a group no double
 // bar ever comes at the end of the input, so that case ends too.
 void echec_analyse() {
   EtatDiagnostics& d = etat.diagnostics;
   if (d.codeCourant == err::fichier_début && mode_interactif() && !etat.scanner.dansGroupe) {
     d.codeCourant = err::fichier_en_fin;
+    if (etat.pilote.mesureInachevée == 0) {
+      etat.pilote.mesureInachevée = 1;
+      signale_erreur(
+          "fin du texte dans une mesure inachevée : elle n'est ni fermée ni vérifiée.\n"
+          "\tManque-t-il une barre '|' en finale ?"_l1);
+    }
     return;
   }
   etat.pilote.finAnalyse = 1;
@@ -125,9 +127,9 @@ bool texte_apres_double_barre() {
   }
 }
 
-int execute_analyse(int argc, const char* const* argv) {
+int execute_analyse(const LigneDeCommande& ligne) {
   for (auto& temps : etat.mesure.tabTemps) temps.reset();
-  applique_ligne_de_commande(argc, argv);
+  applique_ligne_de_commande(ligne);
   if (mode_interactif()) arme_rapport_de_sortie();
 
   int resultat = 0;
@@ -140,16 +142,43 @@ int execute_analyse(int argc, const char* const* argv) {
   // A failed parse has already ended the run in error; a run that ended on
   // the double bar is checked for what follows it.
   if (resultat == 0 && texte_apres_double_barre()) resultat = 1;
+  if (etat.pilote.mesureInachevée != 0) resultat = 1;
+  // A text cut short by a failed read was not checked whole: said last, after
+  // everything analysed.
+  if (const int numero = source_erreur_de_lecture(); numero != 0) {
+    erreur_ecrit("rythme : lecture impossible sur l'entrée standard : "_l1, raison_systeme(numero), ".\n");
+    resultat = 1;
+  }
 
   desarme_rapport_de_sortie();
   return resultat;
 }
 
+int execute_demande(const LigneDeCommande& ligne) {
+  switch (ligne.demande) {
+    case LigneDeCommande::Demande::aide:
+      sortie_ecrit(texte_aide());
+      return 0;
+    case LigneDeCommande::Demande::version:
+      sortie_ecrit(texte_version());
+      return 0;
+    case LigneDeCommande::Demande::refus:
+      // Before any banner, and with no exit report: nothing was analysed.
+      erreur_ecrit(ligne.message);
+      return 1;
+    case LigneDeCommande::Demande::analyse:
+      break;
+  }
+  return execute_analyse(ligne);
+}
+
 }  // namespace
 
-int execute_pilote(int argc, const char* const* argv) {
+int execute_pilote(int argc, const char* const* argv, LigneDeCommande* lue) {
+  const LigneDeCommande ligne = lit_ligne_de_commande(argc, argv);
+  if (lue != nullptr) *lue = ligne;
   try {
-    return execute_analyse(argc, argv);
+    return execute_demande(ligne);
   } catch (const std::bad_alloc&) {  // GCOVR_EXCL_START: out of memory
     // Memory ran out where no routine reports it under its own name.
     erreur_fatale("rythme : il n'y a plus assez de mémoire\n"_l1);

@@ -8,26 +8,45 @@
 #include <string>
 #include <string_view>
 
+#include "diagnostics/fatal.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/temoin_lecture.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
+#include "parser/moteur.h"
 #include "scanner/source.h"
 #include "tests/support/capture.h"
 
 namespace {
 
-const char* const fatal_numerateur = "fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n";
+constexpr std::string_view ligne_usage = "usage : rythme [numérateur dénominateur [décomposition]] < texte\n";
 
-TEST(Pilote, ANonNumberAsNumeratorIsFatalBeforeAnyBannerAndWithoutExitReport) {
-  for (const auto& mots : {std::vector<std::string>{"x", "4"}, {"0", "4"}, {"100", "4"}, {"-3", "4", "1"}}) {
-    const Execution r = execute_en_memoire(mots, "");
-    EXPECT_EQ(r.statut, 1);
+// A refused word: its message and the usage line on standard error, status 1,
+// before any banner and without an exit report; the run says which word.
+TEST(Pilote, AMistypedWordIsAUsageErrorBeforeAnyBanner) {
+  const std::vector<std::pair<std::vector<std::string>, MotFautif>> cas{
+      {{"x", "4"}, MotFautif::numérateur},        {{"0", "4"}, MotFautif::numérateur},
+      {{"100", "4"}, MotFautif::numérateur},      {{"-3", "4", "1"}, MotFautif::numérateur},
+      {{"4.5", "4"}, MotFautif::numérateur},      {{"4294967300", "4"}, MotFautif::numérateur},
+      {{" 4", "4"}, MotFautif::numérateur},       {{"", ""}, MotFautif::numérateur},
+      {{"4", "0"}, MotFautif::dénominateur},      {{"4", "128"}, MotFautif::dénominateur},
+      {{"4", "4abc"}, MotFautif::dénominateur},   {{"6", "8", "65536"}, MotFautif::décomposition},
+      {{"6", "8", "-"}, MotFautif::décomposition}, {{"6", "8", "1\t"}, MotFautif::décomposition},
+      {{std::string(50, '7'), "4"}, MotFautif::numérateur}};
+  for (const auto& [mots, mot] : cas) {
+    const Execution r = execute_en_memoire(mots, "! ! ! ! |");
+    EXPECT_EQ(r.statut, 1) << mots[0];
     EXPECT_EQ(r.sortie, "");
-    EXPECT_EQ(r.erreur, fatal_numerateur);
+    EXPECT_EQ(r.mot_fautif, mot) << mots[0] << " " << mots[1];
+    EXPECT_EQ(r.erreur, r.refus);
+    EXPECT_TRUE(r.erreur.starts_with("rythme : ") && r.erreur.ends_with(latin1(ligne_usage))) << r.erreur;
   }
+  // The word shown: a control byte as '?', a long word cut.
+  EXPECT_NE(execute_en_memoire({"6", "8", "1\t"}, "").refus.find(latin1("«1?»")), std::string::npos);
+  EXPECT_NE(execute_en_memoire({std::string(50, '7'), "4"}, "").refus.find(latin1("«" + std::string(40, '7') + "...»")),
+            std::string::npos);
 }
 
 TEST(Pilote, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
@@ -40,27 +59,40 @@ TEST(Pilote, OneWordOrFourAndMoreAreIgnored) {
   }
 }
 
-TEST(Pilote, TheNumbersAreReadAsTheCLibraryDoes) {
-  // Leading blanks and a sign are accepted; trailing text is ignored.
-  EXPECT_EQ(execute_en_memoire({"  +4xyz", "4"}, "").erreur, "");
-  EXPECT_EQ(execute_en_memoire({"  -4", "4"}, "").erreur, fatal_numerateur);
+TEST(Pilote, WholeNumbersWithASignAreAccepted) {
+  for (const auto& mots : {std::vector<std::string>{"+4", "04"}, {"99", "99"}, {"6", "8", "-32768"}, {"6", "8", "32767"}}) {
+    const Execution r = execute_en_memoire(mots, "");
+    EXPECT_EQ(r.mot_fautif, MotFautif::aucun);
+    EXPECT_EQ(r.refus, "");
+    EXPECT_NE(r.sortie.find("** Nouvelle analyse"), std::string::npos) << r.sortie;
+  }
 }
 
-TEST(Pilote, TheFourthWordIsKeptInSixteenBits) {
-  // 65536 keeps nothing: 6/8 stays compound; 65537 keeps 1: decomposed.
-  EXPECT_EQ(execute_en_memoire({"6", "8", "65536"}, "").sortie, execute_en_memoire({"6", "8"}, "").sortie);
-  EXPECT_EQ(execute_en_memoire({"6", "8", "65537"}, "").sortie, execute_en_memoire({"6", "8", "1"}, "").sortie);
-  EXPECT_NE(execute_en_memoire({"6", "8", "1"}, "").sortie, execute_en_memoire({"6", "8"}, "").sortie);
+TEST(Pilote, HelpAndVersionAloneEndAtOnceWithStatusZero) {
+  for (const char* mot : {"--help", "-h"}) {
+    const Execution r = execute_en_memoire({mot}, "! ! ! ! |");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_TRUE(r.sortie.starts_with(latin1(ligne_usage))) << r.sortie;
+    EXPECT_EQ(r.erreur, "");
+  }
+  const Execution r = execute_en_memoire({"--version"}, "");
+  EXPECT_TRUE(r.sortie.starts_with("rythme ") && r.sortie.ends_with("\n")) << r.sortie;
+  EXPECT_EQ(r.sortie.find('\n'), r.sortie.size() - 1);
 }
+
+// No text leads to an internal failure; a token source that fails stands in.
+[[noreturn]] int jeton_en_echec() { erreur_fatale("jeton_en_echec : erreur de programmation (essai)\n"); }
 
 TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse) {
-  // A denominator above 64 in the text ends the run inside the rounding routine.
-  const Execution r = execute_en_memoire({}, "4/99 ");
+  installe_source_jetons(&jeton_en_echec);
+  const Execution r = execute_en_memoire({}, "! ! ! ! |");
+  installe_source_jetons(nullptr);
   EXPECT_EQ(r.statut, 1);
   EXPECT_EQ(r.sortie, latin1("** Nouvelle analyse en l. 1 col. 1\n"
                              "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
                              "{aucune erreur}  D.Err. $FFFFFFFF\n"));
-  EXPECT_TRUE(r.erreur.ends_with(latin1("échelonne : erreur de programmation (valeur en dehors)\n"))) << r.erreur;
+  EXPECT_EQ(r.erreur, "jeton_en_echec : erreur de programmation (essai)\n");
+  EXPECT_EQ(r.fatal, "jeton_en_echec : erreur de programmation (essai)\n");
 }
 
 // What follows the final double bar is reported when the text comes from a
@@ -107,9 +139,8 @@ int descriptions_vues = 0;
 }  // namespace
 
 // What an in-process run tells besides its streams: the watches the web page
-// sets, the message of an internal failure, and whether the text ran out
-// before a double bar.
-TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresFatalMessageAndHowItEnded) {
+// sets, and whether the text ran out before a double bar.
+TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresAndHowItEnded) {
   temps_vus = mesures_vues = descriptions_vues = 0;
   temoin_temps = [](int32_t) { ++temps_vus; };
   temoin_mesure = [](int32_t) { ++mesures_vues; };
@@ -124,8 +155,6 @@ TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresFatalMessageAndHowItEnded) {
   EXPECT_EQ(r.fatal, "");
   EXPECT_NE(r.code_final, 0x6021);
   EXPECT_EQ(execute_en_memoire({}, "").code_final, 0x6021);
-  EXPECT_EQ(execute_en_memoire({"x", "4"}, "").fatal, fatal_numerateur);
-  EXPECT_EQ(execute_en_memoire({"4", "99"}, "").fatal.rfind("échelonne : erreur de programmation"_l1, 0), 0u);
 }
 
 namespace {

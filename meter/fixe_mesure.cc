@@ -10,13 +10,15 @@
 
 namespace {
 
-// A denominator off the powers of two is rounded to a near one.
+// A denominator off the powers of two is rounded to a near one; one above
+// the ladder (65 to 99, as two digits allow) to its top, the nearest.
 int32_t dénominateur_admis(int32_t d) {
   if (appartient(d, dénominateurs)) return d;
   signale_erreur(
       "La valeur par temps n'est pas dans 1, 2, 4, 8, 16, 32, 64.\n"
       "\tÉchelonnement du dénominateur proche de l'une de ces valeurs."_l1,
       Nature::correction);
+  if (d > dénominateurs.back() && d <= nbrTps_max) return dénominateurs.back();
   return échelonne(d, dénominateurs, seuils_dénominateurs);
 }
 

@@ -128,20 +128,18 @@ TEST_F(FixeMesure, ANumeratorOutOfRangeIsFatalAndLeavesTheMeter) {
   }
 }
 
-TEST_F(FixeMesure, ADenominatorOffTheLadderIsReportedThenFatal) {
-  for (const int32_t d : {0, -8, 65, 128}) {
+TEST_F(FixeMesure, ADenominatorOffTheLadderIsReportedThenScaledOrFatal) {
+  // 65 to 99, as two digits allow: scaled to 64, the nearest.
+  for (const int32_t d : {65, 72, 99}) {
+    erreur.clear();
+    fixe_mesure(4, d, 0);
+    EXPECT_EQ(erreur, rapport(dénominateur_échelonné));
+    EXPECT_EQ(etat.metre.valTps, 1);
+  }
+  for (const int32_t d : {0, -8, 100, 128}) {
     erreur.clear();
     EXPECT_THROW(fixe_mesure(4, d, 0), ArretProcessus);
     EXPECT_EQ(erreur, rapport(dénominateur_échelonné) + "échelonne : erreur de programmation (valeur en dehors)\n"_l1);
-  }
-}
-
-TEST(FixeMesureEnExecution, ABadCommandLineNumeratorEndsTheRunBeforeAnyOutput) {
-  for (const auto& mots : {std::vector<std::string>{"0", "4"}, {"x", "4"}}) {
-    const Execution r = execute_en_memoire(mots, "");
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.sortie, "");
-    EXPECT_EQ(r.erreur, "fixe_mesure : erreur de programmation, nombre de temps non entre 1..99\n");
   }
 }
 

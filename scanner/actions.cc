@@ -36,7 +36,7 @@ void avale_jeton() {
 
 int32_t lignes_des_tabulateurs_verticaux() {
   int32_t lignes = 0;
-  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(etat.position.numeroLigne + lignes);
+  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(ligne_plus(etat.position.numeroLigne, lignes));
   if (etat.position.numeroColonne != 1) {
     raz_diagnostic();
     signale_erreur("le tabulateur vertical n'est pas dans la colonne n° 1."_l1);
@@ -526,7 +526,7 @@ void tabulateurs_verticaux_blanc_barre() {
 void sauts_de_page_blanc_barre() {
   regarde_suivant("la fin du fichier est prématurée après un lieur. {nf}"_l1);
   Position& p = etat.position;
-  p.numeroLigne += 1 - p.numeroLigne;
+  p.numeroLigne = 1;  // the same as adding 1 - numeroLigne, without overflow
   avance_colonne(1 - p.numeroColonne);
   if (p.numeroLigne != 1 || p.numeroColonne != 1) {  // GCOVR_EXCL_START: the reset always ends at line 1, column 1
     signale_erreur(

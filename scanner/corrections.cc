@@ -105,7 +105,7 @@ void non_reconnu(bool avant_reconnu) {
   if (avant_reconnu) signale_non_reconnue();
 }
 
-void octet_inconnu() { sortie_ecrit(std::string_view(texte_jeton(), 1)); }
+void octet_inconnu() { sortie_ecrit_octets_lus(std::string_view(texte_jeton(), 1)); }
 
 namespace {
 bool signalement_en_cours = false;  // the run is being reported: moving past it must not report it again

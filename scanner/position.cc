@@ -10,7 +10,7 @@
 
 int32_t nouvelle_ligne() {
   Position& p = etat.position;
-  p.numeroLigne += 1;
+  p.numeroLigne = ligne_plus(p.numeroLigne, 1);
   p.numeroColonne = 1;
   if (p.decalageColonne != 0) {
     p.numeroColonne += p.decalageColonne;
@@ -19,7 +19,7 @@ int32_t nouvelle_ligne() {
   return p.numeroLigne;
 }
 
-int32_t ligne_suivante() { return ++etat.position.numeroLigne; }
+int32_t ligne_suivante() { return etat.position.numeroLigne = ligne_plus(etat.position.numeroLigne, 1); }
 
 void avance_colonne_par_le_detail(int32_t n) {
   Position& p = etat.position;

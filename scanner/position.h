@@ -8,6 +8,12 @@
 
 #include "driver/etat.h"
 
+// A line number moved by n. Past 2^31 lines the number wraps (through
+// unsigned arithmetic, never an overflow) and prints as a negative one.
+inline int32_t ligne_plus(int32_t ligne, int32_t n) {
+  return static_cast<int32_t>(static_cast<uint32_t>(ligne) + static_cast<uint32_t>(n));
+}
+
 // One line down, at column 1 plus any column shift kept for this line end;
 // the new line number.
 int32_t nouvelle_ligne();

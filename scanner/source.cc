@@ -2,6 +2,7 @@
 // matcher and the actions read them through.
 #include "scanner/source.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,13 +21,15 @@ struct Source {
   const unsigned char* memoire = nullptr;  // bytes in memory, or null
   unsigned char lu[taille_lecture];        // what the last read of the descriptor brought
   bool epuisee = false;                    // the end of the source has been met
+  int erreur = 0;                          // the system's error of a failed read, which ended the source
 };
 
 Source source;
 
-// Refills the read buffer; false at the end of the input or on a read error.
-// The read may wait for a person or a program writing into a pipe: what has
-// been analysed so far reaches them first.
+// Refills the read buffer; false at the end of the input or on a read error,
+// which is kept for the run to report. The read may wait for a person or a
+// program writing into a pipe: what has been analysed so far reaches them
+// first.
 bool relit_descripteur() {
   for (;;) {
     flux_avant_lecture();
@@ -35,7 +38,15 @@ bool relit_descripteur() {
       octets_en_main = {source.lu, source.lu + n};
       return true;
     }
-    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) return false;
+    if (errno == EINTR) continue;
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      // A descriptor left non-blocking: no input yet is not its end.
+      pollfd attente{source.descripteur, POLLIN, 0};
+      ::poll(&attente, 1, -1);
+      continue;
+    }
+    source.erreur = errno;
     return false;
   }
 }
@@ -44,6 +55,7 @@ void repart(int descripteur, const char* octets, std::size_t n) {
   source.descripteur = descripteur;
   source.memoire = reinterpret_cast<const unsigned char*>(octets);
   source.epuisee = false;
+  source.erreur = 0;
   octets_en_main = {source.memoire, source.memoire == nullptr ? nullptr : source.memoire + n};
 }
 
@@ -60,6 +72,8 @@ void reinitialise_source() {
   tampon_jeton = TamponJeton{};
   source_depuis_descripteur(0);
 }
+
+int source_erreur_de_lecture() { return source.erreur; }
 
 bool source_est_un_terminal() { return source.memoire == nullptr && ::isatty(source.descripteur) == 1; }
 

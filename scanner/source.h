@@ -19,6 +19,10 @@ void reinitialise_source();
 // waiting for more input once the analysis is over. Bytes in memory are not.
 bool source_est_un_terminal();
 
+// The system's error number of the read that failed and ended the source
+// early, or 0: its end was the end of the text.
+int source_erreur_de_lecture();
+
 constexpr int fin_de_fichier = -1;  // octet_source and lit_caractere at the end of the input
 
 // The source's bytes at hand: what the last read brought, or the bytes in

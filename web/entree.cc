@@ -5,11 +5,11 @@
 // code, place, the bytes of the text each is about, message), the measures
 // listed (each beat with its text, value, accent and the bytes it came from),
 // the meter's description, whether a double bar of the text ended the
-// analysis, the message of an internal failure, and the signs read for the
-// score (each value, group, bar, repeat sign, ending and meter change, with
-// the measure and beat it was counted in and its bytes, as a table of
-// numbers). The page reads these records only, never the streams, which it
-// shows as they are.
+// analysis, the command-line word refused with its usage message, the
+// message of an internal failure, and the signs read for the score (each
+// value, group, bar, repeat sign, ending and meter change, with the measure
+// and beat it was counted in and its bytes, as a table of numbers). The page
+// reads these records only, never the streams, which it shows as they are.
 //
 // Each kind of record has its own recorder below (note_*), fed by a watch
 // the checker offers, and its own writer (ecrit_*).
@@ -429,9 +429,13 @@ void ecrit_json(std::string_view entree) {
   // The analysis ended on a double bar of the text: not on one the scanner
   // supplies when the text runs out, nor in error.
   const int32_t c = derniere.code_final;
-  booleen("double_barre", derniere.fatal.empty() && c != err::fichier_début && c != err::fichier_en_fin &&
-                              c != err::syntaxe_en_fin && c != err::groupolet_en_fin);
+  booleen("double_barre", derniere.mot_fautif == MotFautif::aucun && derniere.fatal.empty() &&
+                              c != err::fichier_début && c != err::fichier_en_fin && c != err::syntaxe_en_fin &&
+                              c != err::groupolet_en_fin);
   champ("fatal", derniere.fatal);
+  // The word refused, counted from 0 (the numerator), or -1; and the message.
+  entier("mot_refuse", static_cast<int>(derniere.mot_fautif) - 1);
+  champ("refus", derniere.refus);
   champ("description", description);
   ecrit_rapports(carte);
   ecrit_mesures(carte, entree);

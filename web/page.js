@@ -42,6 +42,7 @@
     "reprises.txt": "Signes de reprise et fins alternatives",
     "fautes.txt": "Fautes typiques : barres précoces et tardives, valeur trop pointée…",
   };
+  const CHAMPS = ["Numérateur", "Dénominateur", "Décomposition"];
   const NATURES = {
     faute: "Faute", correction: "Notation corrigée", conseil: "Conseil",
     renseignement: "Mesure déduite", fin: "Fin d'analyse", "en-cours": "Mesure en cours",
@@ -85,11 +86,14 @@
     };
   }
 
-  // The words of the fields as a shell would pass them: up to the last field
-  // filled, an empty field in between is an empty word, never skipped.
+  // The words of the fields as a shell would pass them: none when all are
+  // empty; otherwise the numerator and the denominator, and the decomposition
+  // when it is filled. An empty field is an empty word, never skipped: the
+  // checker says what it makes of it.
   function mots() {
     const champs = [$("numerateur").value, $("denominateur").value, $("decomposition").value];
-    while (champs.length > 0 && champs[champs.length - 1] === "") champs.pop();
+    while (champs.length > 2 && champs[champs.length - 1] === "") champs.pop();
+    if (champs.every(function (c) { return c === ""; })) return [];
     return champs;
   }
 
@@ -175,7 +179,9 @@
     const r = dernier;
     if (actif >= r.rapports.length) actif = -1;
     classeRapports(r);
-    montreVerdict(verdict(r), r.fatal !== "" || r.fautives.length > 0 ? "echec" : (r.mesures.length > 0 ? "reussite" : ""));
+    const echec = r.fatal !== "" || r.mot_refuse >= 0 || r.fautives.length > 0;
+    const fin = r.rapports.some(function (d) { return d.classe === "fin"; });
+    montreVerdict(verdict(r), echec ? "echec" : (r.mesures.length > 0 && !fin ? "reussite" : ""));
     montreChamps(r);
     montreHors(r);
     montreRapports(r);
@@ -222,6 +228,10 @@
   // The verdict, as lines of parts: text, or a link to a measure.
   function verdict(r) {
     const lignes = [];
+    if (r.mot_refuse >= 0) {
+      lignes.push([{ texte: "✖ La mesure n'est pas acceptée : voyez le champ « " + CHAMPS[r.mot_refuse] + " »." }]);
+      return lignes;
+    }
     if (r.fatal !== "") {
       lignes.push([{ texte: "✖ Le vérificateur s'est arrêté : " + r.fatal.trim() }]);
       return lignes;
@@ -247,6 +257,10 @@
     }
     const conseils = r.rapports.filter(function (d) { return d.classe === "conseil"; }).length;
     if (conseils > 0) lignes.push([{ texte: conseils + (conseils > 1 ? " conseils" : " conseil") + " d'écriture, à lire ci-contre.", classe: "conseils" }]);
+    // What the checker says about the end of the text, in its words.
+    r.rapports.filter(function (d) { return d.classe === "fin"; }).slice(0, 2).forEach(function (d) {
+      lignes.push([{ texte: "⚠ " + d.message.split("\n")[0], classe: "fin" }]);
+    });
     if (r.texte.trim() !== "" || n > 0)
       lignes.push([{ texte: r.double_barre ? "Double barre finale atteinte." :
                      "Pas de double barre finale : l'analyse s'arrête à la fin du texte.", classe: "barre-finale" }]);
@@ -301,10 +315,10 @@
   function montreChamps(r) {
     const champs = ["numerateur", "denominateur", "decomposition"];
     champs.forEach(function (id, i) {
-      const faux = r.mot_errone !== undefined && r.mot_errone === i;
+      const faux = r.mot_refuse === i;
       $(id).setAttribute("aria-invalid", faux ? "true" : "false");
       $("erreur-" + id).hidden = !faux;
-      $("erreur-" + id).textContent = faux ? r.usage : "";
+      $("erreur-" + id).textContent = faux ? r.refus.trim() : "";
     });
   }
 

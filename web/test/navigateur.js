@@ -3,7 +3,8 @@
 // and a text without its final double bar; a piece typed key by key raises no
 // fault; a report selects its characters; F8 moves between faults; the
 // palette inserts at the caret; a reload keeps the text and a shared link
-// opens it; the listing; an internal failure; the page served over HTTP.
+// opens it; the listing; a word refused, at its field; the page served over
+// HTTP.
 // Screenshots at 1280 and 390 px go to CAPTURES_DIR.
 //   node navigateur.js SITE_DIR NODE_MODULES chrome|firefox EXECUTABLE CAPTURES_DIR
 "use strict";
@@ -193,12 +194,21 @@ async function principal() {
             "a shared link opens the same text and meter");
     await page2.close();
 
-    // An internal failure ends that analysis only.
-    await pose(page, { numerateur: "4", denominateur: "99", texte: "! ! ! ! |" });
-    verifie(/^✖ Le vérificateur s'est arrêté : échelonne : erreur de programmation/.test((await verdict(page))[0]),
-            "an internal failure is told, with its message");
+    // A word the command line refuses is shown at its field, in the checker's words.
+    const champ = (id) => page.$eval("#" + id, (e) => [e.getAttribute("aria-invalid"),
+      document.getElementById("erreur-" + e.id).hidden ? "" : document.getElementById("erreur-" + e.id).textContent]);
+    await pose(page, { numerateur: "abc", denominateur: "4", texte: "! ! ! ! |" });
+    const [invalide, message] = await champ("numerateur");
+    verifie(invalide === "true" && message.startsWith("rythme : numérateur «abc» refusé : un nombre entier de 1 à 99 est attendu.\nusage : "),
+            "a wrong numerator is shown at its field, with the usage message");
+    verifie((await verdict(page))[0] === "✖ La mesure n'est pas acceptée : voyez le champ « Numérateur ».", "and the verdict says so");
+    await pose(page, { numerateur: "", denominateur: "4" });
+    verifie((await champ("numerateur"))[1].startsWith("rythme : numérateur «» refusé"), "an empty numerator is not filled by the denominator");
+    await pose(page, { numerateur: "4", denominateur: "" });
+    verifie((await champ("denominateur"))[1].startsWith("rythme : dénominateur «» refusé"), "nor is an empty denominator left out");
     await pose(page, { denominateur: "4" });
-    verifie((await verdict(page))[0] === "✔ 1 mesure, aucune faute", "and the next analysis runs");
+    verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
+            "once the field is right the analysis runs");
 
     // On a phone.
     const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);

@@ -1,0 +1,225 @@
+#!/usr/bin/env python3
+"""The console as scripts and people use it: no failure passes for success.
+
+  console_robuste.py RYTHME GENERE_PARTITION write_errors|read_errors|nonblocking|stalled_signal|terminal
+
+write_errors:   standard output or standard error unwritable (/dev/full, a
+                closed descriptor, a file size limit with SIGXFSZ ignored):
+                a French message naming the stream, and status 1.
+read_errors:    a directory or a closed descriptor on standard input, and an
+                EIO in the middle of a file (strace, skipped without it): the
+                text read is analysed, the failure said last, status 1.
+nonblocking:    standard output and standard input left non-blocking, with a
+                slow reader and a slow writer: every byte arrives.
+stalled_signal: SIGTERM while the reader has stopped reading ends the process
+                by that signal within a second.
+terminal:       on a pseudo-terminal under a UTF-8 locale the program's texts
+                are UTF-8 and echoed input bytes unchanged; under LANG=C,
+                ISO-8859-1 as everywhere else.
+"""
+import os
+import pty
+import resource
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SKIP = 77
+DELAI = 60
+TEXTE_FAUTIF = b"! ! ! d | ! ! ! ! |"
+
+
+def lance(rythme, mots, **options):
+    options.setdefault("stdout", subprocess.PIPE)
+    options.setdefault("stderr", subprocess.PIPE)
+    return subprocess.run([rythme, *mots], timeout=DELAI, **options)
+
+
+def write_errors(rythme, _genere):
+    with open("/dev/full", "wb") as plein:
+        r = lance(rythme, ["4", "4"], input=TEXTE_FAUTIF, stdout=plein)
+    assert r.returncode == 1 and r.stderr.count(b"rythme :") == 1 and \
+        "rythme : écriture impossible sur la sortie standard : plus de place sur le support.\n".encode("latin-1") \
+        in r.stderr, r
+    r = subprocess.run([rythme, "4", "4"], input=TEXTE_FAUTIF, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                       timeout=DELAI, pass_fds=(), close_fds=True, preexec_fn=lambda: os.close(1))
+    assert r.returncode == 1 and b"sortie standard : descripteur ferm" in r.stderr, r
+    # Standard error itself: nowhere to say it, but the status tells.
+    with open("/dev/full", "wb") as plein:
+        r = subprocess.run([rythme, "4", "4"], input=TEXTE_FAUTIF, stdout=subprocess.DEVNULL, stderr=plein, timeout=DELAI)
+    assert r.returncode == 1, r
+    r = subprocess.run([rythme, "4", "4"], input=TEXTE_FAUTIF, stdout=subprocess.DEVNULL, timeout=DELAI,
+                       preexec_fn=lambda: os.close(2))
+    assert r.returncode == 1, r
+
+    def limite():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+
+    with tempfile.TemporaryFile() as fichier:
+        r = subprocess.run([rythme, "4", "4"], input=b"! ! ! ! |" * 2000, stdout=fichier, stderr=subprocess.PIPE,
+                           timeout=DELAI, preexec_fn=limite)
+    assert r.returncode == 1 and "taille de fichier permise dépassée".encode("latin-1") in r.stderr, r
+    # Exactly one report, however many writes failed after it.
+    assert r.stderr.count(b"rythme :") == 1, r.stderr
+    return 0
+
+
+def read_errors(rythme, genere):
+    fin = "rythme : lecture impossible sur l'entrée standard : ".encode("latin-1")
+    repertoire = os.open("/", os.O_RDONLY)
+    r = lance(rythme, ["4", "4"], stdin=repertoire)
+    os.close(repertoire)
+    assert r.returncode == 1 and r.stderr.endswith(fin + "c'est un répertoire.\n".encode("latin-1")), r
+    assert r.stdout.endswith(b"** Fin d'analyse en l. 1 col. 1\n"), r.stdout
+    r = subprocess.run([rythme, "4", "4"], capture_output=True, timeout=DELAI, preexec_fn=lambda: os.close(0))
+    assert r.returncode == 1 and fin in r.stderr, r
+
+    strace = shutil.which("strace")
+    if strace is None:
+        print("strace is not installed: no EIO")
+        return SKIP
+    with tempfile.TemporaryDirectory() as travail:
+        texte = os.path.join(travail, "texte")
+        with open(texte, "wb") as f:
+            subprocess.run([genere, "correcte", "1"], stdout=f, check=True)
+        env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0")
+        # Which read is the second one of standard input, the loader's own counted.
+        with open(texte, "rb") as f:
+            trace = subprocess.run([strace, "-qq", "-e", "trace=read", "-e", "signal=none", rythme, "4", "4"],
+                                   stdin=f, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env).stderr
+        lectures = [ligne for ligne in trace.split(b"\n") if ligne.startswith(b"read(")]
+        rang = [i for i, ligne in enumerate(lectures) if ligne.startswith(b"read(0,")][1] + 1
+        with open(texte, "rb") as f:
+            r = subprocess.run([strace, "-qq", "-o", "/dev/null", "-e", "trace=read", "-e",
+                                f"inject=read:error=EIO:when={rang}", rythme, "4", "4"],
+                               stdin=f, capture_output=True, env=env, timeout=DELAI)
+    assert r.returncode == 1 and r.stderr.endswith(fin + "erreur d'entrée-sortie du support.\n".encode("latin-1")), \
+        r.stderr[-300:]
+    # What was read before the failure was analysed.
+    assert r.stdout.count(b"Nombre de temps") > 100, r.stdout[-300:]
+    return 0
+
+
+def nonblocking(rythme, genere):
+    with tempfile.TemporaryDirectory() as travail:
+        texte = os.path.join(travail, "texte")
+        with open(texte, "wb") as f:
+            subprocess.run([genere, "fautive", "1"], stdout=f, check=True)
+        with open(texte, "rb") as f:
+            attendu = subprocess.run([rythme, "4", "4"], stdin=f, capture_output=True, check=False)
+        octets = open(texte, "rb").read()
+
+    # Standard output a non-blocking pipe, read slowly.
+    lecture, ecriture = os.pipe()
+    os.set_blocking(ecriture, False)
+    with open(texte_tmp := tempfile.mktemp(), "wb") as f:
+        f.write(octets)
+    try:
+        with open(texte_tmp, "rb") as f:
+            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=ecriture, stderr=subprocess.DEVNULL)
+        os.close(ecriture)
+        lu = bytearray()
+        while True:
+            morceau = os.read(lecture, 8192)
+            if not morceau:
+                break
+            lu += morceau
+            if len(lu) < 1 << 20:
+                time.sleep(0.0005)
+        os.close(lecture)
+        assert proc.wait(DELAI) == attendu.returncode
+        assert bytes(lu) == attendu.stdout, (len(lu), len(attendu.stdout))
+    finally:
+        os.unlink(texte_tmp)
+
+    # Standard input a non-blocking pipe, written slowly.
+    lecture, ecriture = os.pipe()
+    os.set_blocking(lecture, False)
+    proc = subprocess.Popen([rythme, "4", "4"], stdin=lecture, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    os.close(lecture)
+
+    def ecrit():
+        for i in range(0, len(octets), 1 << 17):
+            os.write(ecriture, octets[i:i + (1 << 17)])
+            time.sleep(0.02)
+        os.close(ecriture)
+
+    fil = threading.Thread(target=ecrit)
+    fil.start()
+    sortie, erreur = proc.communicate(timeout=DELAI)
+    fil.join()
+    assert proc.returncode == attendu.returncode
+    assert sortie == attendu.stdout and erreur == attendu.stderr
+    return 0
+
+
+def stalled_signal(rythme, genere):
+    with tempfile.TemporaryDirectory() as travail:
+        texte = os.path.join(travail, "texte")
+        with open(texte, "wb") as f:
+            subprocess.run([genere, "correcte", "2"], stdout=f, check=True)
+        with open(texte, "rb") as f:
+            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        time.sleep(1)  # the pipe fills; nobody reads it
+        assert proc.poll() is None, "the run ended before the signal"
+        debut = time.monotonic()
+        proc.send_signal(signal.SIGTERM)
+        try:
+            statut = proc.wait(1)
+        finally:
+            proc.kill()
+            proc.stdout.close()
+    assert statut == -signal.SIGTERM, statut
+    print(f"gone {time.monotonic() - debut:.3f} s after SIGTERM")
+    return 0
+
+
+def sur_un_terminal(rythme, mots, entree, langue):
+    maitre, esclave = pty.openpty()
+    env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
+    env["LANG"] = langue
+    proc = subprocess.Popen([rythme, *mots], stdin=subprocess.PIPE, stdout=esclave, stderr=esclave, env=env)
+    os.close(esclave)
+    proc.stdin.write(entree)
+    proc.stdin.close()
+    vu = b""
+    while True:
+        try:
+            morceau = os.read(maitre, 65536)
+        except OSError:  # the terminal is gone with its last writer
+            break
+        if not morceau:
+            break
+        vu += morceau
+    os.close(maitre)
+    proc.wait(DELAI)
+    return vu.replace(b"\r\n", b"\n")  # the terminal's own line ends
+
+
+def terminal(rythme, _genere):
+    # A late bar (a report with accents) and a byte above 127, echoed.
+    entree = b"! ! ! d |\xe9 ! ! ! ! |"
+    utf8 = sur_un_terminal(rythme, ["4", "4"], entree, "C.UTF-8")
+    latin1 = sur_un_terminal(rythme, ["4", "4"], entree, "C")
+    assert "trouvé\t4".encode("utf-8") in utf8 and "est tardive".encode("utf-8") in utf8, utf8
+    assert "Mesure binaire (ou unaire) à la noire".encode("utf-8") in utf8, utf8
+    assert b"\n\xe9!" in utf8, "the echoed byte was converted"
+    # Under LANG=C the same run, byte for byte in ISO-8859-1: the UTF-8 run
+    # read back (the echoed byte, not UTF-8, kept as it is) gives it exactly.
+    assert "trouvé\t4".encode("latin-1") in latin1 and "é".encode("utf-8") not in latin1, latin1
+    assert utf8.decode("utf-8", "surrogateescape").encode("latin-1", "surrogateescape") == latin1
+    # A locale the system lacks is no UTF-8 locale.
+    assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX.UTF-8") == latin1
+    return 0
+
+
+if __name__ == "__main__":
+    rythme, genere, cas = sys.argv[1:4]
+    essais = {"write_errors": write_errors, "read_errors": read_errors, "nonblocking": nonblocking,
+              "stalled_signal": stalled_signal, "terminal": terminal}
+    sys.exit(essais[cas](rythme, genere) or 0)
