@@ -13,11 +13,16 @@
 
 void (*temoin_mesure)(int32_t total) = nullptr;
 
-bool temps_fort(int32_t i) { return i % etat.metre.ennaire == 0; }
+bool temps_fort(int32_t i) { return metre_inconnu() ? i == 0 : i % etat.metre.ennaire == 0; }
 
 // The numerator and denominator of the meter in force, as written: a compound
-// meter is shown in its sub-beats (two beats of 24 quads read 6 / 8).
+// meter is shown in its sub-beats (two beats of 24 quads read 6 / 8). A
+// measure closed while no meter is known reads ?? / ??.
 void ecrit_metre(Ecriture& e) {
+  if (metre_inconnu()) {
+    e.texte("?? / ??");
+    return;
+  }
   const MetreEcrit ecrit = metre_ecrit();
   if (ecrit.numerateurConnu)
     e.entier(ecrit.numerateur);
@@ -27,7 +32,7 @@ void ecrit_metre(Ecriture& e) {
   if (ecrit.denominateurConnu)
     e.entier(ecrit.denominateur);
   else
-    e.texte("??");  // GCOVR_EXCL_LINE: a measure is listed only once its beat value is known
+    e.texte("??");  // GCOVR_EXCL_LINE: no meter known is written above
 }
 
 // One line per beat, "%-3s = %d\t%d\t%s\t%d\t%s\t=\t%d\n": the beat value's
@@ -38,7 +43,9 @@ void ecrit_metre(Ecriture& e) {
 void affiche_mesure(int32_t total) {
   const EtatMesure& m = etat.mesure;
   if (m.nt > 0) {
-    const char* libelle = graphie_de_valeur(etat.metre.valTps);
+    // An opening that gave no meter is listed as written, its beat value
+    // marked as not known.
+    const char* libelle = metre_inconnu() ? "??" : graphie_de_valeur(etat.metre.valTps);
     if (libelle == nullptr)
       erreur_fatalef("affiche_mesure : erreur de programmation (valTps %d)\n", etat.metre.valTps);
     char commun[4 * Ecriture::chiffres_entier_max + 16];

@@ -28,5 +28,5 @@ struct EtatMesure {
   int32_t numeroMesure = 1;    // number of the measure being read
   int32_t modeFermeture = 0;   // how the current measure closes: 1 at a bar line, 2 by count
   int16_t mesureLiee = 0;      // the last closed measure was tied into the next one
-  int16_t dejaEvaluee = 0;     // the initial meter has been evaluated
+  int16_t dejaEvaluee = 0;     // the initial meter has been inferred
 };

@@ -35,6 +35,13 @@ void rouvre_dernier_temps() {
   if (!m.graphieTps.empty() && m.graphieTps.back() == ' ') m.graphieTps.pop_back();
 }
 
+// A bar that leaves no meter known (the opening gave none): nothing can be
+// compared or completed, so the measure is closed as it was written.
+void ferme_sans_metre() {
+  ajoute_barre();
+  memorise_fin_de_mesure();
+}
+
 }  // namespace
 
 void ferme_mesure(int32_t total, int lie) {
@@ -42,7 +49,10 @@ void ferme_mesure(int32_t total, int lie) {
   const int32_t numero = m.numeroMesure;
   switch (m.modeFermeture) {
     case 1:
-      mesureB(total);
+      if (metre_inconnu())
+        ferme_sans_metre();
+      else
+        mesureB(total);
       break;
     case 2:
       rearmera_fin_par_compte();
@@ -119,6 +129,7 @@ void mesure_erreur() {
 }
 
 // The meter of a text that gives none, inferred from its opening measure.
+// An opening that gives none leaves the next bar to try again.
 void evalue_fixe_mesure_initiale() {
   EtatMesure& m = etat.mesure;
   if (m.dejaEvaluee) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation (une seule fois)\n");
@@ -126,7 +137,10 @@ void evalue_fixe_mesure_initiale() {
   if (m.numeroMesure != 1) signale_erreur("Attention, mesure sans indications de mesure", Nature::renseignement);
   if (m.nt == 0) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation ( nt = 0 )\n");
   const int64_t somme = somme_des_temps();
-  fixe_mesure_initiale(m.nt, en_32_bits(somme), etat.metre.demandeDécomposition);
+  if (!fixe_mesure_initiale(m.nt, en_32_bits(somme), etat.metre.demandeDécomposition)) {
+    m.dejaEvaluee = 0;
+    return;
+  }
   // The opening measure is brought to the meter's count: empty beats are
   // added, or the beats past it are dropped.
   while (m.nt < etat.metre.nbrTps) ajoute_temps_vide();

@@ -14,6 +14,7 @@
 #include "driver/etat.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
+#include "meter/metre.h"
 #include "meter/valeurs.h"
 #include "scanner/jetons.h"
 
@@ -201,6 +202,13 @@ void recrit_temps_tardif() {
 void ajoute_des_temps() {
   EtatMesure& m = etat.mesure;
   int32_t som = somme_du_temps();
+  // No meter yet: the accumulator has only reached its limit. The beat is
+  // recorded as written, and nothing is measured against a meter not known.
+  if (metre_inconnu()) {
+    ajoute_temps(som);
+    vide_accumuleur();
+    return;
+  }
   const int32_t valTps = etat.metre.valTps;
   const int32_t nbrTps = etat.metre.nbrTps;
   // A beat of no value would never be used up.

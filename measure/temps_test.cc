@@ -126,6 +126,21 @@ TEST_F(DesTemps, ALateBarMidMeasureIsCutToTheRoomLeftAndItsCoveredBeat) {
   EXPECT_EQ(etat.scanner.som, 0);
 }
 
+// With no meter a beat fills only at the accumulator's limit: it is recorded
+// as written, however many beats the opening already holds, with no advice,
+// no late bar and no beat written out.
+TEST_F(DesTemps, WithNoMeterABeatAtTheAccumulatorsLimitIsRecordedAsWritten) {
+  reinitialise_etat();
+  enregistre_temps(std::vector<std::string>(120, "! "));
+  const std::string longue = std::string(79, 'o') + "d";
+  termine(longue.c_str(), 10080);
+  ASSERT_EQ(etat.mesure.nt, 121);
+  EXPECT_EQ(etat.mesure.tabTemps[120]->graphie, longue);
+  EXPECT_EQ(etat.mesure.tabTemps[120]->valeur, 5088);
+  EXPECT_EQ(etat.scanner.som, 0);
+  EXPECT_EQ(erreur, "");
+}
+
 TEST_F(DesTemps, ABeatThatIsNotFullIsAnInternalError) {
   EXPECT_EQ(statut_fatal([] { termine("[ ", 8); }), 1);
   EXPECT_EQ(erreur, "ajoute_des_temps : erreur de programmation (som < valTps)\n");

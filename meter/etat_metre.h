@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-// The most beats per measure of a meter given on the command line or in the
-// text (an inferred one may have more).
+// The most beats per measure of any meter: given on the command line or in
+// the text, or inferred from the opening measure.
 inline constexpr int32_t nbrTps_max = 99;
 // The beats per measure and quads per beat while no meter is known.
 inline constexpr int32_t nbrTps_sans_metre = nbrTps_max;

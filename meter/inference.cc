@@ -1,6 +1,7 @@
 // Inference of the meter from the opening measure: from its number of beats
 // and its total, find a base, a value per beat and a number of beats whose
 // product is the total, announcing every step that departs from the quotient.
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -219,8 +220,10 @@ int32_t base_du_nombre_de_temps(int32_t n) {
 }
 
 // The reports come before the meter changes: they are located in the opening.
-void fixe_résultat(const Amorce& a, int16_t demande) {
-  EtatMetre& m = etat.metre;
+// A meter of more beats than a measure may hold is not set: the reports of
+// the opening then end with the reason, and no meter is known still.
+bool fixe_résultat(const Amorce& a, int16_t demande) {
+  EtatMetre r;
   if (a.e == 2) {
     const int32_t e = base_du_nombre_de_temps(a.n);
     if (e != 2 && demande != 0)
@@ -232,26 +235,33 @@ void fixe_résultat(const Amorce& a, int16_t demande) {
           "Après analyse de l'amorce de mesures,\n"
           "\tla mesure est binaire (ou unaire) et n'est pas composée.\n"
           "\tPar conséquent, il est inutile de demander sa décomposition."_l1);
-    m.ennaire = e;
-    m.composée = 0;
-    m.nbrTps = a.n;
-    m.valTps = a.v;
+    r = {.nbrTps = a.n, .valTps = a.v, .ennaire = e, .composée = 0};
   } else if (demande != 0) {
-    m.ennaire = a.e;
-    m.composée = 0;
-    m.nbrTps = a.n * a.e;
-    m.valTps = a.v / a.e;
+    // Counted in sub-beats; a count past the bound is held just above it.
+    r = {.nbrTps = static_cast<int32_t>(std::min<int64_t>(produit(a.n, a.e), nbrTps_max + 1)),
+         .valTps = a.v / a.e,
+         .ennaire = a.e,
+         .composée = 0};
   } else {
-    m.ennaire = a.e;
-    m.composée = 1;
-    m.nbrTps = a.n;
-    m.valTps = a.v;
+    r = {.nbrTps = a.n, .valTps = a.v, .ennaire = a.e, .composée = 1};
   }
+  if (r.nbrTps > nbrTps_max) {
+    signale_erreur(
+        "amorce de mesures trop longue pour en déduire une mesure (plus de 99 temps) ;\n"
+        "\tajoutez des barres de mesure ou donnez la mesure."_l1);
+    return false;
+  }
+  EtatMetre& m = etat.metre;
+  m.ennaire = r.ennaire;
+  m.composée = r.composée;
+  m.nbrTps = r.nbrTps;
+  m.valTps = r.valTps;
+  return true;
 }
 
 }  // namespace
 
-void fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demande) {
+bool fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demande) {
   if (nombreTps < 1) erreur_fatale("fixe_mesure_initiale : erreur de programmation (nombreTps)\n");
   if (totalEnQuad / nombreTps < 1)
     erreur_fatale("fixe_mesure_initiale : erreur de programmation (totalEnQuad < nombre de temps)\n");
@@ -267,5 +277,5 @@ void fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demand
     c = {1, a.v};
   }
   augmente(a, c);
-  fixe_résultat(a, demande);
+  return fixe_résultat(a, demande);
 }

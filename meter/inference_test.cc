@@ -74,6 +74,9 @@ const std::string fin_descendante = "aucun dénominateur précédent avant 1";
 const std::string échec =
     "Échec à la décroissance du nombre de temps, \n"
     "\tet d'une valeur compatible de temps d'amorce de mesures.";
+const std::string trop_long =
+    "amorce de mesures trop longue pour en déduire une mesure (plus de 99 temps) ;\n"
+    "\tajoutez des barres de mesure ou donnez la mesure.";
 const std::string deuxième_essai = "Deuxième essai progressif.";
 const std::string augmentation =
     "Augmentation progressive du nombre de temps, \n"
@@ -151,8 +154,13 @@ TEST_F(Inférence, EdgesOfTheSearch) {
       // No similar value below: the base falls back to binary, and the count
       // then makes it a decomposed ternary meter.
       {2, 3, 0, rapports({approché, similaire, fin_descendante, bizarre, augmentation, réussite}), 3, 0, 3, 1},
-      // A prime total above 65535: the halfway mark is announced.
-      {1, 65537, 0, rapports({recherche, première_fois, patience, attention, probable_binaire}), 2, 0, 65537, 1},
+      // A prime total above 65535: the halfway mark is announced. The meter
+      // found has more beats than a measure holds: none is set.
+      {1, 65537, 0, rapports({recherche, première_fois, patience, attention, probable_binaire, trop_long}), 0, 0, 99,
+       9999},
+      // Counted in sub-beats, 33 compound beats are 99 beats; 34 are too many.
+      {33, 792, 1, "", 3, 0, 99, 8},
+      {34, 816, 1, rapport(trop_long), 0, 0, 99, 9999},
       // A binary value with a count of another base: 7 wins over 5 over 3.
       {15, 240, 0, "", 5, 0, 15, 16},
       {21, 168, 0, "", 7, 0, 21, 8},
@@ -183,18 +191,28 @@ TEST_F(Inférence, EdgesOfTheSearch) {
   infère_et_vérifie(cas);
 }
 
-// Whatever the opening, the inferred meter is complete, and it accounts for
-// the whole total except where a single beat is rounded up beyond it: then it
-// is that one rounded beat, and only for the seven totals known to do so.
-TEST_F(Inférence, EveryOpeningGivesACompleteMeter) {
+// Whatever the opening, the inferred meter is complete, of at most 99 beats,
+// and it accounts for the whole total except where a single beat is rounded
+// up beyond it: then it is that one rounded beat, and only for the seven
+// totals known to do so. An opening that would need more beats sets none.
+TEST_F(Inférence, EveryOpeningGivesACompleteMeterOrNone) {
   std::set<int32_t> arrondis_au_dessus;
+  int32_t trop_longues = 0;
   for (int32_t n = 1; n <= 99; ++n) {
     for (int32_t T = n; T <= 1000; ++T) {
       for (const int16_t demande : {0, 1}) {
         reinitialise_etat();
         erreur.clear();
-        ASSERT_NO_THROW(fixe_mesure_initiale(n, T, demande)) << n << ", " << T << ": " << erreur;
+        bool fixée = false;
+        ASSERT_NO_THROW(fixée = fixe_mesure_initiale(n, T, demande)) << n << ", " << T << ": " << erreur;
         const EtatMetre& m = etat.metre;
+        if (!fixée) {
+          ASSERT_TRUE(erreur.ends_with(latin1(trop_long + "\n"))) << n << ", " << T;
+          ASSERT_EQ(m.valTps, 9999);
+          trop_longues += 1;
+          continue;
+        }
+        ASSERT_LE(m.nbrTps, 99);
         ASSERT_EQ(appartient(m.valTps, dénominateurs_renversés), 1) << n << ", " << T;
         if (m.nbrTps * m.valTps != T) {
           ASSERT_EQ(n, 1) << T;
@@ -212,6 +230,7 @@ TEST_F(Inférence, EveryOpeningGivesACompleteMeter) {
     }
   }
   EXPECT_EQ(arrondis_au_dessus, (std::set<int32_t>{62, 75, 93, 105, 145, 150, 155}));
+  EXPECT_GT(trop_longues, 0);
 }
 
 // The reports belong to the opening: they are made while no meter is known,

@@ -29,4 +29,6 @@ extern void (*temoin_description)(std::string_view texte);
 // Sets the meter n / d; demande asks for a decomposed meter.
 void fixe_mesure(int32_t n, int32_t d, int16_t demande);
 // Infers the meter from the opening measure: nombreTps beats worth totalEnQuad.
-void fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demande);
+// False, with the reason reported and no meter set, when the meter found
+// would have more than nbrTps_max beats.
+bool fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demande);
