@@ -13,6 +13,8 @@
 
 void (*temoin_mesure)(int32_t total) = nullptr;
 
+// Whether beat i (from 0) of a measure is strong; with no meter known only
+// the first is.
 bool temps_fort(int32_t i) { return metre_inconnu() ? i == 0 : i % etat.metre.ennaire == 0; }
 
 // The numerator and denominator of the meter in force, as written: a compound

@@ -73,7 +73,7 @@ struct TempsListe {
 struct MesureListee {
   int32_t numero;
   std::string metre;    // as written: "4 / 4"
-  std::string graphie;  // the beat value's spelling: "!"
+  std::string graphie;  // the beat value's spelling: "!"; empty while no meter is known
   int32_t total;
   std::vector<TempsListe> temps;
   // For the score: the meter as written, in numbers (0 where not known), the

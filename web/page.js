@@ -555,7 +555,7 @@
     }
     const t = x.temps;  // [text, value, strong, start, end]
     div.appendChild(element("span", "n", x.k === 0 ? String(m.numero) : ""));
-    div.appendChild(element("span", "m", x.k === 0 ? m.metre + " (" + m.graphie + ")" : ""));
+    div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? " (" + m.graphie + ")" : "") : ""));
     div.appendChild(element("span", "t", String(x.k + 1)));
     div.appendChild(element("span", t[2] ? "fort" : "faible", t[2] ? "fort" : "faible"));
     const g = element("span", "g", t[0]);

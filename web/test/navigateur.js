@@ -43,7 +43,7 @@ async function analysee(page) {
     window.__derniere.texte === document.getElementById("texte").value &&
     window.__derniere.mots === [document.getElementById("numerateur").value, document.getElementById("denominateur").value,
                                 document.getElementById("decomposition").value].join(" ").trim(),
-  { timeout: 15000 });
+  { timeout: 15000, polling: 50 });  // not on frames: a page in the background has none
 }
 
 // Records each analysis shown, and whether a fault showed then.
@@ -186,6 +186,7 @@ async function principal() {
     page2.on("pageerror", (e) => erreurs.push(String(e)));
     await ecoute(page2);
     // What the browser keeps is now another text: the link wins.
+    await page.bringToFront();
     await pose(page, { texte: "o ||" });
     await new Promise((ok) => setTimeout(ok, 500));
     await page2.goto(lien);
@@ -193,6 +194,7 @@ async function principal() {
     verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page2.$eval("#denominateur", (e) => e.value) === "4",
             "a shared link opens the same text and meter");
     await page2.close();
+    await page.bringToFront();
 
     // A word the command line refuses is shown at its field, in the checker's words.
     const champ = (id) => page.$eval("#" + id, (e) => [e.getAttribute("aria-invalid"),
