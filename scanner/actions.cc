@@ -9,6 +9,7 @@
 #include "diagnostics/flux.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
+#include "diagnostics/temoin_lecture.h"
 #include "driver/etat.h"
 #include "meter/valeurs.h"
 #include "parser/grammaire.h"
@@ -123,8 +124,12 @@ int valeur(Suite suite) {
   const unsigned char lettre = octet_du_jeton(0);  // the rules hand over value letters only
   const int32_t quads = quads_de_lettre(lettre);
   const int32_t points = longueur_jeton() - 1;
-  accu(quads_pointes(quads, points));
-  return premier_du_bloc(est_un_silence(lettre), suite, etat.scanner.plein == 1) + rang(quads) + points;
+  const bool silence = est_un_silence(lettre);
+  const int32_t duree = quads_pointes(quads, points);
+  temoigne({.signe = SigneLu::valeur, .base = quads, .points = points, .silence = silence, .valeur = duree,
+            .lie = suite == Suite::liee});
+  accu(duree);
+  return premier_du_bloc(silence, suite, etat.scanner.plein == 1) + rang(quads) + points;
 }
 
 // A value with more dots than it may take is read again with the dots it may
@@ -135,6 +140,7 @@ void valeur_surpointee(Suite suite) {
   const int32_t points = longueur_jeton() - 1;
   etat.diagnostics.codeCourant = err::valeur_trop_pointée;
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::surpointee});
   signale_erreur(message_surpointee(lettre, points, suite));
   const bool pointable = lettre == 't' || lettre == 'x';
   if (pointable) rend_caractere('.');
@@ -145,6 +151,7 @@ void valeur_surpointee(Suite suite) {
 
 int ouvre_groupe() {
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::ouverture});
   etat.scanner.dansGroupe = 1;
   return '(';
 }
@@ -158,7 +165,9 @@ int ferme_groupe(Suite suite) {
   const bool chiffre = longueur_jeton() == 2;
   int32_t n = s.elementsGroupe;
   if (chiffre) n = s.chiffreGroupe = verifie_chiffre_groupe(octet_du_jeton(1) - '0');
-  accu(valeur_groupe(s.sommeGroupe, n));
+  const int32_t duree = valeur_groupe(s.sommeGroupe, n);
+  temoigne({.signe = SigneLu::fermeture, .base = s.sommeGroupe, .valeur = duree, .genre = n, .lie = suite == Suite::liee});
+  accu(duree);
   const bool plein = s.plein == 1;
   switch (suite) {
     case Suite::blanc:
@@ -392,18 +401,24 @@ void barre_sautee() { avale_jeton(); }
 
 void ecrit_reprise(const char* texte) {
   sortie_ecrit(texte);
-  avale_jeton();
+  etendue_du_jeton();
+  temoigne({.signe = texte[0] == '|' ? SigneLu::debut_reprise : SigneLu::fin_reprise});
+  applique_etendue();
 }
 
 void ecrit_ordinal() {
   sortie_printf("%s ", texte_jeton());
-  avale_jeton();
+  etendue_du_jeton();
+  int32_t i = 0;
+  temoigne({.signe = SigneLu::ordinal, .valeur = nombre_en(i)});
+  applique_etendue();
 }
 
 // ":|" closing a repeat: at the end of the text it is the final double bar.
 int fin_de_reprise() {
   sortie_ecrit(":|\n");
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::fin_reprise});
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {
     raz_diagnostic();

@@ -5,9 +5,11 @@
 // code, place, the bytes of the text each is about, message), the measures
 // listed (each beat with its text, value, accent and the bytes it came from),
 // the meter's description, whether a double bar of the text ended the
-// analysis, the command-line word refused with its usage message, and the
-// message of an internal failure. The page reads these
-// records only, never the streams, which it shows as they are.
+// analysis, the command-line word refused with its usage message, the
+// message of an internal failure, and the signs read for the score (each
+// value, group, bar, repeat sign, ending and meter change, with the measure
+// and beat it was counted in and its bytes, as a table of numbers). The page
+// reads these records only, never the streams, which it shows as they are.
 //
 // Each kind of record has its own recorder below (note_*), fed by a watch
 // the checker offers, and its own writer (ecrit_*).
@@ -26,11 +28,13 @@
 #include "diagnostics/flux.h"
 #include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
+#include "diagnostics/temoin_lecture.h"
 #include "driver/etat.h"
 #include "driver/execution.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "meter/valeurs.h"
+#include "scanner/etat_scanner.h"
 #include "scanner/source.h"
 #include "web/etendues.h"
 
@@ -40,6 +44,9 @@ namespace {
 // prose reports at nearly every character, and the page lists what a person
 // can read. The raw stream keeps them all.
 constexpr std::size_t rapports_max = 2000;
+// Beyond this many signs the score stops (some 20,000 measures): a text of
+// prose reads a value at nearly every other letter.
+constexpr std::size_t signes_max = 150000;
 
 struct Rapport {
   Nature nature;
@@ -69,6 +76,23 @@ struct MesureListee {
   std::string graphie;  // the beat value's spelling: "!"; empty while no meter is known
   int32_t total;
   std::vector<TempsListe> temps;
+  // For the score: the meter as written, in numbers (0 where not known), the
+  // beat's value in quads, and how far the total is from the measure's length.
+  int32_t numerateur;
+  int32_t denominateur;
+  int32_t valTps;
+  std::string ecart;
+};
+
+// A sign read, for the score.
+struct Signe {
+  Lecture lu;
+  int32_t mesure;  // the measure it was counted in
+  int32_t temps;   // the beat, from 1
+  Point debut;
+  int32_t lignes;
+  int32_t largeur;
+  std::string jeton;  // the token in hand, to find its bytes
 };
 
 std::vector<Rapport> rapports;
@@ -77,6 +101,12 @@ std::vector<MesureListee> mesures;
 std::vector<Point> fins_des_temps;  // by slot: where the token that ended each beat of the measure stops
 Point fin_du_dernier_temps;         // of the last measure listed
 std::string description;
+std::vector<Signe> signes;
+std::size_t signes_omis = 0;
+// A value written with too many dots, read again with fewer: where it was
+// written, for the value read in its place.
+Signe surpointee{};
+bool surpointee_lue = false;
 Execution derniere;
 std::string json;
 
@@ -115,13 +145,41 @@ void note_temps(int32_t slot) {
   fins_des_temps[i] = fin_de_l_etendue();
 }
 
+// The gap as a few values, largest first, named as the meter description
+// names them: one where a note, dotted or not, says it; otherwise a sum
+// ("une noire et une double croche").
+std::string ecart_en_mots(int32_t total, int32_t longueur) {
+  if (total == longueur) return {};
+  static constexpr std::string_view a_la = "à la "_l1;
+  int32_t reste = total < longueur ? longueur - total : total - longueur;
+  std::string mots;
+  for (int n = 0; reste > 0; ++n) {
+    const ValeurDeTemps* plus_grande = nullptr;
+    for (const ValeurDeTemps& v : valeurs_de_temps)
+      if (v.ennaire != 5 && v.quads <= reste) plus_grande = &v;
+    reste -= plus_grande->quads;
+    std::string_view nom(plus_grande->nom);
+    if (nom.starts_with(a_la)) nom.remove_prefix(a_la.size());
+    if (n > 0) mots += reste == 0 ? " et " : ", ";
+    mots += "une ";
+    mots += nom;
+  }
+  return total < longueur ? "il manque " + mots : mots + " de trop";
+}
+
 void note_mesure(int32_t total) {
   const EtatMesure& m = etat.mesure;
-  MesureListee mesure{m.numeroMesure - 1, {}, {}, total, {}};
+  MesureListee mesure{m.numeroMesure - 1, {}, {}, total, {}, 0, 0, etat.metre.valTps, {}};
   char metre[4 * Ecriture::chiffres_entier_max];
   Ecriture e{metre};
   ecrit_metre(e);
   mesure.metre.assign(metre, e.fin);
+  if (!metre_inconnu()) {
+    const MetreEcrit ecrit = metre_ecrit();
+    if (ecrit.numerateurConnu) mesure.numerateur = ecrit.numerateur;
+    if (ecrit.denominateurConnu) mesure.denominateur = ecrit.denominateur;
+    mesure.ecart = ecart_en_mots(total, etat.metre.nbrTps * etat.metre.valTps);
+  }
   if (const char* graphie = graphie_de_valeur(etat.metre.valTps)) mesure.graphie = graphie;
   Point debut = fin_du_dernier_temps;
   for (int32_t i = 0; i < m.nt; ++i) {
@@ -136,6 +194,40 @@ void note_mesure(int32_t total) {
 }
 
 void note_description(std::string_view texte) { description = texte; }
+
+void note_signe(const Lecture& lu) {
+  const Position& p = etat.position;
+  Signe s{lu,
+          etat.mesure.numeroMesure,
+          etat.mesure.nt + 1,
+          {p.numeroLigne, p.numeroColonne},
+          p.lignesCouvertes,
+          p.largeurCouverte,
+          std::string(reinterpret_cast<const char*>(&tampon_jeton.octets[0]),
+                      static_cast<std::size_t>(std::max<int32_t>(0, longueur_jeton())))};
+  if (lu.signe == SigneLu::changement) {
+    s.lu.base = etat.scanner.numerateur;
+    s.lu.valeur = etat.scanner.denominateur;
+    s.lu.genre = octet_du_jeton(0) == 'C' ? 'C' : 0;  // common time and cut time are drawn as written
+  }
+  if (lu.signe == SigneLu::surpointee) {
+    surpointee = std::move(s);
+    surpointee_lue = true;
+    return;
+  }
+  if (lu.signe == SigneLu::valeur && surpointee_lue) {
+    s.debut = surpointee.debut;
+    s.lignes = surpointee.lignes;
+    s.largeur = surpointee.largeur;
+    s.jeton = std::move(surpointee.jeton);
+  }
+  surpointee_lue = false;
+  if (signes.size() >= signes_max) {
+    ++signes_omis;
+    return;
+  }
+  signes.push_back(std::move(s));
+}
 
 // ----- JSON
 
@@ -249,10 +341,85 @@ void ecrit_mesures(const CarteDuTexte& carte, std::string_view entree) {
       json += "],";
     }
     ferme(']');
-    json += "},";
+    json += ',';
+    entier("numerateur", m.numerateur);
+    entier("denominateur", m.denominateur);
+    entier("valTps", m.valTps);
+    champ("ecart", m.ecart);
+    ferme('}');
+    json += ',';
   }
   ferme(']');
   json += ',';
+}
+
+const char* nom_du_signe(SigneLu s) {
+  switch (s) {
+    case SigneLu::valeur: return "valeur";
+    case SigneLu::surpointee: return "surpointee";
+    case SigneLu::ouverture: return "ouverture";
+    case SigneLu::fermeture: return "fermeture";
+    case SigneLu::barre: return "barre";
+    case SigneLu::double_barre: return "double_barre";
+    case SigneLu::barre_liee: return "barre_liee";
+    case SigneLu::debut_reprise: return "debut_reprise";
+    case SigneLu::fin_reprise: return "fin_reprise";
+    case SigneLu::ordinal: return "ordinal";
+    case SigneLu::changement: return "changement";
+  }
+  return "";  // GCOVR_EXCL_LINE: every sign is named above
+}
+
+// The signs are many (some seven a measure): they go out as a table of
+// numbers, not as JSON, ten to a sign: [sign, measure, beat, first byte,
+// end], then for a value [plain value, dots, rest (0 or 1), value, tied],
+// for a closer [written sum, value, kind, tied], for an ending [number], for
+// a meter change [numerator, denominator, written C (0 or 1)], the rest 0.
+// The JSON names the signs by their number and says how many are left out.
+constexpr std::size_t par_signe = 10;
+std::vector<int32_t> table_des_signes;
+
+void ecrit_signes(const CarteDuTexte& carte) {
+  nom("noms_des_signes");
+  json += '[';
+  for (int32_t i = 0; i <= static_cast<int32_t>(SigneLu::changement); ++i) {
+    chaine(nom_du_signe(static_cast<SigneLu>(i)));
+    json += ',';
+  }
+  ferme(']');
+  json += ',';
+  entier("par_signe", static_cast<int64_t>(par_signe));
+  entier("signes_omis", static_cast<int64_t>(signes_omis));
+  table_des_signes.assign(signes.size() * par_signe, 0);
+  std::size_t depuis = 0;
+  int32_t* t = table_des_signes.data();
+  for (const Signe& s : signes) {
+    const Octets o = carte.octets_du_rapport(s.debut, s.lignes, s.largeur, s.jeton, depuis);
+    depuis = o.debut;
+    const Lecture& l = s.lu;
+    t[0] = static_cast<int32_t>(l.signe);
+    t[1] = s.mesure;
+    t[2] = s.temps;
+    t[3] = static_cast<int32_t>(o.debut);
+    t[4] = static_cast<int32_t>(o.fin);
+    switch (l.signe) {
+      case SigneLu::valeur:
+        t[5] = l.base, t[6] = l.points, t[7] = l.silence ? 1 : 0, t[8] = l.valeur, t[9] = l.lie ? 1 : 0;
+        break;
+      case SigneLu::fermeture:
+        t[5] = l.base, t[6] = l.valeur, t[7] = l.genre, t[8] = l.lie ? 1 : 0;
+        break;
+      case SigneLu::ordinal:
+        t[5] = l.valeur;
+        break;
+      case SigneLu::changement:
+        t[5] = l.base, t[6] = l.valeur, t[7] = l.genre == 'C' ? 1 : 0;
+        break;
+      default:
+        break;
+    }
+    t += par_signe;
+  }
 }
 
 void ecrit_json(std::string_view entree) {
@@ -272,6 +439,7 @@ void ecrit_json(std::string_view entree) {
   champ("description", description);
   ecrit_rapports(carte);
   ecrit_mesures(carte, entree);
+  ecrit_signes(carte);
   ferme('}');
 }
 
@@ -294,7 +462,11 @@ int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int ta
   fins_des_temps.clear();
   fin_du_dernier_temps = {};
   description.clear();
+  signes.clear();
+  signes_omis = 0;
+  surpointee_lue = false;
   temoin_rapport = note_rapport;
+  temoin_lecture = note_signe;
   temoin_temps = note_temps;
   temoin_mesure = note_mesure;
   temoin_description = note_description;
@@ -308,6 +480,7 @@ int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int ta
     derniere.fatal = "l'analyse a été interrompue par une exception inattendue"_l1;
   }
   temoin_rapport = nullptr;
+  temoin_lecture = nullptr;
   temoin_temps = nullptr;
   temoin_mesure = nullptr;
   temoin_description = nullptr;
@@ -322,5 +495,8 @@ int rythme_taille_erreur() { return static_cast<int>(derniere.erreur.size()); }
 // The analysis as records, as JSON (ASCII).
 const char* rythme_rapports() { return json.c_str(); }
 int rythme_taille_rapports() { return static_cast<int>(json.size()); }
+// The table of the signs read, and its number of entries.
+const int32_t* rythme_signes() { return table_des_signes.data(); }
+int rythme_taille_signes() { return static_cast<int>(table_des_signes.size()); }
 
 }  // extern "C"

@@ -61,6 +61,7 @@
   let minuterieSauve = null;
   let rangs = [];            // the listing's rows
   let debutsMesures = null;  // the first row of each measure, by number
+  let partition = null;      // the score and its playback (portee.js)
 
   function element(nom, classe, texte) {
     const e = document.createElement(nom);
@@ -187,6 +188,7 @@
     marqueTexte();
     construitListing(r);
     montreBrut();
+    if (partition !== null) partition.montre(r);
   }
 
   // Whether the caret stands at the end of the text (only blanks after it),
@@ -792,6 +794,11 @@
     $("enregistre").addEventListener("click", enregistre);
     $("fichier").addEventListener("change", function () { if (this.files.length) ouvre(this.files[0]); this.value = ""; });
     construitLegende();
+    partition = new PanneauPartition({
+      partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"), boucle: $("boucle"),
+      metronome: $("metronome"), limite: $("partition-limite"), texte: $("texte"), selectionneRapport: selectionne,
+    });
+    window.panneauPartition = partition;
 
     // The work: from a shared link, else as it was left, else the first example.
     let garde = null;

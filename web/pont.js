@@ -47,7 +47,8 @@ function motsDesChamps(numerateur, denominateur, decomposition) {
 
 // One whole analysis. mots: the command-line words, each a Uint8Array;
 // entree: the input bytes. Returns the records (see web/entree.cc) with the
-// two streams' bytes (sortie, erreur). An exception from the module (a trap)
+// table of the signs read (signes, an Int32Array) and the two streams' bytes
+// (sortie, erreur). An exception from the module (a trap)
 // goes to the caller, whose module is then spent.
 function analyse(module, mots, entree) {
   let tailleMots = 0;
@@ -74,6 +75,8 @@ function analyse(module, mots, entree) {
   // The JSON is plain ASCII: any decoder reads it.
   const json = tas.subarray(pJson, pJson + module._rythme_taille_rapports());
   const r = JSON.parse(typeof TextDecoder !== "undefined" ? new TextDecoder().decode(json) : deLatin1(json));
+  // The signs read, par_signe numbers to a sign (see web/entree.cc).
+  r.signes = new Int32Array(copie(module._rythme_signes(), 4 * module._rythme_taille_signes()).buffer);
   r.sortie = copie(module._rythme_sortie(), module._rythme_taille_sortie());
   r.erreur = copie(module._rythme_erreur(), module._rythme_taille_erreur());
   return r;
@@ -95,6 +98,11 @@ function analyseTexte(module, motsTexte, texte) {
       t[3] = d[t[3]];
       t[4] = d[t[4]];
     }
+  const signes = r.signes;
+  for (let k = 0; k < signes.length; k += r.par_signe) {
+    signes[k + 3] = d[signes[k + 3]];
+    signes[k + 4] = d[signes[k + 4]];
+  }
   r.hors = code.hors;
   return r;
 }
