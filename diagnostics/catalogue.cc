@@ -83,3 +83,35 @@ const char* description_erreur(int32_t code) {
     if (e.code == code) return e.description;
   return "erreur de programmation (ou emme en erreur non-prévu)"_l1;
 }
+
+Nature nature_du_code(int32_t code) {
+  switch (code & 0xFFFF) {
+    case err::syntaxe_en_fin:
+    case err::groupolet_en_fin:
+    case err::fichier_début:
+    case err::fichier_en_fin:
+      return Nature::fin;
+    case err::texte_après_double_barre:
+      return Nature::faute;
+    default:
+      break;
+  }
+  switch ((code & 0xFFFF) >> 12) {
+    case 3:  // MARQUE: a blank, a tie, a dot, a carriage return misplaced, and rewritten
+    case 4:  // BARRE: a tie or repeat sign at a bar, read as it was surely meant
+      return Nature::correction;
+    default:
+      return Nature::faute;
+  }
+}
+
+const char* nom_de_nature(Nature nature) {
+  switch (nature) {
+    case Nature::faute: return "faute";
+    case Nature::conseil: return "conseil";
+    case Nature::correction: return "correction";
+    case Nature::renseignement: return "renseignement";
+    case Nature::fin: return "fin";
+  }
+  return "faute";  // GCOVR_EXCL_LINE: every kind is named above
+}

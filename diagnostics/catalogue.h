@@ -48,3 +48,17 @@ enum : int32_t {
 
 const char* categorie_erreur(int32_t code);
 const char* description_erreur(int32_t code);
+
+// What a report is to the musician who reads it: a fault in the text, an
+// advice (the text is right, another writing is better), a correction the
+// checker made to the notation before reading on, a note on the meter it
+// inferred, or the end of the analysis (the text ended too soon, or the
+// analysis stopped). The code decides it, except under $0000, which the
+// measure and meter routines share: those that advise or inform say so where
+// they report (signale_erreur's second form).
+enum class Nature : uint8_t { faute, conseil, correction, renseignement, fin };
+
+// The kind a code gives its reports.
+Nature nature_du_code(int32_t code);
+// Its name, as the web page receives it: "faute", "conseil"...
+const char* nom_de_nature(Nature nature);

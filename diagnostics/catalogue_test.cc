@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/support/capture.h"
 
 TEST(Catalogue, CategoryComesFromTheTopFourBits) {
@@ -30,4 +32,19 @@ TEST(Catalogue, DescriptionsAreExactAndUnknownCodesAreProgrammingErrors) {
 TEST(Catalogue, TextsAreLatin1Bytes) {
   // é is the single byte 0xE9.
   EXPECT_EQ(std::string(description_erreur(0x0001)), std::string("d\xE9nominateur absent"));
+}
+
+TEST(Catalogue, KindOfEachCode) {
+  EXPECT_EQ(nature_du_code(err::aucune_erreur), Nature::faute);
+  EXPECT_EQ(nature_du_code(err::dénominateur_absent), Nature::faute);
+  EXPECT_EQ(nature_du_code(err::espace_à_faire_suivre), Nature::correction);
+  EXPECT_EQ(nature_du_code(err::liure_à_relier), Nature::correction);
+  EXPECT_EQ(nature_du_code(err::texte_après_double_barre), Nature::faute);
+  EXPECT_EQ(nature_du_code(err::syntaxe_début), Nature::faute);
+  for (const int32_t code : {err::syntaxe_en_fin, err::groupolet_en_fin, err::fichier_début, err::fichier_en_fin})
+    EXPECT_EQ(nature_du_code(code), Nature::fin);
+  std::string noms;
+  for (const Nature n : {Nature::faute, Nature::conseil, Nature::correction, Nature::renseignement, Nature::fin})
+    noms += std::string(nom_de_nature(n)) + " ";
+  EXPECT_EQ(noms, "faute conseil correction renseignement fin ");
 }

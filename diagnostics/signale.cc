@@ -32,9 +32,12 @@ bool repetition_supprimee() {
 // Replaced before any report: every analysis starts from the reset, which
 // installs the scanner's.
 void (*avant_erreur_de_syntaxe)() = [] {};  // GCOVR_EXCL_LINE
-void (*temoin_rapport)(std::string_view message) = nullptr;
+void (*temoin_rapport)(Nature nature, std::string_view tete, std::string_view message) = nullptr;
 
-void signale_erreur(std::string_view message) {
+namespace {
+
+// nature: the kind the caller gives, or none for the code's.
+void rapporte(std::string_view message, const Nature* nature) {
   EtatDiagnostics& d = etat.diagnostics;
   // After the end of the input has been met, every report is silent.
   if (d.codeCourant == err::fichier_début && mode_interactif()) return;
@@ -85,6 +88,13 @@ void signale_erreur(std::string_view message) {
   } else {
     e.texte(au_dela ? "):  " : " :  ");
   }
-  erreur_ecrit(std::string_view(tete, static_cast<std::size_t>(e.fin - tete)), message, "\n");
-  if (temoin_rapport != nullptr) temoin_rapport(message);
+  const std::string_view ecrite(tete, static_cast<std::size_t>(e.fin - tete));
+  erreur_ecrit(ecrite, message, "\n");
+  if (temoin_rapport != nullptr)
+    temoin_rapport(nature != nullptr ? *nature : nature_du_code(d.codeCourant), ecrite, message);
 }
+
+}  // namespace
+
+void signale_erreur(std::string_view message) { rapporte(message, nullptr); }
+void signale_erreur(std::string_view message, Nature nature) { rapporte(message, &nature); }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "state/etat.h"
 #include "tests/support/capture.h"
 
@@ -156,3 +159,27 @@ TEST_F(Signale, APendingUnrecognisedRunIsReportedBeforeTheSyntaxError) {
 }
 
 }  // namespace
+
+namespace {
+Nature nature_vue;
+std::string tete_vue;
+void regarde(Nature nature, std::string_view tete, std::string_view) {
+  nature_vue = nature;
+  tete_vue = tete;
+}
+}  // namespace
+
+TEST_F(Signale, TheWatchGetsTheKindFromTheCodeOrTheCallerAndTheHeadAsPrinted) {
+  temoin_rapport = regarde;
+  place(1);
+  etat.diagnostics.codeCourant = err::valeur_trop_pointée;
+  signale_erreur("message");
+  EXPECT_EQ(nature_vue, Nature::correction);
+  EXPECT_EQ(tete_vue, "l. 4 col. 7 m. 2 tps 2 :  ");
+  etat.diagnostics.codeCourant = err::aucune_erreur;
+  signale_erreur("message", Nature::conseil);
+  EXPECT_EQ(nature_vue, Nature::conseil);
+  signale_erreur("Syntax error");  // rewritten under $6001: a fault
+  EXPECT_EQ(nature_vue, Nature::faute);
+  temoin_rapport = nullptr;
+}

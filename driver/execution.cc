@@ -37,7 +37,9 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
     // What the exit handlers of the program do.
     rapport_de_sortie();
     r.statut = arret.statut;
+    r.fatal = arret.message;
   }
+  r.code_final = etat.diagnostics.codeCourant;
   flux_termine();
   r.mot_fautif = ligne.mot_fautif;
   r.refus = ligne.message;

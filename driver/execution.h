@@ -4,6 +4,7 @@
 // harness use it; the state is reset before each run.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,10 @@ struct Execution {
   // standard error (Latin-1); aucun and empty otherwise.
   MotFautif mot_fautif = MotFautif::aucun;
   std::string refus;
+  // The current error code when the run ended: $6021 or $6022 when the text
+  // ran out before any double bar ended the analysis.
+  int32_t code_final = 0;
+  std::string fatal;   // the internal failure's message that ended the run, if any
 };
 
 // mots: the command-line words after the program's name.

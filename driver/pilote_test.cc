@@ -5,12 +5,16 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "diagnostics/rapport_sortie.h"
+#include "diagnostics/temoin_lecture.h"
 #include "driver/execution.h"
 #include "io/fatal.h"
 #include "io/source.h"
+#include "measure/mesure.h"
+#include "meter/metre.h"
 #include "parser/moteur.h"
 #include "state/etat.h"
 #include "tests/support/capture.h"
@@ -86,6 +90,7 @@ TEST(Pilote, AFatalErrorDuringTheAnalysisPrintsTheExitReportAfterEverythingElse)
                              "l. 1 col. 1  Err. $0000  cat. [AUCUNE (ou section interprétée)]\n\r\t"
                              "{aucune erreur}  D.Err. $FFFFFFFF\n"));
   EXPECT_EQ(r.erreur, "jeton_en_echec : erreur de programmation (essai)\n");
+  EXPECT_EQ(r.fatal, "jeton_en_echec : erreur de programmation (essai)\n");
 }
 
 // What follows the final double bar is reported when the text comes from a
@@ -124,3 +129,58 @@ TEST_F(ApresLaDoubleBarre, BytesInMemoryAreReadOnAndReportedOnce) {
 }
 
 }  // namespace
+
+namespace {
+int temps_vus = 0;
+int mesures_vues = 0;
+int descriptions_vues = 0;
+}  // namespace
+
+// What an in-process run tells besides its streams: the watches the web page
+// sets, and whether the text ran out before a double bar.
+TEST(Pilote, AnInProcessRunTellsItsBeatsMeasuresAndHowItEnded) {
+  temps_vus = mesures_vues = descriptions_vues = 0;
+  temoin_temps = [](int32_t) { ++temps_vus; };
+  temoin_mesure = [](int32_t) { ++mesures_vues; };
+  temoin_description = [](std::string_view) { ++descriptions_vues; };
+  const Execution r = execute_en_memoire({"4", "4"}, "! ! ! ! |");
+  temoin_temps = nullptr;
+  temoin_mesure = nullptr;
+  temoin_description = nullptr;
+  EXPECT_EQ(temps_vus, 4);
+  EXPECT_EQ(mesures_vues, 1);
+  EXPECT_EQ(descriptions_vues, 1);
+  EXPECT_EQ(r.fatal, "");
+  EXPECT_NE(r.code_final, 0x6021);
+  EXPECT_EQ(execute_en_memoire({}, "").code_final, 0x6021);
+}
+
+namespace {
+std::string signes_lus;
+
+// Each sign as a few characters, with the measure and beat it is counted in.
+void note_signe(const Lecture& lu) {
+  static constexpr const char* noms[] = {"v", "s", "(", ")", "|", "||", "_|", "|:", ":|", "o", "c"};
+  signes_lus += noms[static_cast<int>(lu.signe)];
+  if (lu.signe == SigneLu::valeur) signes_lus += std::to_string(lu.valeur) + (lu.silence ? "r" : "") + (lu.lie ? "_" : "");
+  if (lu.signe == SigneLu::fermeture) signes_lus += std::to_string(lu.genre) + ":" + std::to_string(lu.valeur);
+  if (lu.signe == SigneLu::ordinal) signes_lus += std::to_string(lu.valeur);
+  if (lu.signe == SigneLu::changement)
+    signes_lus += std::to_string(etat.scanner.numerateur) + "/" + std::to_string(etat.scanner.denominateur);
+  signes_lus += "@" + std::to_string(etat.mesure.numeroMesure) + "." + std::to_string(etat.mesure.nt + 1) + " ";
+}
+}  // namespace
+
+// The signs the web page's score is drawn from: every kind, where the
+// scanner hands it out, counted in its measure and beat; a value written with
+// too many dots is told, then read again with the dots it may take.
+TEST(Pilote, TheSignsReadAreWatchedInTheirMeasureAndBeat) {
+  signes_lus.clear();
+  temoin_lecture = note_signe;
+  execute_en_memoire({"4", "4"}, "|: ! [_[ (fff)3 t.. ! |1. ! ! ! !_|_! ! ! < :|\nC\\ d d ||");
+  temoin_lecture = nullptr;
+  EXPECT_EQ(signes_lus,
+            "|@1.1 |:@1.1 v16@1.1 v8_@1.2 v8@1.2 (@1.3 v4@1.3 v4@1.3 v4@1.3 )3:8@1.3 s@1.3 v3@1.3 v16@1.3 |@1.4 "
+            "o1@2.1 v16@2.1 v16@2.2 v16@2.3 v16_@2.4 _|@3.1 v16@3.1 v16@3.2 v16@3.3 v16r@3.4 |@4.1 :|@4.1 "
+            "c2/2@4.1 v32@4.1 v32@4.2 ||@5.1 ");
+}

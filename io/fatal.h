@@ -4,6 +4,8 @@
 // exit report, when armed, then tells where the analysis stood.
 #pragma once
 
+#include <string>
+
 [[noreturn]] void erreur_fatale(const char* message);
 [[noreturn]] [[gnu::format(printf, 1, 2)]] void erreur_fatalef(const char* format, ...);
 
@@ -11,7 +13,8 @@
 // handler); a run inside the process (tests, fuzzing) throws ArretProcessus
 // instead, so that one fatal message ends one run, not the host.
 struct ArretProcessus {
-  int statut;  // the exit status the process would have had
+  int statut;           // the exit status the process would have had
+  std::string message;  // the internal failure's message, as written; empty for a plain end
 };
 
 enum class ModeFin {
@@ -21,4 +24,5 @@ enum class ModeFin {
 
 void fixe_mode_fin(ModeFin mode);
 ModeFin mode_fin();
-[[noreturn]] void termine_processus(int statut);
+// message: an internal failure's, handed over to an in-process run's caller.
+[[noreturn]] void termine_processus(int statut, std::string message = {});

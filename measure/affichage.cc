@@ -11,14 +11,18 @@
 #include "notation/valeurs.h"
 #include "state/etat.h"
 
-namespace {
+void (*temoin_mesure)(int32_t total) = nullptr;
 
-// The numerator and denominator of the meter in force, as written, and the
-// tab after them: a compound meter is shown in its sub-beats (two beats of 24
-// quads read 6 / 8). A measure closed while no meter is known reads ?? / ??.
+// Whether beat i (from 0) of a measure is strong; with no meter known only
+// the first is.
+bool temps_fort(int32_t i) { return metre_inconnu() ? i == 0 : i % etat.metre.ennaire == 0; }
+
+// The numerator and denominator of the meter in force, as written: a compound
+// meter is shown in its sub-beats (two beats of 24 quads read 6 / 8). A
+// measure closed while no meter is known reads ?? / ??.
 void ecrit_metre(Ecriture& e) {
   if (metre_inconnu()) {
-    e.texte("?? / ??\t");
+    e.texte("?? / ??");
     return;
   }
   const MetreEcrit ecrit = metre_ecrit();
@@ -31,10 +35,7 @@ void ecrit_metre(Ecriture& e) {
     e.entier(ecrit.denominateur);
   else
     e.texte("??");  // GCOVR_EXCL_LINE: no meter known is written above
-  e.texte("\t");
 }
-
-}  // namespace
 
 // One line per beat, "%-3s = %d\t%d\t%s\t%d\t%s\t=\t%d\n": the beat value's
 // spelling, the number of measures before this one, the meter, strong or weak,
@@ -58,6 +59,7 @@ void affiche_mesure(int32_t total) {
     c.entier(m.numeroMesure - 1);
     c.texte("\t");
     ecrit_metre(c);
+    c.texte("\t");
     const std::string_view debut(commun, static_cast<std::size_t>(c.fin - commun));
     constexpr std::size_t reste_max = Ecriture::chiffres_entier_max + 4;  // "F\t%d\t" or "\t=\t%d\n"
     constexpr std::size_t tres_long = 512;
@@ -69,8 +71,7 @@ void affiche_mesure(int32_t total) {
       char* place = sortie_place(debut.size() + 2 * reste_max + (a_part ? 0 : temps.graphie.size()));
       Ecriture e{place};
       e.texte(debut);
-      const bool fort = metre_inconnu() ? i == 0 : i % etat.metre.ennaire == 0;
-      e.texte(fort ? "F\t" : "f\t");
+      e.texte(temps_fort(i) ? "F\t" : "f\t");
       e.entier(i + 1);
       e.texte("\t");
       if (a_part) {  // GCOVR_EXCL_START: a beat's text holds at most a stack's worth of values, a few hundred bytes
@@ -96,4 +97,5 @@ void affiche_mesure(int32_t total) {
   e.entier(total);
   e.texte("\n");
   sortie_avance(static_cast<std::size_t>(e.fin - place));
+  if (temoin_mesure != nullptr) temoin_mesure(total);
 }

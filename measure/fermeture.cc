@@ -61,7 +61,7 @@ void ferme_mesure(int32_t total, int lie) {
   if (lie == 1) {
     m.mesureLiee = 1;
   } else if (lie == 0 && m.mesureLiee) {
-    signale_erreur("préférez l'union de mesures liées à cette mesure,\n\tavec un changement de mesure."_l1);
+    signale_erreur("préférez l'union de mesures liées à cette mesure,\n\tavec un changement de mesure."_l1, Nature::conseil);
     m.mesureLiee = 0;
   }
 }
@@ -129,7 +129,7 @@ void evalue_fixe_mesure_initiale() {
   EtatMesure& m = etat.mesure;
   if (m.dejaEvaluee) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation (une seule fois)\n");
   m.dejaEvaluee = 1;
-  if (m.numeroMesure != 1) signale_erreur("Attention, mesure sans indications de mesure");
+  if (m.numeroMesure != 1) signale_erreur("Attention, mesure sans indications de mesure", Nature::renseignement);
   if (m.nt == 0) erreur_fatale("evalue_fixe_mesure_initiale : erreur de programmation ( nt = 0 )\n");
   const int64_t somme = somme_des_temps();
   if (!fixe_mesure_initiale(m.nt, en_32_bits(somme), etat.metre.demandeDécomposition)) {

@@ -36,3 +36,16 @@ bool fin_par_compte_due();
 
 // Listing a closed measure.
 void affiche_mesure(int32_t total);
+// Whether beat i (from 0) of a measure is a strong one.
+bool temps_fort(int32_t i);
+// The meter in force as the listing writes it: "4 / 4", "?? / 4".
+struct Ecriture;
+void ecrit_metre(Ecriture& e);
+
+// Watch the measures: when set, temoin_temps is called after each beat is
+// recorded (with its slot, while the shared state still holds the position of
+// the token that ended it), and temoin_mesure after each measure is listed
+// (its beats still in the table). The program leaves them unset; the web
+// page's entry point sets them to give its records of the measures.
+extern void (*temoin_temps)(int32_t slot);
+extern void (*temoin_mesure)(int32_t total);

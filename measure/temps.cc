@@ -52,6 +52,7 @@ void enregistre(std::string& texte) {
   Temps& temps = *m.tabTemps[static_cast<std::size_t>(m.nt)];
   temps.valeur = reinterprete_temps(temps.graphie.c_str());
   ++m.nt;
+  if (temoin_temps != nullptr) temoin_temps(m.nt - 1);
 }
 
 [[noreturn]] void fin_de_temps_inattendue(const char* reste) {
@@ -101,6 +102,8 @@ struct LectureTemps {
 };
 
 }  // namespace
+
+void (*temoin_temps)(int32_t slot) = nullptr;
 
 void reinitialise_temps() { std::vector<std::unique_ptr<Temps>>().swap(recycles); }
 
@@ -212,7 +215,8 @@ void ajoute_des_temps() {
   if (som < valTps) erreur_fatale("ajoute_des_temps : erreur de programmation (som < valTps)\n");
   if (som > valTps && (m.graphieTps.empty() || m.graphieTps.back() != '_'))
     signale_erreur("préférez des notes ou silences liés entre les temps,\n\t"
-                   "ou changez de mesure (changement de mesure à insérer)."_l1);
+                   "ou changez de mesure (changement de mesure à insérer)."_l1,
+                   Nature::conseil);
   if (som > int64_t{nbrTps - m.nt} * valTps)
     recrit_temps_tardif();
   else

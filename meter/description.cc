@@ -62,8 +62,11 @@ MetreEcrit metre_ecrit() {
   return e;
 }
 
+void (*temoin_description)(std::string_view texte) = nullptr;
+
 void affiche_indications_mesure() {
   compose_nature(etat.metre);
   compose_chiffrage(etat.metre);
   sortie_ecrit(message_texte());
+  if (temoin_description != nullptr) temoin_description(message_texte());
 }

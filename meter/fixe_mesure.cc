@@ -16,7 +16,8 @@ int32_t dénominateur_admis(int32_t d) {
   if (appartient(d, dénominateurs)) return d;
   signale_erreur(
       "La valeur par temps n'est pas dans 1, 2, 4, 8, 16, 32, 64.\n"
-      "\tÉchelonnement du dénominateur proche de l'une de ces valeurs."_l1);
+      "\tÉchelonnement du dénominateur proche de l'une de ces valeurs."_l1,
+      Nature::correction);
   if (d > dénominateurs.back() && d <= nbrTps_max) return dénominateurs.back();
   return échelonne(d, dénominateurs, seuils_dénominateurs);
 }
@@ -52,7 +53,7 @@ void signale_remplacement(int32_t n) {
     message_ajoute(i == 0 ? "%d" : ", suivi de %d", groupes[i]);
   message_ajoute(".\n");
   message_ajoute("%s", "\tUn numérateur moins un temps est choisi, comme remplaçant."_l1);
-  signale_erreur(message_texte());
+  signale_erreur(message_texte(), Nature::correction);
 }
 
 void signale_décomposition_inutile() {
@@ -60,7 +61,8 @@ void signale_décomposition_inutile() {
       "Au regard du dénominateur : 1, 2, 4, 8, 16, 32, 64, \n"
       "\t\t(( qui représente un arbre binaire de valeurs ))\n"
       "\tles mesures unaires ou binaires ne sont pas composées.\n"
-      "\tPar conséquent, il est inutile de demander leur décomposition."_l1);
+      "\tPar conséquent, il est inutile de demander leur décomposition."_l1,
+      Nature::conseil);
 }
 
 // A compound beat beyond the largest value of its tree: try a larger denominator.
@@ -71,7 +73,7 @@ int32_t dénominateur_sous_le_maximum(int32_t d, int32_t ennaire) {
                     ennaire == 3   ? "ronde pointée."_l1
                     : ennaire == 5 ? "ronde pointée, ronde."_l1
                                    : "ronde doublement pointée."_l1);
-    signale_erreur(message_texte());
+    signale_erreur(message_texte(), Nature::correction);
     d = dénominateur_suivant(d, dénominateurs);
   }
   return d;

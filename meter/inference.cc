@@ -3,6 +3,7 @@
 // product is the total, announcing every step that departs from the quotient.
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 #include "diagnostics/signale.h"
 #include "io/fatal.h"
@@ -22,6 +23,9 @@ struct Amorce {
   int32_t v = 0;  // value per beat, one of the 24 once chosen
 };
 
+// Every step of the inference is told to the user: a note on the meter, not a fault.
+void informe(std::string_view message) { signale_erreur(message, Nature::renseignement); }
+
 // Large openings: products are taken in 64 bits.
 int64_t produit(int32_t m, int32_t w) { return static_cast<int64_t>(m) * w; }
 
@@ -33,21 +37,21 @@ bool hors_échelle(int32_t w) {
   return w < dénominateurs_renversés.front() || w > dénominateurs_renversés.back();
 }
 
-void signale_réussite() { signale_erreur("Nombre de temps approché ; c'est une réussite."_l1); }
+void signale_réussite() { informe("Nombre de temps approché ; c'est une réussite."_l1); }
 
 void signale_base_probable(int32_t e) {
   switch (e) {
-    case 2: signale_erreur("\tprobable mesure non-composée et binaire (ou unaire)."_l1); break;
-    case 3: signale_erreur("\tprobable mesure (composée) ternaire."_l1); break;
-    case 5: signale_erreur("\tprobable mesure (composée) quinaire."_l1); break;
-    default: signale_erreur("\tprobable mesure (composée) septennaire."_l1); break;
+    case 2: informe("\tprobable mesure non-composée et binaire (ou unaire)."_l1); break;
+    case 3: informe("\tprobable mesure (composée) ternaire."_l1); break;
+    case 5: informe("\tprobable mesure (composée) quinaire."_l1); break;
+    default: informe("\tprobable mesure (composée) septennaire."_l1); break;
   }
 }
 
 // The quotient is no beat value: look for a base among the divisors of the
 // quotient, or of the total, adding beats until one shows.
 void cherche_base_par_diviseurs(Amorce& a) {
-  signale_erreur(
+  informe(
       "Le dénominateur renversé n'est pas dans 64, 32, 16, 8, 4, 2, 1 ; \n"
       "\t96, 48, 24, 12, 6, 3 ; 112, 56, 28, 14, 7 ; 160, 80, 40, 20, 10, 5, \n"
       "\t\t(( qui représentent quatre arbres binaires de valeurs et \n"
@@ -62,14 +66,14 @@ void cherche_base_par_diviseurs(Amorce& a) {
       break;
     }
     if (première_fois)
-      signale_erreur(
+      informe(
           "\tmesure ni septennaire, ni quinaire, ni ternaire, \n"
           "\tni binaire (ou unaire).\n"
           "\tLe nombre de temps est augmenté, pour y pallier."_l1);
     a.n += 1;
-    if (a.T > 65535 && a.n == a.T / 2) signale_erreur("\tpatience ...");
+    if (a.T > 65535 && a.n == a.T / 2) informe("\tpatience ...");
     if (a.n == a.T) {
-      signale_erreur(
+      informe(
           "Attention !\n"
           "\tLa mesure est à valeurs de total premier ou, quasi premier,\n"
           "\tet le palliatif n'a pu que, de provoquer sa décomposition totale."_l1);
@@ -92,7 +96,7 @@ void trouve_base(Amorce& a) {
 // Beats too long for any value: double their number until they fit.
 void croissance_géométrique(Amorce& a) {
   if (a.T / a.n <= 160) return;
-  signale_erreur(
+  informe(
       "Sériation impossible de l'amorce de mesures ; \n"
       "\tséparez les temps de l'amorce de mesures par un nombre suffisant d'espaces.\n"
       "\tLe nombre de temps va croître de façon géométrique, avec un quotient à 2."_l1);
@@ -102,13 +106,13 @@ void croissance_géométrique(Amorce& a) {
 void choisit_valeur(Amorce& a) {
   const int32_t q = a.T / a.n;
   if (!est_valeur(q)) {
-    signale_erreur(
+    informe(
         "Échelonnement du dénominateur renversé ou valeur par temps\n"
         "\t(nombre de temps que divise le total des valeurs de l'amorce de mesures)"_l1);
     a.v = échelonne(q, dénominateurs_renversés, seuils_renversés);
     return;
   }
-  if (a.T % a.n != 0) signale_erreur("Le dénominateur renversé ne sera qu'approché ..."_l1);
+  if (a.T % a.n != 0) informe("Le dénominateur renversé ne sera qu'approché ..."_l1);
   a.v = q;
 }
 
@@ -116,14 +120,14 @@ void choisit_valeur(Amorce& a) {
 // found, with twice as many beats.
 void cherche_mesure_similaire(Amorce& a) {
   if (en(a.v) == a.e) return;
-  signale_erreur(
+  informe(
       "Recherche d'indications de mesure similaires, \n"
       "\taprès division par le nombre de temps,\n"
       "\tet après échelonnement du dénominateur renversé."_l1);
   while (en(a.v) != a.e) {
     if (a.v == dénominateurs_renversés.front()) {
       valeur_précédente(a.v);  // announces the bottom of the ladder
-      signale_erreur(
+      informe(
           "\tbizarre, aucune mesure similaire n'a pu été trouvée.\n"
           "\tPeut-être, faut-il regrouper certains temps de l'amorce de mesures ?\n"
           "\t\tUn réexamen va suivre."_l1);
@@ -148,7 +152,7 @@ enum class Diminution { inutile, réussie, échouée };
 Diminution diminue(Amorce& a, Candidat& c) {
   c = {a.n, a.v};
   if (produit(a.n, a.v) <= a.T) return Diminution::inutile;
-  signale_erreur(
+  informe(
       "Diminution progressive du nombre de temps, \n"
       "\tcomme correctif à un accroissement excessif."_l1);
   bool montante = true;
@@ -165,7 +169,7 @@ Diminution diminue(Amorce& a, Candidat& c) {
       c.w = montante ? valeur_suivante(c.w) : valeur_précédente(c.w);
       if (hors_échelle(c.w)) {
         if (!montante) {
-          signale_erreur(
+          informe(
               "Échec à la décroissance du nombre de temps, \n"
               "\tet d'une valeur compatible de temps d'amorce de mesures."_l1);
           return Diminution::échouée;
@@ -174,7 +178,7 @@ Diminution diminue(Amorce& a, Candidat& c) {
         c.w = a.v;
         break;
       }
-      signale_erreur(montante ? "\tvaleur suivante du temps d'amorce de mesures ..."
+      informe(montante ? "\tvaleur suivante du temps d'amorce de mesures ..."
                               : "\tvaleur précédente du temps d'amorce de mesures ..."_l1);
       if (en(c.w) == a.e) break;
     }
@@ -187,7 +191,7 @@ Diminution diminue(Amorce& a, Candidat& c) {
 // that value, and the early bar of the opening then says what is wrong.
 void augmente(Amorce& a, Candidat c) {
   if (produit(c.m, a.v) >= a.T) return;
-  signale_erreur(
+  informe(
       "Augmentation progressive du nombre de temps, \n"
       "\tcomme correctif à un déficit de méthode."_l1);
   for (;;) {
@@ -201,7 +205,7 @@ void augmente(Amorce& a, Candidat c) {
     do {
       c.m = a.n;
       c.w = valeur_précédente(c.w);
-      signale_erreur("\tvaleur précédente du temps d'amorce de mesures ..."_l1);
+      informe("\tvaleur précédente du temps d'amorce de mesures ..."_l1);
     } while (en(c.w) != a.e);  // off the ladder, en ends the run
   }
 }
@@ -227,7 +231,7 @@ bool fixe_résultat(const Amorce& a, int16_t demande) {
           "Après analyse de l'amorce de mesures,\n"
           "\tla mesure est ternaire, quinaire ou septennaire et se trouve déjà décomposée.\n"_l1);
     if (e == 2 && demande != 0)
-      signale_erreur(
+      informe(
           "Après analyse de l'amorce de mesures,\n"
           "\tla mesure est binaire (ou unaire) et n'est pas composée.\n"
           "\tPar conséquent, il est inutile de demander sa décomposition."_l1);
@@ -269,7 +273,7 @@ bool fixe_mesure_initiale(int32_t nombreTps, int32_t totalEnQuad, int16_t demand
   cherche_mesure_similaire(a);
   Candidat c;
   if (diminue(a, c) == Diminution::échouée) {
-    signale_erreur("Deuxième essai progressif."_l1);
+    informe("Deuxième essai progressif."_l1);
     c = {1, a.v};
   }
   augmente(a, c);

@@ -55,9 +55,9 @@ int32_t corps_de_groupe(const int32_t* valeurs, int32_t n) {
   insère('(', largeur);
 
   if (etat.analyseur.groupeIrregulier && n == 4)
-    signale_erreur("le quartuolet est une figure réciproque,entrez plutôt deux duolets."_l1);
+    signale_erreur("le quartuolet est une figure réciproque,entrez plutôt deux duolets."_l1, Nature::conseil);
   if (etat.analyseur.groupeIrregulier && n == 6)
-    signale_erreur("un sextuolet est une figure ambiguë,\n\tentrez plutôt deux triolets (ou trois duolets avec une autre mesure)."_l1);
+    signale_erreur("un sextuolet est une figure ambiguë,\n\tentrez plutôt deux triolets (ou trois duolets avec une autre mesure)."_l1, Nature::conseil);
   return somme;
 }
 

@@ -7,6 +7,7 @@
 
 #include "diagnostics/catalogue.h"
 #include "diagnostics/signale.h"
+#include "diagnostics/temoin_lecture.h"
 #include "io/flux.h"
 #include "io/latin1.h"
 #include "io/source.h"
@@ -104,8 +105,12 @@ int valeur(Suite suite) {
   const unsigned char lettre = octet_du_jeton(0);  // the rules hand over value letters only
   const int32_t quads = quads_de_lettre(lettre);
   const int32_t points = longueur_jeton() - 1;
-  accumule(quads_pointes(quads, points));
-  return jeton_de_valeur(est_un_silence(lettre), position_de_valeur(suite, etat.mesure.plein == 1), quads, points);
+  const bool silence = est_un_silence(lettre);
+  const int32_t duree = quads_pointes(quads, points);
+  temoigne({.signe = SigneLu::valeur, .base = quads, .points = points, .silence = silence, .valeur = duree,
+            .lie = suite == Suite::liee});
+  accumule(duree);
+  return jeton_de_valeur(silence, position_de_valeur(suite, etat.mesure.plein == 1), quads, points);
 }
 
 // A value with more dots than it may take is read again with the dots it may
@@ -116,6 +121,7 @@ void valeur_surpointee(Suite suite) {
   const int32_t points = longueur_jeton() - 1;
   etat.diagnostics.codeCourant = err::valeur_trop_pointée;
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::surpointee});
   signale_erreur(message_surpointee(lettre, points, suite));
   const bool pointable = lettre == 't' || lettre == 'x';
   if (pointable) rend_caractere('.');
@@ -126,6 +132,7 @@ void valeur_surpointee(Suite suite) {
 
 int ouvre_groupe() {
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::ouverture});
   etat.scanner.dansGroupe = 1;
   return '(';
 }
@@ -139,7 +146,9 @@ int ferme_groupe(Suite suite) {
   const bool chiffre = longueur_jeton() == 2;
   int32_t n = s.elementsGroupe;
   if (chiffre) n = s.chiffreGroupe = verifie_chiffre_groupe(octet_du_jeton(1) - '0');
-  accumule(valeur_groupe(s.sommeGroupe, n));
+  const int32_t duree = valeur_groupe(s.sommeGroupe, n);
+  temoigne({.signe = SigneLu::fermeture, .base = s.sommeGroupe, .valeur = duree, .genre = n, .lie = suite == Suite::liee});
+  accumule(duree);
   const bool plein = etat.mesure.plein == 1;
   switch (suite) {
     case Suite::blanc:
@@ -229,7 +238,8 @@ int sans_denominateur(int32_t n, int suivant, int32_t zeros) {
   }
   raz_diagnostic();
   signale_erreur(
-      "fin-de-fichier avant la lecture d'un dénominateur \n\tde changement de mesure, ex. : 1 /\t(4) dans 1 / 4"_l1);
+      "fin-de-fichier avant la lecture d'un dénominateur \n\tde changement de mesure, ex. : 1 /\t(4) dans 1 / 4"_l1,
+      Nature::fin);
   return 0;
 }
 
@@ -266,7 +276,8 @@ int sans_separateur(int32_t n, int suivant) {
   raz_diagnostic();
   applique_etendue();
   signale_erreur(
-      "fin-de-fichier durant la lecture d'un numérateur \n\tde changement de mesure, ex. : 1(\t) dans 1 / 4"_l1);
+      "fin-de-fichier durant la lecture d'un numérateur \n\tde changement de mesure, ex. : 1(\t) dans 1 / 4"_l1,
+      Nature::fin);
   return 0;
 }
 
@@ -371,18 +382,24 @@ void barre_sautee() { avale_jeton(); }
 
 void ecrit_reprise(const char* texte) {
   sortie_ecrit(texte);
-  avale_jeton();
+  etendue_du_jeton();
+  temoigne({.signe = texte[0] == '|' ? SigneLu::debut_reprise : SigneLu::fin_reprise});
+  applique_etendue();
 }
 
 void ecrit_ordinal() {
   sortie_printf("%s ", texte_jeton());
-  avale_jeton();
+  etendue_du_jeton();
+  int32_t i = 0;
+  temoigne({.signe = SigneLu::ordinal, .valeur = nombre_en(i)});
+  applique_etendue();
 }
 
 // ":|" closing a repeat: at the end of the text it is the final double bar.
 int fin_de_reprise() {
   sortie_ecrit(":|\n");
   etendue_du_jeton();
+  temoigne({.signe = SigneLu::fin_reprise});
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {
     raz_diagnostic();
@@ -424,7 +441,7 @@ void regarde_suivant(const char* message_fin) {
   const int suivant = lit_caractere();
   if (suivant == fin_de_fichier) {
     raz_diagnostic();
-    signale_erreur(message_fin);
+    signale_erreur(message_fin, Nature::fin);
     demarrage = Demarrage::NORMAL;
     return;
   }
@@ -455,7 +472,7 @@ void nouvelles_lignes_blanc_temps() {
   if (n > 1) {
     for (int32_t i = 1; i < n; ++i) rend_caractere('\n');
     raz_diagnostic();
-    signale_erreur("l'interligne est minimal en intra-temps (inscrit en colonne)."_l1);
+    signale_erreur("l'interligne est minimal en intra-temps (inscrit en colonne)."_l1, Nature::conseil);
   }
   nouvelle_ligne();
   demarrage = Demarrage::NORMAL;
@@ -530,7 +547,7 @@ void liure_devant_barre_reprise(int32_t lignes) {
 
 void liure_devant_groupe() {
   etendue_du_jeton();
-  signale_erreur("attention, un groupe sous-tend un changement de mesure."_l1);
+  signale_erreur("attention, un groupe sous-tend un changement de mesure."_l1, Nature::conseil);
   applique_etendue();
 }
 

@@ -4,6 +4,7 @@
 
 #include "diagnostics/catalogue.h"
 #include "diagnostics/signale.h"
+#include "diagnostics/temoin_lecture.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
@@ -42,7 +43,13 @@ int yylex() {
   }
 
   const int jeton = lance_automate();
-  if (jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE) s.dernierTerminal = jeton;
+  if (jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE) {
+    s.dernierTerminal = jeton;
+    temoigne({.signe = jeton == '|'          ? SigneLu::barre
+                       : jeton == DBL_BARRE  ? SigneLu::double_barre
+                       : jeton == CHG_MESURE ? SigneLu::changement
+                                             : SigneLu::barre_liee});
+  }
   return jeton;
 }
 

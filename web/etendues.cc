@@ -13,19 +13,21 @@ bool blanc(unsigned char octet) {
   return octet == ' ' || octet == '\t' || octet == '\n' || octet == '\v' || octet == '\f' || octet == '\r';
 }
 
-bool avant(Point a, Point b) { return a.ligne < b.ligne || (a.ligne == b.ligne && a.colonne < b.colonne); }
+// Checking the token where a position stands several times over is bounded:
+// a text that goes back on itself thousands of times keeps its reports
+// linear, at the price of taking the first byte.
+constexpr int essais_du_jeton = 64;
 
 }  // namespace
 
-std::vector<Point> points_du_texte(std::string_view texte) {
+CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   reinitialise_etat();
   Position& p = etat.position;
-  std::vector<Point> points;
-  points.reserve(texte.size() + 1);
+  points_.reserve(texte.size() + 1);
   bool apres_barre = false;  // only blanks since the last bar
   for (const char c : texte) {
     const unsigned char octet = static_cast<unsigned char>(c);
-    points.push_back({p.numeroLigne, p.numeroColonne});
+    points_.push_back({p.numeroLigne, p.numeroColonne});
     fixe_etendue(0, 0);
     switch (octet) {
       case '\b':
@@ -58,42 +60,98 @@ std::vector<Point> points_du_texte(std::string_view texte) {
     else if (!blanc(octet))
       apres_barre = false;
   }
-  points.push_back({p.numeroLigne, p.numeroColonne});
+  points_.push_back({p.numeroLigne, p.numeroColonne});
   reinitialise_etat();
-  return points;
+
+  for (std::size_t i = 0; i < points_.size(); ++i) {
+    if (i == 0 || points_[i].ligne != points_[i - 1].ligne || points_[i].colonne < points_[i - 1].colonne)
+      suites_.push_back({points_[i].ligne, i, i + 1});
+    else
+      suites_.back().fin = i + 1;
+  }
+  std::stable_sort(suites_.begin(), suites_.end(), [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; });
 }
 
-namespace {
+// Calls visite(suite) for each run of the line, in the order of the bytes.
+template <typename Visite>
+void CarteDuTexte::sur_la_ligne(int32_t ligne, Visite visite) const {
+  auto i = std::lower_bound(suites_.begin(), suites_.end(), ligne,
+                            [](const Suite& s, int32_t l) { return s.ligne < l; });
+  for (; i != suites_.end() && i->ligne == ligne; ++i) visite(*i);
+}
+
+std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moins) const {
+  std::size_t apres = points_.size();  // the first from depuis
+  std::size_t avant = points_.size();  // the first of all
+  const auto retiens = [&](std::size_t i) {
+    if (i >= depuis) apres = std::min(apres, i);
+    avant = std::min(avant, i);
+  };
+  sur_la_ligne(p.ligne, [&](const Suite& s) {
+    const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
+    const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
+    const auto i = au_moins ? std::lower_bound(debut, fin, p.colonne,
+                                               [](const Point& a, int32_t c) { return a.colonne < c; })
+                            : std::upper_bound(debut, fin, p.colonne,
+                                               [](int32_t c, const Point& a) { return c < a.colonne; });
+    if (i == fin) return;
+    const auto premier = static_cast<std::size_t>(i - points_.begin());
+    // Within a run the bytes past p go on to its end: the first from depuis.
+    retiens(premier);
+    if (premier < depuis && depuis < s.fin) retiens(depuis);
+  });
+  // The next line that holds any byte.
+  const auto suivante = std::upper_bound(suites_.begin(), suites_.end(), p.ligne,
+                                         [](int32_t l, const Suite& s) { return l < s.ligne; });
+  if (suivante != suites_.end()) {
+    sur_la_ligne(suivante->ligne, [&](const Suite& s) {
+      retiens(s.debut);
+      if (s.debut < depuis && depuis < s.fin) retiens(depuis);
+    });
+  }
+  return apres < points_.size() ? apres : avant;
+}
 
 // The boundary at the point: one where the text holds the token, from
 // `depuis` then from the start; failing that, the first from `depuis`, then
 // from the start. With none at the point, the last boundary before the first
 // one past it (the byte that covers it, such as a tab).
-std::size_t cherche(const std::vector<Point>& points, std::string_view texte, Point cible, std::string_view jeton,
-                    std::size_t depuis) {
-  depuis = std::min(depuis, points.size() - 1);
-  const auto au_point = [&](std::size_t i) { return points[i] == cible; };
-  const auto y_est = [&](std::size_t i) { return au_point(i) && !jeton.empty() && texte.substr(i).starts_with(jeton); };
-  const auto premier = [&](const auto& critere) {
-    for (std::size_t i = depuis; i < points.size(); ++i)
-      if (critere(i)) return i;
-    for (std::size_t i = 0; i < depuis; ++i)
-      if (critere(i)) return i;
-    return points.size();
-  };
-  if (const std::size_t i = premier(y_est); i < points.size()) return i;
-  if (const std::size_t i = premier(au_point); i < points.size()) return i;
-  for (std::size_t i = depuis; i < points.size(); ++i)
-    if (avant(cible, points[i])) return i == 0 ? 0 : i - 1;
-  return points.size() - 1;
+std::size_t CarteDuTexte::cherche(Point cible, std::string_view jeton, std::size_t depuis) const {
+  depuis = std::min(depuis, points_.size() - 1);
+  std::vector<std::size_t> ici;  // the bytes at the point, in order: a few
+  sur_la_ligne(cible.ligne, [&](const Suite& s) {
+    const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
+    const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
+    const auto [a, b] = std::equal_range(debut, fin, cible, [](const Point& x, const Point& y) {
+      return x.colonne < y.colonne;
+    });
+    for (auto i = a; i != b && ici.size() < 4 * essais_du_jeton; ++i)
+      ici.push_back(static_cast<std::size_t>(i - points_.begin()));
+  });
+  if (!ici.empty()) {
+    const auto debut_depuis = std::lower_bound(ici.begin(), ici.end(), depuis);
+    const auto y_est = [&](std::size_t i) { return !jeton.empty() && texte_.substr(i).starts_with(jeton); };
+    int essais = 0;
+    for (auto i = debut_depuis; i != ici.end() && essais < essais_du_jeton; ++i, ++essais)
+      if (y_est(*i)) return *i;
+    for (auto i = ici.begin(); i != debut_depuis && essais < 2 * essais_du_jeton; ++i, ++essais)
+      if (y_est(*i)) return *i;
+    return debut_depuis != ici.end() ? *debut_depuis : ici.front();
+  }
+  const std::size_t i = premier_passe(cible, depuis, false);
+  if (i >= points_.size()) return points_.size() - 1;
+  return i == 0 ? 0 : i - 1;
 }
 
-}  // namespace
+std::size_t CarteDuTexte::octet_de_fin(Point p, std::size_t depuis) const {
+  const std::size_t i = premier_passe(p, depuis, true);
+  return i >= points_.size() || i < depuis ? points_.size() - 1 : i;
+}
 
-Octets octets_du_rapport(const std::vector<Point>& points, std::string_view texte, Point debut, int32_t lignes,
-                         int32_t largeur, std::string_view jeton, std::size_t depuis) {
+Octets CarteDuTexte::octets_du_rapport(Point debut, int32_t lignes, int32_t largeur, std::string_view jeton,
+                                       std::size_t depuis) const {
   Octets r;
-  r.debut = cherche(points, texte, debut, jeton, depuis);
+  r.debut = cherche(debut, jeton, depuis);
   r.fin = r.debut;
   Point fin;
   if (lignes > 0) {
@@ -103,13 +161,8 @@ Octets octets_du_rapport(const std::vector<Point>& points, std::string_view text
   } else {
     return r;  // a point between characters
   }
-  for (std::size_t i = r.debut + 1; i < points.size(); ++i) {
-    // The end is reached, or passed inside a byte that covers several columns.
-    if (points[i] == fin || avant(fin, points[i])) {
-      r.fin = i;
-      return r;
-    }
-    r.fin = i;
-  }
+  // The end is reached, or passed inside a byte that covers several columns.
+  r.fin = std::max(r.debut + 1, octet_de_fin(fin, r.debut + 1));
+  r.fin = std::min(r.fin, points_.size() - 1);
   return r;
 }

@@ -1,162 +1,67 @@
-// The page's script: it runs the checker (the WebAssembly module of
-// rythme_wasm.js) on the text as it is typed and shows what the program says,
-// each report on the characters it is about. The first part, the bridge to the
-// module and the reading of its output, is also loaded by the tests under node.
+// The page's script: it sends the text and the meter to the checker, which
+// runs in a Web Worker (travailleur.js), and shows the records it answers:
+// the verdict, the reports (each on the characters it is about), the
+// measures. It keeps no rule of the checker and reads none of its output:
+// the raw streams are only shown.
 // EXEMPLES (the shipped examples) is written above this by the build.
-
-// ---------------------------------------------------------------------------
-// Bytes and characters.
-
-// The text as the bytes a Latin-1 file would hold. A character outside
-// Latin-1 cannot be in such a file: it is sent as '?', one byte, which the
-// checker reports where it stands. debuts[i] is where byte i's character
-// starts in the text (in UTF-16 units), debuts[n] the text's length.
-function enLatin1(texte) {
-  const octets = [];
-  const debuts = [];
-  const hors = [];  // [start, end) in the text of each character sent as '?'
-  for (let i = 0; i < texte.length; ) {
-    const point = texte.codePointAt(i);
-    const largeur = point > 0xFFFF ? 2 : 1;
-    debuts.push(i);
-    if (point <= 0xFF) {
-      octets.push(point);
-    } else {
-      octets.push(0x3F);
-      hors.push([i, i + largeur]);
-    }
-    i += largeur;
-  }
-  debuts.push(texte.length);
-  return { octets: Uint8Array.from(octets), debuts: debuts, hors: hors };
-}
-
-// Latin-1 bytes read as characters: byte n is the character U+00nn.
-function deLatin1(octets) {
-  let s = "";
-  for (let i = 0; i < octets.length; i += 8192)
-    s += String.fromCharCode.apply(null, octets.subarray(i, i + 8192));
-  return s;
-}
-
-// The command-line words of the three fields: an empty field is no word, and
-// the words keep their order, as a shell would pass them.
-function motsDesChamps(numerateur, denominateur, decomposition) {
-  return [numerateur, denominateur, decomposition].filter(function (m) { return m !== ""; });
-}
-
-// ---------------------------------------------------------------------------
-// The module.
-
-// One whole analysis. mots: the command-line words, each a Uint8Array;
-// entree: the input bytes. Returns the two streams' bytes, the status and
-// the record of the reports (code, category, position, the bytes covered).
-// An exception from the module (a trap) goes to the caller, whose module is
-// then spent.
-function analyse(module, mots, entree) {
-  let tailleMots = 0;
-  for (const m of mots) tailleMots += m.length + 1;
-  const pMots = module._malloc(tailleMots + 1);
-  const pEntree = module._malloc(entree.length + 1);
-  try {
-    let p = pMots;
-    for (const m of mots) {
-      module.HEAPU8.set(m, p);
-      module.HEAPU8[p + m.length] = 0;
-      p += m.length + 1;
-    }
-    module.HEAPU8.set(entree, pEntree);
-    module._rythme_analyse(pMots, mots.length, pEntree, entree.length);
-  } finally {
-    module._free(pMots);
-    module._free(pEntree);
-  }
-  // Read after the run: the memory may have grown, which replaces HEAPU8.
-  const tas = module.HEAPU8;
-  const copie = function (p, n) { return tas.slice(p, p + n); };
-  const pJson = module._rythme_rapports();
-  let fin = pJson;
-  while (tas[fin] !== 0) fin++;
-  const r = JSON.parse(deLatin1(tas.subarray(pJson, fin)));
-  r.sortie = copie(module._rythme_sortie(), module._rythme_taille_sortie());
-  r.erreur = copie(module._rythme_erreur(), module._rythme_taille_erreur());
-  return r;
-}
-
-// ---------------------------------------------------------------------------
-// Reading the program's output.
-
-// "$4011": a code as the program writes it.
-function ecritCode(code) {
-  return "$" + code.toString(16).toUpperCase().padStart(4, "0");
-}
-
-// Where a report stands, written as the program writes it.
-function ecritPosition(r) {
-  if (r.lignes !== 0)
-    return "l. " + r.ligne + " col. " + r.colonne + " à l. " + (r.ligne + r.lignes) + " col. " + (r.largeur !== 0 ? r.largeur : 1);
-  if (r.largeur > 1) return "l. " + r.ligne + " col. " + r.colonne + " à " + (r.colonne + r.largeur - 1);
-  if (r.largeur === 1) return "l. " + r.ligne + " col. " + r.colonne;
-  return "l. " + r.ligne + " (col. " + r.colonne + ")";
-}
-
-// The lines of the listing. Bytes the scanner echoes (repeat signs, bytes
-// that match no rule) come without a line end: what stands before a known
-// line is such an echo.
-const ligneDeTemps = /^([\s\S]*?)(\S.{2}) = (\d+)\t(\d+)\t([^\t]*)\t([Ff])\t(\d+)\t([^\t]*)\t=\t(-?\d+)$/;
-const ligneDeSomme = /^([\s\S]*?)\t\tNombre de temps trouvé\t(-?\d+),\ttotaux\t=\t(-?\d+)$/;
-const banniere = /^([\s\S]*?)\*\* (?:Nouvelle analyse|Fin d'analyse) en l\. \d+ col\. \d+$/;
-
-// Standard output, line by line: the measure listing (each measure's beats
-// and its summary), and the rest in its order: whole lines (meter
-// descriptions, the exit report) and echoes; the banners are left out.
-function litListing(sortie) {
-  const blocs = [];
-  let mesure = null;
-  const texte = function (type, ligne) {
-    mesure = null;
-    const dernier = blocs[blocs.length - 1];
-    if (dernier && dernier.type === type) dernier.lignes.push(ligne);
-    else blocs.push({ type: type, lignes: [ligne] });
-  };
-  const lignes = sortie.split("\n");
-  if (lignes[lignes.length - 1] === "") lignes.pop();
-  for (const ligne of lignes) {
-    let m;
-    if ((m = banniere.exec(ligne))) {
-      if (m[1] !== "") texte("echo", m[1]);
-    } else if ((m = ligneDeTemps.exec(ligne))) {
-      if (m[1] !== "") texte("echo", m[1]);
-      if (mesure === null) blocs.push(mesure = { type: "mesure", temps: [], somme: null });
-      mesure.temps.push({ graphie: m[2].trim(), mesure: +m[4], metre: m[5], fort: m[6] === "F",
-                          numero: +m[7], texte: m[8], valeur: +m[9] });
-    } else if ((m = ligneDeSomme.exec(ligne))) {
-      if (m[1] !== "") texte("echo", m[1]);
-      if (mesure === null) blocs.push(mesure = { type: "mesure", temps: [], somme: null });
-      mesure.somme = { nombre: +m[2], total: +m[3] };
-      mesure = null;
-    } else {
-      texte("texte", ligne);
-    }
-  }
-  return blocs;
-}
-
-if (typeof module !== "undefined" && module.exports)
-  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, ecritCode, ecritPosition, litListing };
-
-// ---------------------------------------------------------------------------
-// The page.
 
 (function () {
   if (typeof document === "undefined") return;
 
-  const delai = 150;  // ms without typing before the analysis runs again
   const $ = function (id) { return document.getElementById(id); };
-  let moduleRythme = null;
-  let minuterie = null;
-  let dernier = null;  // the last analysis shown: its reports and the text's mapping
-  let actif = -1;      // the report selected
+  const calme = 1500;           // ms without typing after which the end of the text is judged too
+  const attenteLongue = 250;    // ms of analysis after which "analyse en cours…" shows
+  const limite = 30000;         // ms after which an analysis is given up: "texte trop long"
+  const hauteurRang = 26;       // px, the listing's rows (index.html)
+  const lienMax = 60000;        // characters of text a shared link may carry
+  const relance = 500;          // ms of a run after which a newer edit stops it rather than waits
+  const cleTravail = "rythme.travail";
+
+  // The signs, for the legend and the palette: [note, rest, value, name of the note, name of the rest].
+  const SIGNES = [
+    ["o", "-", "1", "ronde", "pause"],
+    ["d", "=", "1/2", "blanche", "demi-pause"],
+    ["!", "<", "1/4", "noire", "soupir"],
+    ["[", ">", "1/8", "croche", "demi-soupir"],
+    ["f", "k", "1/16", "double croche", "quart de soupir"],
+    ["t", "x", "1/32", "triple croche", "huitième de soupir"],
+    ["q", "w", "1/64", "quadruple croche", "seizième de soupir"],
+  ];
+  const AUTRES = [
+    [".", "point (prolonge de moitié)"], ["_", "liaison"], [" ", "fin du temps (espace)"],
+    ["|", "barre de mesure"], ["||", "double barre finale"], ["(", "début de groupe (triolet…)"],
+    [")3", "fin de triolet"], ["\n", "nouvelle ligne"],
+  ];
+  // The examples by what they show.
+  const TITRES = {
+    "quatre_temps.txt": "Une pièce juste à 4/4 : noires, croches, liaison, triolet, silences",
+    "valse.txt": "Une valse à 3/4 comptée à la noire",
+    "six_huit.txt": "Du 6/8 en deux temps, avec un duolet",
+    "changements.txt": "Des changements de mesure dans le texte : 4/4, 3/4, 2/4, C, C barré, 6/8",
+    "triolets_liaisons.txt": "Groupes et liaisons, dans la mesure et par-dessus la barre",
+    "reprises.txt": "Signes de reprise et fins alternatives",
+    "fautes.txt": "Fautes typiques : barres précoces et tardives, valeur trop pointée…",
+  };
+  const CHAMPS = ["Numérateur", "Dénominateur", "Décomposition"];
+  const NATURES = {
+    faute: "Faute", correction: "Notation corrigée", conseil: "Conseil",
+    renseignement: "Mesure déduite", fin: "Fin d'analyse", "en-cours": "Mesure en cours",
+  };
+
+  // ----- state
+
+  let travailleur = null;
+  let numero = 0;            // of the latest request
+  let enVol = null;          // the request the worker is running: { id, debut, minuterie }
+  let enAttente = null;      // the latest edit, waiting for the worker
+  let dernier = null;        // the last result shown, with its text and words
+  let actif = -1;            // the report selected
+  let derniereFrappe = 0;    // when the text was last typed
+  let minuterieCalme = null;
+  let minuterieSauve = null;
+  let rangs = [];            // the listing's rows
+  let debutsMesures = null;  // the first row of each measure, by number
+  let partition = null;      // the score and its playback (portee.js)
 
   function element(nom, classe, texte) {
     const e = document.createElement(nom);
@@ -165,96 +70,422 @@ if (typeof module !== "undefined" && module.exports)
     return e;
   }
 
-  function chargeModule() {
-    moduleRythme = null;
-    $("etat").textContent = "Chargement du module…";
-    return creeRythme().then(function (m) {
-      moduleRythme = m;
-      relance(0);
-    }, function (e) {
-      $("etat").textContent = "Le module WebAssembly n'a pas pu être chargé : " + e;
-      $("etat").className = "etat echec";
+  // ----- the worker
+
+  function demarreTravailleur() {
+    const source = "(" + travailleurRythme.toString() + ")();";
+    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
+    travailleur = new Worker(url);
+    travailleur.onmessage = recoit;
+    travailleur.onerror = function (e) {
+      if (enVol !== null) finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+      dernier = null;
+      montreEchec("le travailleur s'est arrêté : " + (e.message || e));
+    };
+  }
+
+  // The words of the fields as a shell would pass them: none when all are
+  // empty; otherwise the numerator and the denominator, and the decomposition
+  // when it is filled. An empty field is an empty word, never skipped: the
+  // checker says what it makes of it.
+  function mots() {
+    const champs = [$("numerateur").value, $("denominateur").value, $("decomposition").value];
+    while (champs.length > 2 && champs[champs.length - 1] === "") champs.pop();
+    if (champs.every(function (c) { return c === ""; })) return [];
+    return champs;
+  }
+
+  function ecritCommande(m) {
+    const cite = function (x) { return /^[A-Za-z0-9_./+-]+$/.test(x) ? x : "'" + x.replace(/'/g, "'\\''") + "'"; };
+    $("commande").textContent = ["rythme"].concat(m.map(cite)).join(" ") + " < texte";
+  }
+
+  // A new analysis of the text and fields as they are now: sent at once if the
+  // worker is free, otherwise kept as the one to run next (replacing any older).
+  function demande() {
+    const m = mots();
+    ecritCommande(m);
+    enAttente = { id: ++numero, mots: m, texte: $("texte").value };
+    // A long run made stale is stopped: its worker is replaced.
+    if (enVol !== null && performance.now() - enVol.debut > relance) {
+      finVol();
+      travailleur.terminate();
+      demarreTravailleur();
+    }
+    envoie();
+  }
+
+  function envoie() {
+    if (enVol !== null || enAttente === null || travailleur === null) return;
+    const d = enAttente;
+    enAttente = null;
+    enVol = { id: d.id, debut: performance.now(), texte: d.texte, mots: d.mots };
+    enVol.indicateur = setTimeout(function () { $("en-cours").hidden = false; }, attenteLongue);
+    enVol.minuterie = setTimeout(abandonne, limite);
+    travailleur.postMessage({ id: d.id, mots: d.mots, texte: d.texte });
+  }
+
+  function finVol() {
+    clearTimeout(enVol.indicateur);
+    clearTimeout(enVol.minuterie);
+    $("en-cours").hidden = true;
+    enVol = null;
+  }
+
+  // An analysis that takes too long: the worker is replaced, the text stays.
+  function abandonne() {
+    const texte = enVol.texte;
+    finVol();
+    travailleur.terminate();
+    demarreTravailleur();
+    if (enAttente === null || enAttente.texte === texte) {
+      enAttente = null;
+      dernier = null;
+      montreVerdict([{ texte: "✖ Texte trop long : l'analyse n'a pas abouti en " + limite / 1000 + " s." }], "echec");
+      videPanneaux();
+    }
+    envoie();
+  }
+
+  function recoit(e) {
+    const reponse = e.data;
+    if (enVol === null || reponse.id !== enVol.id) return;
+    const vol = enVol;
+    finVol();
+    // A newer edit is waiting: this result is stale, the newer one runs.
+    if (enAttente !== null) {
+      envoie();
+      return;
+    }
+    if (reponse.echec !== undefined) {
+      dernier = null;
+      montreEchec(reponse.echec);
+      return;
+    }
+    const r = reponse.resultat;
+    r.texte = vol.texte;
+    r.mots = vol.mots;
+    r.duree = reponse.duree;
+    dernier = r;
+    montre();
+    document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+  }
+
+  // ----- what is shown
+
+  function montre() {
+    const r = dernier;
+    if (actif >= r.rapports.length) actif = -1;
+    classeRapports(r);
+    const echec = r.fatal !== "" || r.mot_refuse >= 0 || r.fautives.length > 0;
+    const fin = r.rapports.some(function (d) { return d.classe === "fin"; });
+    montreVerdict(verdict(r), echec ? "echec" : (r.mesures.length > 0 && !fin ? "reussite" : ""));
+    montreChamps(r);
+    montreHors(r);
+    montreRapports(r);
+    marqueTexte();
+    construitListing(r);
+    montreBrut();
+    if (partition !== null) partition.montre(r);
+  }
+
+  // Whether the caret stands at the end of the text (only blanks after it),
+  // with the user typing there.
+  function saisieEnFin() {
+    const t = $("texte");
+    if (performance.now() - derniereFrappe > calme) return false;
+    if (t.selectionStart !== t.selectionEnd) return false;
+    return /^\s*$/.test(t.value.slice(t.selectionEnd));
+  }
+
+  // Each report's class: its kind, or "en-cours" for a report about the end
+  // of the text while the user is typing there (a blank, a new line, a tie
+  // or the measure not yet finished).
+  function classeRapports(r) {
+    let fin = r.texte.length;  // past the last character other than a blank
+    while (fin > 0 && /\s/.test(r.texte[fin - 1])) fin--;
+    const enFin = saisieEnFin();
+    const fautives = new Set();
+    r.rapports.forEach(function (d) {
+      d.classe = enFin && Math.max(d.debut, d.fin) >= fin - 1 && d.nature !== "conseil" && d.nature !== "renseignement"
+        ? "en-cours" : d.nature;
+      if (d.classe === "faute" || d.classe === "correction") fautives.add(d.mesure);
+    });
+    r.fautives = Array.from(fautives).sort(function (a, b) { return a - b; });
+  }
+
+  // After a pause, or once the caret has left the end of the text: shown
+  // again if a report in progress is now judged.
+  function rejuge() {
+    if (dernier === null || dernier.texte !== $("texte").value) return;
+    const avant = dernier.rapports.map(function (d) { return d.classe; }).join();
+    classeRapports(dernier);
+    if (dernier.rapports.map(function (d) { return d.classe; }).join() !== avant) montre();
+  }
+
+  // The verdict, as lines of parts: text, or a link to a measure.
+  function verdict(r) {
+    const lignes = [];
+    if (r.mot_refuse >= 0) {
+      lignes.push([{ texte: "✖ La mesure n'est pas acceptée : voyez le champ « " + CHAMPS[r.mot_refuse] + " »." }]);
+      return lignes;
+    }
+    if (r.fatal !== "") {
+      lignes.push([{ texte: "✖ Le vérificateur s'est arrêté : " + r.fatal.trim() }]);
+      return lignes;
+    }
+    const n = r.mesures.length;
+    const mesures = n + (n > 1 ? " mesures" : " mesure");
+    if (r.texte.trim() === "" && n === 0) {
+      lignes.push([{ texte: "Texte vide : écrivez des notes, ou choisissez un exemple." }]);
+    } else if (r.fautives.length === 0) {
+      lignes.push([{ texte: "✔ " + mesures + ", aucune faute" + (r.rapports.some(function (d) { return d.classe === "en-cours"; }) ? " (mesure en cours)" : "") }]);
+    } else {
+      const k = r.fautives.length;
+      // Beyond the reports listed, more measures may be faulty.
+      const auMoins = r.rapports_omis > 0 ? "au moins " : "";
+      const parties = [{ texte: "✖ " + auMoins + k + (k > 1 ? " mesures fautives : m. " : " mesure fautive : m. ") }];
+      r.fautives.slice(0, 30).forEach(function (m, i) {
+        if (i > 0) parties.push({ texte: ", " });
+        parties.push({ mesure: m });
+      });
+      if (k > 30) parties.push({ texte: "…" });
+      parties.push({ texte: " (sur " + mesures + ")" });
+      lignes.push(parties);
+    }
+    const conseils = r.rapports.filter(function (d) { return d.classe === "conseil"; }).length;
+    if (conseils > 0) lignes.push([{ texte: conseils + (conseils > 1 ? " conseils" : " conseil") + " d'écriture, à lire ci-contre.", classe: "conseils" }]);
+    // What the checker says about the end of the text, in its words.
+    r.rapports.filter(function (d) { return d.classe === "fin"; }).slice(0, 2).forEach(function (d) {
+      lignes.push([{ texte: "⚠ " + d.message.split("\n")[0], classe: "fin" }]);
+    });
+    if (r.texte.trim() !== "" || n > 0)
+      lignes.push([{ texte: r.double_barre ? "Double barre finale atteinte." :
+                     "Pas de double barre finale : l'analyse s'arrête à la fin du texte.", classe: "barre-finale" }]);
+    if (r.rapports_omis > 0)
+      lignes.push([{ texte: "Seuls les " + r.rapports.length + " premiers diagnostics sont listés ; " + r.rapports_omis + " autres sont dans la sortie brute." }]);
+    return lignes;
+  }
+
+  // Written only when it changes, so that a screen reader hears it once.
+  function montreVerdict(lignes, classe) {
+    if (!Array.isArray(lignes[0])) lignes = [lignes];
+    const v = $("verdict");
+    const cle = JSON.stringify(lignes) + classe;
+    if (v.dataset.cle === cle) return;
+    v.dataset.cle = cle;
+    v.className = "verdict " + (classe || "");
+    v.textContent = "";
+    lignes.forEach(function (parties) {
+      const p = element("p", "ligne");
+      parties.forEach(function (x) {
+        if (x.mesure !== undefined) {
+          const b = element("button", "lien", String(x.mesure));
+          b.type = "button";
+          b.title = "Aller à la mesure " + x.mesure;
+          b.addEventListener("click", function () { allerALaMesure(x.mesure); });
+          p.appendChild(b);
+        } else {
+          const s = element("span", x.classe || "", x.texte);
+          p.appendChild(s);
+        }
+      });
+      v.appendChild(p);
     });
   }
 
-  function relance(attente) {
-    clearTimeout(minuterie);
-    minuterie = setTimeout(analyseMaintenant, attente);
+  function montreEchec(message) {
+    montreVerdict([{ texte: "✖ Le module s'est arrêté pendant l'analyse (" + message + ") : cette analyse est perdue." }], "echec");
+    videPanneaux();
   }
 
-  function commande() {
-    const mots = motsDesChamps($("numerateur").value, $("denominateur").value, $("decomposition").value);
-    const cite = function (m) { return /^[A-Za-z0-9_./+-]+$/.test(m) ? m : "'" + m.replace(/'/g, "'\\''") + "'"; };
-    $("commande").textContent = ["rythme"].concat(mots.map(cite)).join(" ") + " < texte";
-    return mots;
+  function videPanneaux() {
+    $("diagnostics").textContent = "";
+    $("nombre").textContent = "";
+    $("miroir").textContent = "";
+    rangs = [];
+    $("listing").textContent = "";
+    $("description").hidden = true;
+    montreBrut();
   }
 
-  function analyseMaintenant() {
-    if (moduleRythme === null) return;
-    const texte = $("texte").value;
-    const mots = commande();
-    const code = enLatin1(texte);
-    let r;
-    try {
-      r = analyse(moduleRythme, mots.map(function (m) { return enLatin1(m).octets; }), code.octets);
-    } catch (e) {
-      // The module stopped inside the analysis: this one is lost, the page
-      // goes on with a new module.
-      dernier = null;
-      montreEchec(String(e && e.message ? e.message : e));
-      chargeModule();
-      return;
+  // A wrong word of the command line, shown at its field.
+  function montreChamps(r) {
+    const champs = ["numerateur", "denominateur", "decomposition"];
+    champs.forEach(function (id, i) {
+      const faux = r.mot_refuse === i;
+      $(id).setAttribute("aria-invalid", faux ? "true" : "false");
+      $("erreur-" + id).hidden = !faux;
+      $("erreur-" + id).textContent = faux ? r.refus.trim() : "";
+    });
+  }
+
+  function montreHors(r) {
+    const hors = r.hors.length;
+    $("hors").hidden = hors === 0;
+    $("hors").textContent = hors === 0 ? "" :
+      hors + (hors > 1 ? " caractères hors de Latin-1 ont été envoyés" : " caractère hors de Latin-1 a été envoyé") +
+      " au vérificateur comme « ? » (marqués en orange) : un fichier Latin-1 ne peut pas les contenir.";
+  }
+
+  // ----- the reports
+
+  function montreRapports(r) {
+    const liste = $("diagnostics");
+    liste.textContent = "";
+    $("nombre").textContent = r.rapports.length === 0 ? "aucun" : String(r.rapports.length + r.rapports_omis);
+    if (r.rapports.length === 0) liste.appendChild(element("li", "vide", "Aucun diagnostic."));
+    const fragment = document.createDocumentFragment();
+    r.rapports.forEach(function (d, i) {
+      const li = element("li", d.classe + (i === actif ? " actif" : ""));
+      li.dataset.rapport = i;
+      const b = element("button");
+      b.type = "button";
+      const tete = element("span", "tete");
+      tete.appendChild(element("span", "lieu", "m. " + d.mesure + " · tps " + d.temps + (d.au_dela ? " (au-delà de la mesure)" : "")));
+      tete.appendChild(element("span", "nature", NATURES[d.classe]));
+      b.appendChild(tete);
+      b.appendChild(element("span", "message", d.message));
+      const pied = element("span", "pied", d.position + " · $" + d.code.toString(16).toUpperCase().padStart(4, "0") + " " + d.categorie);
+      pied.title = d.description;
+      b.appendChild(pied);
+      b.querySelectorAll("span.message, span.pied").forEach(function (s) { s.style.display = "block"; });
+      b.addEventListener("click", function () { selectionne(i); });
+      li.appendChild(b);
+      fragment.appendChild(li);
+    });
+    if (r.rapports_omis > 0) fragment.appendChild(element("li", "omis", "… et " + r.rapports_omis + " autres, dans la sortie brute."));
+    liste.appendChild(fragment);
+  }
+
+  function selectionne(i) {
+    if (dernier === null || dernier.texte !== $("texte").value) return;
+    const r = dernier.rapports[i];
+    actif = i;
+    const t = $("texte");
+    t.focus();
+    t.setSelectionRange(r.debut, r.fin);
+    visible(t, r.debut);
+    document.querySelectorAll("#diagnostics li[data-rapport]").forEach(function (li) {
+      li.classList.toggle("actif", +li.dataset.rapport === i);
+    });
+    const li = document.querySelector('#diagnostics li[data-rapport="' + i + '"]');
+    if (li) li.scrollIntoView({ block: "nearest" });
+    marqueTexte();
+  }
+
+  // Scrolls the text area to the line of a character.
+  function visible(t, position) {
+    const ligne = t.value.slice(0, position).split("\n").length - 1;
+    const hauteur = parseFloat(getComputedStyle(t).lineHeight) || 27;
+    const haut = ligne * hauteur;
+    if (haut < t.scrollTop || haut > t.scrollTop + t.clientHeight - 2 * hauteur)
+      t.scrollTop = Math.max(0, haut - t.clientHeight / 3);
+  }
+
+  // The next (sens 1) or previous (sens -1) fault from the caret, F8 and Maj+F8.
+  function fauteVoisine(sens) {
+    if (dernier === null || dernier.texte !== $("texte").value) return;
+    const fautes = [];
+    dernier.rapports.forEach(function (d, i) { if (d.classe === "faute" || d.classe === "correction") fautes.push(i); });
+    if (fautes.length === 0) return;
+    let k;
+    if (actif >= 0 && fautes.indexOf(actif) >= 0) {
+      k = (fautes.indexOf(actif) + sens + fautes.length) % fautes.length;
+    } else {
+      const c = $("texte").selectionStart;
+      const apres = fautes.filter(function (i) { return sens > 0 ? dernier.rapports[i].debut >= c : dernier.rapports[i].debut < c; });
+      const choix = apres.length > 0 ? (sens > 0 ? apres[0] : apres[apres.length - 1]) : (sens > 0 ? fautes[0] : fautes[fautes.length - 1]);
+      k = fautes.indexOf(choix);
     }
-    r.texte = texte;
-    r.code = code;
-    dernier = r;
-    montre(r);
+    selectionne(fautes[k]);
+  }
+
+  function allerALaMesure(m) {
+    if (dernier === null) return;
+    const i = dernier.rapports.findIndex(function (d) { return d.mesure === m && (d.classe === "faute" || d.classe === "correction"); });
+    if (i >= 0) selectionne(i);
+    const rang = debutsMesures !== null ? debutsMesures.get(m) : undefined;
+    if (rang !== undefined) $("listing").scrollTop = Math.max(0, rang * hauteurRang - hauteurRang);
+  }
+
+  // The reports about the character under the caret stand out in the list.
+  function montreSousCurseur() {
+    if (dernier === null || dernier.texte !== $("texte").value) return;
+    const t = $("texte");
+    if (t.selectionStart !== t.selectionEnd) return;
+    const c = t.selectionStart;
+    let premier = null;
+    document.querySelectorAll("#diagnostics li[data-rapport]").forEach(function (li) {
+      const r = dernier.rapports[+li.dataset.rapport];
+      const dessous = r.debut === r.fin ? c === r.debut : r.debut <= c && c < r.fin;
+      li.classList.toggle("sous-curseur", dessous);
+      if (dessous && premier === null) premier = li;
+    });
+    if (premier !== null) premier.scrollIntoView({ block: "nearest" });
   }
 
   // ----- the text with its marks
 
-  // The text in the mirror behind the text area, each report's extent marked.
+  // The text in the mirror behind the text area, each report's extent marked,
+  // in one pass over the starts and ends sorted.
   function marqueTexte() {
     const miroir = $("miroir");
     miroir.textContent = "";
     if (dernier === null || dernier.texte !== $("texte").value) return;
     const texte = dernier.texte;
-    const debuts = dernier.code.debuts;
-    const bornes = new Set([0, texte.length]);
-    const zones = [];
-    const points = [];
+    const evenements = [];  // [position, 0 end / 1 point / 2 start, zone]
     dernier.rapports.forEach(function (r, i) {
-      const a = debuts[r.debut], b = debuts[r.fin];
-      if (a === b) points.push({ a: a, i: i });
-      else { zones.push({ a: a, b: b, i: i, hors: false }); bornes.add(a); bornes.add(b); }
+      if (r.classe === "renseignement") return;
+      const z = { i: i, classe: r.classe === "correction" ? "faute" : r.classe === "fin" ? "en-cours" : r.classe };
+      if (r.debut === r.fin) evenements.push([r.debut, 1, z]);
+      else { evenements.push([r.debut, 2, z]); evenements.push([r.fin, 0, z]); }
     });
-    dernier.code.hors.forEach(function (h) { zones.push({ a: h[0], b: h[1], i: -1, hors: true }); bornes.add(h[0]); bornes.add(h[1]); });
-    points.forEach(function (p) { bornes.add(p.a); });
-    const liste = Array.from(bornes).sort(function (x, y) { return x - y; });
-    for (let k = 0; k < liste.length; k++) {
-      const a = liste[k];
-      points.filter(function (p) { return p.a === a; }).forEach(function (p) {
-        const s = element("span", "point" + (p.i === actif ? " actif" : ""));
-        s.dataset.rapport = p.i;
-        miroir.appendChild(s);
-      });
-      if (k + 1 === liste.length) break;
-      const b = liste[k + 1];
-      const dessus = zones.filter(function (z) { return z.a <= a && b <= z.b; });
-      const morceau = texte.slice(a, b);
-      if (dessus.length === 0) { miroir.appendChild(document.createTextNode(morceau)); continue; }
-      // A line break covered shows as a blank at the end of its line.
-      const s = element("mark", "", morceau.replace(/\n/g, " \n"));
-      const classes = [];
-      if (dessus.some(function (z) { return z.hors; })) classes.push("hors");
-      const rapports = dessus.filter(function (z) { return !z.hors; });
-      if (rapports.length > 0) classes.push(rapports.length > 1 ? "plusieurs" : "un");
-      if (rapports.some(function (z) { return z.i === actif; })) classes.push("actif");
-      s.className = classes.join(" ");
-      miroir.appendChild(s);
+    dernier.hors.forEach(function (h) {
+      const z = { i: -1, classe: "hors" };
+      evenements.push([h[0], 2, z]);
+      evenements.push([h[1], 0, z]);
+    });
+    evenements.sort(function (a, b) { return a[0] - b[0] || a[1] - b[1]; });
+    const fragment = document.createDocumentFragment();
+    const ouvertes = new Set();
+    let position = 0;
+    const morceau = function (jusque) {
+      if (jusque <= position) return;
+      const bout = texte.slice(position, jusque);
+      if (ouvertes.size === 0) {
+        fragment.appendChild(document.createTextNode(bout));
+      } else {
+        // A line break covered shows as a blank at the end of its line.
+        const m = element("mark", "", bout.replace(/\n/g, " \n"));
+        const classes = new Set();
+        let rapports = 0;
+        ouvertes.forEach(function (z) {
+          classes.add(z.classe);
+          if (z.i === actif) classes.add("actif");
+          if (z.i >= 0) rapports++;
+        });
+        if (rapports > 1) classes.add("plusieurs");
+        m.className = Array.from(classes).join(" ");
+        fragment.appendChild(m);
+      }
+      position = jusque;
+    };
+    for (const [p, sorte, z] of evenements) {
+      morceau(p);
+      if (sorte === 0) ouvertes.delete(z);
+      else if (sorte === 2) ouvertes.add(z);
+      else {
+        const s = element("span", "point " + z.classe + (z.i === actif ? " actif" : ""));
+        fragment.appendChild(s);
+      }
     }
+    morceau(texte.length);
     // A last line break needs something after it to take its height.
-    miroir.appendChild(document.createTextNode("\u200b"));
+    fragment.appendChild(document.createTextNode("\u200b"));
+    miroir.appendChild(fragment);
     suitDefilement();
   }
 
@@ -264,167 +495,105 @@ if (typeof module !== "undefined" && module.exports)
     m.scrollLeft = t.scrollLeft;
   }
 
-  function selectionne(i) {
-    if (dernier === null) return;
-    const r = dernier.rapports[i];
-    const debuts = dernier.code.debuts;
-    actif = i;
-    const t = $("texte");
-    t.focus();
-    t.setSelectionRange(debuts[r.debut], debuts[r.fin]);
-    document.querySelectorAll("#diagnostics li").forEach(function (li) {
-      li.classList.toggle("actif", +li.dataset.rapport === i);
+  // ----- the listing: rows built as they come into view
+
+  function construitListing(r) {
+    const d = $("description");
+    d.hidden = r.description === "";
+    d.textContent = r.description;
+    const fautives = new Set(r.fautives);
+    rangs = [];
+    debutsMesures = new Map();
+    r.mesures.forEach(function (m) {
+      if (!debutsMesures.has(m.numero)) debutsMesures.set(m.numero, rangs.length);
+      m.temps.forEach(function (t, k) { rangs.push({ mesure: m, temps: t, k: k, fautive: fautives.has(m.numero) }); });
+      rangs.push({ mesure: m, somme: true });
     });
-    marqueTexte();
-  }
-
-  // The reports about the character under the caret are shown in the list.
-  function montreSousCurseur() {
-    if (dernier === null || dernier.texte !== $("texte").value) return;
-    const t = $("texte");
-    if (t.selectionStart !== t.selectionEnd) return;
-    const c = t.selectionStart;
-    const debuts = dernier.code.debuts;
-    let premier = null;
-    document.querySelectorAll("#diagnostics li[data-rapport]").forEach(function (li) {
-      const r = dernier.rapports[+li.dataset.rapport];
-      const a = debuts[r.debut], b = debuts[r.fin];
-      const dessous = a === b ? c === a : a <= c && c < b;
-      li.classList.toggle("sous-curseur", dessous);
-      if (dessous && premier === null) premier = li;
-    });
-    if (premier !== null) premier.scrollIntoView({ block: "nearest" });
-  }
-
-  // ----- the panels
-
-  function montreEchec(message) {
-    $("etat").className = "etat echec";
-    $("etat").textContent = "Le module s'est arrêté pendant l'analyse (" + message + ") : cette analyse est perdue, le module est rechargé.";
-    $("diagnostics").textContent = "";
-    $("listing").textContent = "";
-    $("nombre").textContent = "";
-    $("miroir").textContent = "";
-  }
-
-  function montre(r) {
-    const sortie = deLatin1(r.sortie);
-    const erreur = deLatin1(r.erreur);
-    const interne = r.echec_interne || r.hors_rapports !== "";
-
-    // The exit status in words.
-    const etat = $("etat");
-    if (interne) {
-      etat.className = "etat echec";
-      etat.textContent = "Erreur interne : l'analyse a été interrompue (statut " + r.statut + ")." +
-        (r.hors_rapports !== "" ? " " + r.hors_rapports.trim() : "");
-    } else if (r.statut === 0) {
-      etat.className = "etat reussite";
-      etat.textContent = "Analyse terminée sur la double barre finale (statut 0).";
-    } else {
-      etat.className = "etat echec";
-      etat.textContent = "Analyse arrêtée en erreur, sans atteindre la double barre finale (statut " + r.statut + ").";
-    }
-    const hors = r.code.hors.length;
-    $("hors").hidden = hors === 0;
-    $("hors").textContent = hors === 0 ? "" :
-      hors + (hors > 1 ? " caractères hors de Latin-1 ont été envoyés" : " caractère hors de Latin-1 a été envoyé") +
-      " au vérificateur comme « ? » (marqués en orange) : un fichier Latin-1 ne peut pas les contenir.";
-
-    // The reports.
-    if (actif >= r.rapports.length) actif = -1;
-    const liste = $("diagnostics");
-    liste.textContent = "";
-    $("nombre").textContent = r.rapports.length === 0 ? "aucun" : String(r.rapports.length);
-    if (r.rapports.length === 0) liste.appendChild(element("li", "vide", "Aucun diagnostic."));
-    r.rapports.forEach(function (d, i) {
-      const li = element("li", i === actif ? "actif" : "");
-      li.dataset.rapport = i;
-      li.tabIndex = 0;
-      const tete = element("div", "tete");
-      tete.appendChild(element("span", "position", ecritPosition(d)));
-      tete.appendChild(element("span", "lieu", "m. " + d.mesure + (d.au_dela ? "  tps(" + d.temps + ")" : "  tps " + d.temps)));
-      const code = element("span", "code", ecritCode(d.code) + " " + d.categorie);
-      code.title = d.description;
-      tete.appendChild(code);
-      li.appendChild(tete);
-      li.appendChild(element("div", "message", d.message));
-      li.addEventListener("click", function () { selectionne(i); });
-      li.addEventListener("keydown", function (e) { if (e.key === "Enter" || e.key === " ") { e.preventDefault(); selectionne(i); } });
-      liste.appendChild(li);
-    });
-
-    // The listing.
+    $("nombre-mesures").textContent = String(r.mesures.length);
     const listing = $("listing");
     listing.textContent = "";
-    const blocs = litListing(sortie);
-    let table = null;
-    const nouvelleTable = function () {
-      table = element("table");
-      const colonnes = element("colgroup");
-      ["4.5em", "9em", "4.5em", "5.5em", "", "4.5em"].forEach(function (l) {
-        const c = element("col");
-        if (l) c.style.width = l;
-        colonnes.appendChild(c);
-      });
-      table.appendChild(colonnes);
-      const tr = element("tr");
-      ["Mesure", "Mètre", "Temps", "Accent", "Texte", "Valeur"].forEach(function (t) { tr.appendChild(element("th", "", t)); });
-      const thead = element("thead");
-      thead.appendChild(tr);
-      table.appendChild(thead);
-      listing.appendChild(table);
-    };
-    blocs.forEach(function (b) {
-      if (b.type !== "mesure") {
-        // Lines before the first measure describe the meter; later ones, and
-        // the echoes, stand in the table where they come.
-        if (b.type === "texte" && table === null) {
-          listing.appendChild(element("pre", "description", b.lignes.join("\n")));
-          return;
-        }
-        if (table === null) nouvelleTable();
-        const tbody = element("tbody", "note");
-        const tr = element("tr");
-        const td = element("td", "", b.lignes.join("\n"));
-        td.colSpan = 6;
-        tr.appendChild(td);
-        tbody.appendChild(tr);
-        table.appendChild(tbody);
-        return;
-      }
-      if (table === null) nouvelleTable();
-      const tbody = element("tbody", "mesure");
-      b.temps.forEach(function (t, k) {
-        const tr = element("tr");
-        tr.appendChild(element("td", "nombre", k === 0 ? String(t.mesure) : ""));
-        tr.appendChild(element("td", "metre", k === 0 ? t.metre + " (" + t.graphie + " = 60)" : ""));
-        tr.appendChild(element("td", "nombre", String(t.numero)));
-        tr.appendChild(element("td", t.fort ? "fort" : "faible", t.fort ? "fort" : "faible"));
-        tr.appendChild(element("td", "graphie", t.texte));
-        tr.appendChild(element("td", "nombre", String(t.valeur)));
-        tbody.appendChild(tr);
-      });
-      if (b.somme !== null) {
-        const tr = element("tr", "somme");
-        tr.appendChild(element("td", "", ""));
-        const td = element("td", "", b.somme.nombre + (b.somme.nombre > 1 ? " temps trouvés" : " temps trouvé") + ", total");
-        td.colSpan = 4;
-        tr.appendChild(td);
-        tr.appendChild(element("td", "nombre", String(b.somme.total)));
-        tbody.appendChild(tr);
-      }
-      table.appendChild(tbody);
+    if (rangs.length === 0) {
+      listing.style.height = "";
+      listing.appendChild(element("p", "vide", "Aucune mesure fermée."));
+      return;
+    }
+    listing.style.height = Math.min(420, rangs.length * hauteurRang) + "px";
+    const espace = element("div");
+    espace.style.height = rangs.length * hauteurRang + "px";
+    listing.appendChild(espace);
+    listing.dataset.premier = "-1";
+    rangsVisibles();
+  }
+
+  function rangsVisibles() {
+    const listing = $("listing");
+    if (rangs.length === 0) return;
+    const premier = Math.max(0, Math.floor(listing.scrollTop / hauteurRang) - 5);
+    const dernierRang = Math.min(rangs.length, premier + Math.ceil((listing.clientHeight || 420) / hauteurRang) + 10);
+    if (listing.dataset.premier === String(premier) && listing.dataset.dernier === String(dernierRang)) return;
+    listing.dataset.premier = premier;
+    listing.dataset.dernier = dernierRang;
+    while (listing.childNodes.length > 1) listing.removeChild(listing.lastChild);
+    const fragment = document.createDocumentFragment();
+    for (let i = premier; i < dernierRang; i++) fragment.appendChild(rang(rangs[i], i));
+    listing.appendChild(fragment);
+  }
+
+  function rang(x, i) {
+    const div = element("div", "rang" + (x.somme ? " somme" : "") + (x.fautive ? " fautive" : ""));
+    div.setAttribute("role", "listitem");
+    div.style.top = i * hauteurRang + "px";
+    const m = x.mesure;
+    if (x.somme) {
+      const n = m.temps.length;
+      div.appendChild(element("span", "n", ""));
+      div.appendChild(element("span", "m", ""));
+      const s = element("span", "", n + (n > 1 ? " temps, total " : " temps, total ") + m.total);
+      s.style.gridColumn = "3 / -1";
+      div.appendChild(s);
+      return div;
+    }
+    const t = x.temps;  // [text, value, strong, start, end]
+    div.appendChild(element("span", "n", x.k === 0 ? String(m.numero) : ""));
+    div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? " (" + m.graphie + ")" : "") : ""));
+    div.appendChild(element("span", "t", String(x.k + 1)));
+    div.appendChild(element("span", t[2] ? "fort" : "faible", t[2] ? "fort" : "faible"));
+    const g = element("span", "g", t[0]);
+    g.title = t[0];
+    div.appendChild(g);
+    div.appendChild(element("span", "v", String(t[1])));
+    div.addEventListener("click", function () {
+      if (dernier === null || dernier.texte !== $("texte").value) return;
+      $("texte").focus();
+      $("texte").setSelectionRange(t[3], t[4]);
+      visible($("texte"), t[3]);
     });
-    if (blocs.length === 0) listing.appendChild(element("p", "vide", "Aucune mesure fermée."));
+    return div;
+  }
 
-    // The raw streams.
-    $("sortie").textContent = sortie;
-    $("erreur").textContent = erreur;
-    $("taille-sortie").textContent = r.sortie.length + " octets";
-    $("taille-erreur").textContent = r.erreur.length + " octets";
+  // ----- the raw streams, filled when their panel is open
 
-    marqueTexte();
+  function montreBrut() {
+    const ouvert = $("brut").open;
+    const r = dernier;
+    $("taille-sortie").textContent = r ? r.sortie.length + " octets" : "";
+    $("taille-erreur").textContent = r ? r.erreur.length + " octets" : "";
+    if (!ouvert || r === null) {
+      $("sortie").textContent = "";
+      $("erreur").textContent = "";
+      $("statut").textContent = "";
+      return;
+    }
+    $("sortie").textContent = deLatin1(r.sortie);
+    $("erreur").textContent = deLatin1(r.erreur);
+    $("statut").textContent = "Statut de sortie du programme : " + r.statut + ".";
+  }
+
+  function deLatin1(octets) {
+    let s = "";
+    for (let i = 0; i < octets.length; i += 8192)
+      s += String.fromCharCode.apply(null, octets.subarray(i, i + 8192));
+    return s;
   }
 
   function copie(id, bouton) {
@@ -445,39 +614,206 @@ if (typeof module !== "undefined" && module.exports)
     else repli();
   }
 
+  // ----- work kept: the browser's storage, the link, the file
+
+  function travail() {
+    return { texte: $("texte").value, n: $("numerateur").value, d: $("denominateur").value, k: $("decomposition").value };
+  }
+
+  function pose(t) {
+    $("texte").value = t.texte || "";
+    $("numerateur").value = t.n || "";
+    $("denominateur").value = t.d || "";
+    $("decomposition").value = t.k || "";
+    actif = -1;
+  }
+
+  function sauve() {
+    clearTimeout(minuterieSauve);
+    minuterieSauve = setTimeout(function () {
+      try { localStorage.setItem(cleTravail, JSON.stringify(travail())); } catch (e) { /* storage full or refused: nothing kept */ }
+    }, 300);
+  }
+
+  function depuisLien() {
+    if (location.hash.length < 2) return null;
+    const p = new URLSearchParams(location.hash.slice(1));
+    if (!p.has("t")) return null;
+    return { texte: p.get("t"), n: p.get("n") || "", d: p.get("d") || "", k: p.get("k") || "" };
+  }
+
+  function avisOutils(texte) {
+    $("avis-outils").textContent = texte;
+    setTimeout(function () { if ($("avis-outils").textContent === texte) $("avis-outils").textContent = ""; }, 4000);
+  }
+
+  function partage() {
+    const t = travail();
+    if (t.texte.length > lienMax) {
+      avisOutils("Texte trop long pour un lien : utilisez « Enregistrer ».");
+      return;
+    }
+    const p = new URLSearchParams();
+    if (t.n) p.set("n", t.n);
+    if (t.d) p.set("d", t.d);
+    if (t.k) p.set("k", t.k);
+    p.set("t", t.texte);
+    history.replaceState(null, "", "#" + p.toString());
+    const lien = location.href;
+    if (navigator.clipboard && window.isSecureContext)
+      navigator.clipboard.writeText(lien).then(function () { avisOutils("Lien copié."); }, function () { avisOutils("Lien dans la barre d'adresse."); });
+    else avisOutils("Lien dans la barre d'adresse.");
+  }
+
+  // A .txt file is read as a console user's file is: Latin-1 bytes.
+  function ouvre(fichier) {
+    const lecteur = new FileReader();
+    lecteur.onload = function () {
+      $("texte").value = deLatin1(new Uint8Array(lecteur.result));
+      $("exemples").value = "";
+      modifie(false);
+      avisOutils("« " + fichier.name + " » ouvert.");
+    };
+    lecteur.readAsArrayBuffer(fichier);
+  }
+
+  function enregistre() {
+    const texte = $("texte").value;
+    const octets = new Uint8Array(texte.length);
+    for (let i = 0; i < texte.length; i++) { const c = texte.charCodeAt(i); octets[i] = c <= 0xFF ? c : 0x3F; }
+    const a = element("a");
+    a.href = URL.createObjectURL(new Blob([octets], { type: "text/plain;charset=iso-8859-1" }));
+    a.download = "rythme.txt";
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(function () { URL.revokeObjectURL(a.href); }, 1000);
+  }
+
+  // ----- the notation at hand
+
+  function construitLegende() {
+    const corps = $("legende");
+    SIGNES.forEach(function (s) {
+      const tr = element("tr");
+      const note = element("td");
+      note.appendChild(element("code", "", s[0]));
+      note.appendChild(document.createTextNode(" " + s[3]));
+      const silence = element("td");
+      silence.appendChild(element("code", "", s[1]));
+      silence.appendChild(document.createTextNode(" " + s[4]));
+      tr.appendChild(note);
+      tr.appendChild(silence);
+      tr.appendChild(element("td", "", s[2]));
+      tr.appendChild(element("td", "", s[3] + " / " + s[4]));
+      corps.appendChild(tr);
+    });
+    AUTRES.forEach(function (a) {
+      const tr = element("tr");
+      const td = element("td");
+      td.appendChild(element("code", "", a[0] === " " ? "␣" : a[0] === "\n" ? "↵" : a[0]));
+      tr.appendChild(td);
+      const quoi = element("td", "", a[1]);
+      quoi.colSpan = 3;
+      tr.appendChild(quoi);
+      corps.appendChild(tr);
+    });
+    const palette = $("palette");
+    const bouton = function (signe, nom, classe) {
+      const b = element("button", classe || "", signe === " " ? "␣" : signe === "\n" ? "↵" : signe);
+      b.type = "button";
+      b.title = nom;
+      b.setAttribute("aria-label", nom);
+      b.dataset.signe = signe;
+      // The caret stays in the text: the button takes no focus.
+      b.addEventListener("mousedown", function (e) { e.preventDefault(); });
+      b.addEventListener("click", function () { insere(signe); });
+      palette.appendChild(b);
+    };
+    SIGNES.forEach(function (s) { bouton(s[0], s[3]); });
+    palette.appendChild(element("span", "sep"));
+    SIGNES.forEach(function (s) { bouton(s[1], s[4], "silence"); });
+    palette.appendChild(element("span", "sep"));
+    AUTRES.forEach(function (a) { bouton(a[0], a[1]); });
+  }
+
+  function insere(signe) {
+    const t = $("texte");
+    const a = t.selectionStart, b = t.selectionEnd;
+    t.focus();
+    t.setRangeText(signe, a, b, "end");
+    modifie(true);
+  }
+
+  // ----- edits
+
+  function modifie(frappe) {
+    actif = -1;
+    if (frappe) {
+      derniereFrappe = performance.now();
+      // After a pause the end of the text is judged too.
+      clearTimeout(minuterieCalme);
+      minuterieCalme = setTimeout(rejuge, calme + 20);
+    }
+    $("miroir").textContent = "";
+    sauve();
+    demande();
+  }
+
   function chargeExemple(i) {
     const e = EXEMPLES[i];
-    $("texte").value = e.texte;
-    $("numerateur").value = e.mots[0] || "";
-    $("denominateur").value = e.mots[1] || "";
-    $("decomposition").value = e.mots[2] || "";
-    actif = -1;
-    relance(0);
+    pose({ texte: e.texte, n: e.mots[0] || "", d: e.mots[1] || "", k: e.mots[2] || "" });
+    modifie(false);
   }
 
   document.addEventListener("DOMContentLoaded", function () {
     const menu = $("exemples");
     EXEMPLES.forEach(function (e, i) {
-      const o = element("option", "", e.nom + (e.mots.length ? "  (" + e.mots.join(" ") + ")" : ""));
+      const o = element("option", "", TITRES[e.nom] || e.nom);
       o.value = i;
-      o.title = e.quoi;
+      o.title = e.nom + (e.mots.length ? " (rythme " + e.mots.join(" ") + ")" : "") + " : " + e.quoi;
       menu.appendChild(o);
     });
     menu.addEventListener("change", function () { if (menu.value !== "") chargeExemple(+menu.value); });
-    ["texte", "numerateur", "denominateur", "decomposition"].forEach(function (id) {
-      $(id).addEventListener("input", function () {
-        actif = -1;
-        menu.value = "";  // the text or the command is no longer the example's
-        $("miroir").textContent = "";
-        relance(delai);
-      });
+    $("texte").addEventListener("input", function () { menu.value = ""; modifie(true); });
+    ["numerateur", "denominateur", "decomposition"].forEach(function (id) {
+      $(id).addEventListener("input", function () { menu.value = ""; modifie(false); });
     });
     $("texte").addEventListener("scroll", suitDefilement);
     ["click", "keyup"].forEach(function (t) { $("texte").addEventListener(t, montreSousCurseur); });
+    // Leaving the end of the text: what was in progress there is judged.
+    $("texte").addEventListener("blur", function () { derniereFrappe = 0; setTimeout(rejuge, 150); });
+    document.addEventListener("keydown", function (e) {
+      if (e.key === "F8") { e.preventDefault(); fauteVoisine(e.shiftKey ? -1 : 1); }
+    });
+    $("listing").addEventListener("scroll", rangsVisibles);
+    $("brut").addEventListener("toggle", montreBrut);
     $("copie-sortie").addEventListener("click", function () { copie("sortie", this); });
     $("copie-erreur").addEventListener("click", function () { copie("erreur", this); });
-    chargeExemple(0);
-    menu.value = "0";
-    chargeModule();
+    $("partage").addEventListener("click", partage);
+    $("enregistre").addEventListener("click", enregistre);
+    $("fichier").addEventListener("change", function () { if (this.files.length) ouvre(this.files[0]); this.value = ""; });
+    construitLegende();
+    partition = new PanneauPartition({
+      partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"), boucle: $("boucle"),
+      metronome: $("metronome"), limite: $("partition-limite"), texte: $("texte"), selectionneRapport: selectionne,
+    });
+    window.panneauPartition = partition;
+
+    // The work: from a shared link, else as it was left, else the first example.
+    let garde = null;
+    try { garde = JSON.parse(localStorage.getItem(cleTravail) || "null"); } catch (e) { garde = null; }
+    const lien = depuisLien();
+    demarreTravailleur();
+    if (lien !== null) {
+      pose(lien);
+      modifie(false);
+    } else if (garde !== null && typeof garde.texte === "string") {
+      pose(garde);
+      demande();
+    } else {
+      chargeExemple(0);
+      menu.value = "0";
+    }
   });
 })();

@@ -10,7 +10,7 @@ const path = require("path");
 
 const [site, dossier] = process.argv.slice(2);
 const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const page = require(path.resolve(site, "page.js"));
+const pont = require(path.resolve(site, "pont.js"));
 
 function lit(fichier) {
   return fs.existsSync(fichier) ? fs.readFileSync(fichier) : Buffer.alloc(0);
@@ -43,7 +43,7 @@ creeRythme().then((module) => {
   let echecs = 0;
   for (const nom of cas) {
     const d = path.join(dossier, nom);
-    const r = page.analyse(module, mots(path.join(d, "args")), lit(path.join(d, "stdin")));
+    const r = pont.analyse(module, mots(path.join(d, "args")), lit(path.join(d, "stdin")));
     const obtenus = { stdout: r.sortie, stderr: r.erreur, status: Buffer.from(r.statut + "\n") };
     const fautes = [];
     for (const flux of ["stdout", "stderr", "status"]) {

@@ -1,48 +1,79 @@
-// The page in a real browser: headless Chromium (the system's), driven by
-// puppeteer-core. Opens the built page from file://, types a faulty measure,
-// finds the late-bar report at line 1, column 7, selects its character by a
-// click, reads the listing, fixes the text and sees the report go; then an
-// example from the menu, a character outside Latin-1, the raw streams, and
-// the same page served over HTTP. Screenshots go to CAPTURES_DIR.
-//   node navigateur.js SITE_DIR NODE_MODULES CHROMIUM CAPTURES_DIR
+// The page in a real browser (the system's Chromium or Firefox ESR), driven by
+// puppeteer-core: the verdict for a correct piece, a faulty one, an empty text
+// and a text without its final double bar; a piece typed key by key raises no
+// fault; a report selects its characters; F8 moves between faults; the
+// palette inserts at the caret; a reload keeps the text and a shared link
+// opens it; the listing; a word refused, at its field; the page served over
+// HTTP.
+// Screenshots at 1280 and 390 px go to CAPTURES_DIR.
+//   node navigateur.js SITE_DIR NODE_MODULES chrome|firefox EXECUTABLE CAPTURES_DIR
 "use strict";
 const fs = require("fs");
 const http = require("http");
 const os = require("os");
 const path = require("path");
 
-const [site, modules, chromium, captures] = process.argv.slice(2);
+const [site, modules, sorte, executable, captures] = process.argv.slice(2);
 const puppeteer = require(path.join(path.resolve(modules), "puppeteer-core"));
+const adresse = "file://" + path.resolve(site, "index.html");
 
 function verifie(condition, quoi) {
-  if (!condition) throw new Error("failed: " + quoi);
+  if (!condition) throw new Error(`failed (${sorte}): ${quoi}`);
   console.log("ok - " + quoi);
 }
 
-// The page after the analysis that follows an edit: the status line is
-// written anew by each analysis.
-async function attendsAnalyse(page, predicat, arg) {
-  await page.waitForFunction(predicat, { timeout: 10000 }, arg);
+// Launches the browser the test is for.
+async function lance() {
+  const profil = fs.mkdtempSync(path.join(os.tmpdir(), "rythme-" + sorte + "-"));
+  const options = { executablePath: executable, headless: true, userDataDir: profil };
+  if (sorte === "firefox") {
+    options.browser = "firefox";
+  } else {
+    options.args = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+                    "--disable-component-update", "--disable-sync"];
+  }
+  const navigateur = await puppeteer.launch(options);
+  return { navigateur, profil };
 }
 
-async function remplace(page, selecteur, texte) {
-  await page.click(selecteur);
-  await page.$eval(selecteur, (e) => e.select());
-  await page.keyboard.press("Backspace");
-  if (texte !== "") await page.type(selecteur, texte);
+// The page after the analysis of what it now holds: a result for the text
+// in the text area.
+async function analysee(page) {
+  await page.waitForFunction(() => window.__derniere !== undefined &&
+    window.__derniere.texte === document.getElementById("texte").value &&
+    window.__derniere.mots === [document.getElementById("numerateur").value, document.getElementById("denominateur").value,
+                                document.getElementById("decomposition").value].join(" ").trim(),
+  { timeout: 15000, polling: 50 });  // not on frames: a page in the background has none
 }
 
-// Each report shown: its position, measure and beat, code, message.
-function rapports(page) {
-  return page.$$eval("#diagnostics li[data-rapport]", (lis) => lis.map((li) => ({
-    position: li.querySelector(".position").textContent,
-    lieu: li.querySelector(".lieu").textContent,
-    code: li.querySelector(".code").textContent,
-    message: li.querySelector(".message").textContent,
-  })));
+// Records each analysis shown, and whether a fault showed then.
+function ecoute(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.__fautesVues = 0;
+    document.addEventListener("rythme-analyse", (e) => {
+      const mots = e.detail.mots.join(" ").trim();
+      window.__derniere = { texte: e.detail.texte, mots: mots };
+      if (document.querySelector("#diagnostics li.faute, #diagnostics li.correction") !== null) window.__fautesVues++;
+    });
+  });
 }
 
-// A static server of the site, on a free port of the loopback.
+async function pose(page, champs) {
+  await page.evaluate((c) => {
+    for (const [id, v] of Object.entries(c)) {
+      const e = document.getElementById(id);
+      e.value = v;
+      e.dispatchEvent(new Event("input", { bubbles: true }));
+    }
+  }, champs);
+  await analysee(page);
+}
+
+const verdict = (page) => page.$eval("#verdict", (e) => [...e.querySelectorAll(".ligne")].map((l) => l.textContent));
+const rapports = (page) => page.$$eval("#diagnostics li[data-rapport]", (lis) => lis.map((li) => ({
+  classe: li.className, lieu: li.querySelector(".lieu").textContent, message: li.querySelector(".message").textContent,
+})));
+
 function serveur() {
   const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript" };
   const s = http.createServer((req, res) => {
@@ -61,145 +92,151 @@ function serveur() {
 
 async function principal() {
   fs.mkdirSync(captures, { recursive: true });
-  const profil = fs.mkdtempSync(path.join(os.tmpdir(), "rythme-chromium-"));
-  const navigateur = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: profil,
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync"],
-  });
+  const { navigateur, profil } = await lance();
   const erreurs = [];
   try {
     const page = await navigateur.newPage();
     page.on("pageerror", (e) => erreurs.push(String(e)));
-    page.on("console", (m) => { if (m.type() === "error") erreurs.push(m.text()); });
-    await page.setViewport({ width: 1280, height: 1100 });
+    await page.setViewport({ width: 1280, height: 1000 });
+    await ecoute(page);
+    await page.goto(adresse);
+    await analysee(page);
 
-    // From file://, the module embedded in its loader.
-    await page.goto("file://" + path.resolve(site, "index.html"));
-    await attendsAnalyse(page, () => /statut/.test(document.getElementById("etat").textContent));
-    verifie(await page.$eval("#etat", (e) => e.textContent) === "Analyse terminée sur la double barre finale (statut 0).",
-            "the first example loads and ends on its double bar");
-    verifie((await rapports(page)).length === 0, "the first example has no report");
-
-    // The faulty measure, typed in 4 4.
-    await remplace(page, "#numerateur", "4");
-    await remplace(page, "#denominateur", "4");
-    await remplace(page, "#decomposition", "");
-    await remplace(page, "#texte", "! ! ! d |");
-    verifie(await page.$eval("#commande", (e) => e.textContent) === "rythme 4 4 < texte", "the command line shows 4 4");
-    await attendsAnalyse(page, () => [...document.querySelectorAll("#diagnostics .message")]
-      .some((m) => /tardive/.test(m.textContent)));
-    const faute = (await rapports(page)).find((r) => /tardive/.test(r.message));
-    verifie(faute.position === "l. 1 col. 7", "the late bar is reported at line 1, column 7");
-    verifie(faute.lieu === "m. 1  tps 4", "in measure 1, beat 4");
-    verifie(/^\$0000 /.test(faute.code), "with its code and category (" + faute.code + ")");
-    verifie(faute.message.startsWith("la barre '|' indiquant une fin de mesure est tardive\n\tmodifiez"),
-            "in readable French");
-
-    // A click selects its extent: the d.
-    const indice = await page.$$eval("#diagnostics li[data-rapport]",
-      (lis) => lis.findIndex((li) => /tardive/.test(li.textContent)));
-    await page.click(`#diagnostics li[data-rapport="${indice}"]`);
-    const selection = await page.$eval("#texte", (t) => [t.selectionStart, t.selectionEnd, t.value.slice(t.selectionStart, t.selectionEnd)]);
-    verifie(selection[0] === 6 && selection[1] === 7 && selection[2] === "d", "clicking it selects the d");
-    verifie(await page.$eval("#miroir", (m) => [...m.querySelectorAll("mark")].map((k) => k.textContent).join("|")) === "d",
-            "the d is marked in the text");
-
-    // The listing: one measure of four beats, strong and weak in turn.
-    const listing = await page.$$eval("#listing tbody.mesure tr:not(.somme)", (trs) => trs.map((tr) =>
-      [...tr.children].map((td) => td.textContent)));
-    verifie(listing.length === 4 && listing.map((l) => l[2]).join(",") === "1,2,3,4", "the listing shows four beats");
-    verifie(listing.map((l) => l[3]).join(",") === "fort,faible,fort,faible", "strong and weak in turn");
-    verifie(listing[3][4] === "! |" && listing[3][5] === "16", "the last beat as it was written out: '! |', 16");
-    verifie(await page.$eval("#listing tr.somme", (tr) => [...tr.children].map((td) => td.textContent).join(" ").trim()) ===
-            "4 temps trouvés, total 80", "the measure's summary keeps the total read");
-    verifie(/^Mesure binaire \(ou unaire\) à la noire\n\(nombre de temps\) 4 \/ 4/.test(
-      await page.$eval("#listing pre.description", (p) => p.textContent)), "the meter description is above it");
-
-    // The raw streams, exactly as the console prints them.
-    await page.click("#brut summary");
-    const erreur = await page.$eval("#erreur", (p) => p.textContent);
-    verifie(erreur.includes("l. 1 col. 7 m. 1 tps 4 :  la barre '|' indiquant une fin de mesure est tardive\n\tmodifiez la valeur du dernier temps ou changez de mesure.\n\td sérié à ...\n"),
-            "the raw standard error holds the report as printed");
-    verifie((await page.$eval("#sortie", (p) => p.textContent)).includes("** Fin d'analyse en l. 1 col. 10\n"),
-            "the raw standard output holds the banners");
-    await page.click("#brut summary");
-    await page.click(`#diagnostics li[data-rapport="${indice}"]`);
+    // The verdicts.
+    verifie((await verdict(page)).join("|") === "✔ 6 mesures, aucune faute|Double barre finale atteinte.",
+            "the first example: six measures, no fault, the double bar reached");
+    await pose(page, { texte: "! ! ! ! |\n! ! ! ! |" });
+    verifie((await verdict(page)).join("|") === "✔ 2 mesures, aucune faute|Double barre finale atteinte.",
+            "a last bar at the end of the text is the final one");
+    await pose(page, { texte: "! ! ! ! |\n! ! ! !\n" });
+    verifie((await verdict(page))[1] === "Pas de double barre finale : l'analyse s'arrête à la fin du texte.",
+            "a text without its final double bar is told so");
+    await pose(page, { texte: "" });
+    verifie((await verdict(page)).join("|") === "Texte vide : écrivez des notes, ou choisissez un exemple.",
+            "an empty text is no success");
+    const fautes = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
+    await page.select("#exemples", fautes);
+    await analysee(page);
+    const v = await verdict(page);
+    verifie(/^✖ \d+ mesures fautives : m\. 1, 2, /.test(v[0]), "the faulty example lists its faulty measures: " + v[0]);
+    verifie(v.includes("Pas de double barre finale : l'analyse s'arrête à la fin du texte."), "and has no final double bar");
+    verifie(await page.$eval("#verdict", (e) => e.getAttribute("aria-live")) === "polite", "the verdict is announced");
+    const liste = await rapports(page);
+    verifie(liste.some((r) => /\bconseil\b/.test(r.classe)) && liste.some((r) => /\bfaute\b/.test(r.classe)),
+            "advice is told apart from faults");
+    verifie(liste.every((r) => /^m\. \d+ · tps \d+/.test(r.lieu)), "each report leads with its measure and beat");
     await page.evaluate(() => window.scrollTo(0, 0));
-    await page.screenshot({ path: path.join(captures, "page.png"), fullPage: true });
-    console.log("screenshot: " + path.join(captures, "page.png"));
+    await page.screenshot({ path: path.join(captures, sorte + "-1280.png"), fullPage: true });
 
-    // Fixing the text clears the report: the d selected is typed over.
-    await page.keyboard.type("!");
-    verifie(await page.$eval("#texte", (t) => t.value) === "! ! ! ! |", "the d is replaced");
-    await attendsAnalyse(page, () => document.querySelector("#diagnostics li.vide") !== null);
-    verifie((await rapports(page)).length === 0, "fixing the text clears the diagnostic");
-    verifie(await page.$eval("#erreur", (p) => p.textContent) === "", "and standard error is empty");
-    verifie(await page.$eval("#listing tr.somme", (tr) => [...tr.children].map((td) => td.textContent).join(" ").trim()) ===
-            "4 temps trouvés, total 64", "the measure now totals 64");
+    // A link in the verdict goes to the measure's first fault; F8 and Maj+F8 go round the faults.
+    await page.click("#verdict button.lien");
+    const premiere = await page.$eval("#diagnostics li.actif", (li) => li.querySelector(".lieu").textContent);
+    verifie(premiere.startsWith("m. 1 "), "the verdict's link selects the first fault of measure 1");
+    const indices = async () => page.$eval("#diagnostics li.actif", (li) => +li.dataset.rapport);
+    const a = await indices();
+    await page.keyboard.press("F8");
+    const b = await indices();
+    await page.keyboard.down("Shift");
+    await page.keyboard.press("F8");
+    await page.keyboard.up("Shift");
+    verifie(b > a && (await indices()) === a, "F8 moves to the next fault, Maj+F8 back");
 
-    // An example from the menu, with its command line.
-    const option = await page.$$eval("#exemples option", (os) => os.find((o) => o.textContent.startsWith("fautes.txt")).value);
-    await page.select("#exemples", option);
-    await attendsAnalyse(page, () => document.querySelectorAll("#diagnostics li[data-rapport]").length > 5);
-    verifie(await page.$eval("#commande", (e) => e.textContent) === "rythme 4 4 < texte", "the example sets its command line");
-    const inconnu = (await rapports(page)).findIndex((r) => /caractère à définir/.test(r.message));
-    await page.click(`#diagnostics li[data-rapport="${inconnu}"]`);
-    verifie(await page.$eval("#texte", (t) => t.value.slice(t.selectionStart, t.selectionEnd)) === "%",
-            "its unknown character is selected by its report");
+    // A click selects a report's characters: the late bar's d.
+    await pose(page, { numerateur: "4", denominateur: "4", decomposition: "", texte: "! ! ! d |" });
+    const tardive = await page.$$eval("#diagnostics li[data-rapport]", (lis) => lis.findIndex((li) => /tardive/.test(li.textContent)));
+    await page.click(`#diagnostics li[data-rapport="${tardive}"] button`);
+    verifie(await page.$eval("#texte", (t) => t.value.slice(t.selectionStart, t.selectionEnd)) === "d", "a report selects its characters");
+    verifie((await rapports(page))[tardive].lieu === "m. 1 · tps 4", "the late bar is in measure 1, beat 4");
+    const rangs = await page.$$eval("#listing .rang:not(.somme)", (rs) => rs.map((r) => [...r.children].map((c) => c.textContent)));
+    verifie(rangs.length === 4 && rangs[3][3] === "faible" && rangs[3][4] === "! |" && rangs[3][5] === "16",
+            "the listing shows the beats as written out");
+    verifie(/^Mesure binaire \(ou unaire\) à la noire/.test(await page.$eval("#description", (p) => p.textContent)),
+            "with the meter's description above");
+
+    // The palette inserts at the caret.
+    await pose(page, { texte: "! ! |" });
+    await page.focus("#texte");
+    await page.evaluate(() => document.getElementById("texte").setSelectionRange(2, 2));
+    await page.click('#palette button[data-signe="["]');
+    verifie(await page.$eval("#texte", (t) => [t.value, t.selectionStart].join("@")) === "! [! |@3", "the palette inserts at the caret");
+
+    // A piece typed key by key, as a person types it: no fault shows.
+    await pose(page, { texte: "" });
+    await page.evaluate(() => { window.__fautesVues = 0; });
+    await page.focus("#texte");
+    await page.keyboard.type("! ! ! ! |\n[[ ! ff[ ! |\n([[[)3 ! < ! |\n!_! ! [[ |\n! ! !", { delay: 25 });
+    await analysee(page);
+    verifie((await rapports(page)).every((r) => !/\b(faute|correction)\b/.test(r.classe)), "a measure being typed is in progress, not a fault");
+    await page.keyboard.type(" ! ||", { delay: 25 });
+    await analysee(page);
+    verifie(await page.evaluate(() => window.__fautesVues) === 0, "typing a correct piece key by key raises no fault");
+    verifie((await verdict(page))[0] === "✔ 5 mesures, aucune faute", "and the verdict is the piece's");
+
+    // Reload: the work comes back; a shared link opens the same text.
+    await pose(page, { numerateur: "3", denominateur: "4", decomposition: "", texte: "! ! ! |\nd. ||" });
+    await new Promise((ok) => setTimeout(ok, 500));
+    await page.reload();
+    await analysee(page);
+    verifie(await page.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page.$eval("#numerateur", (e) => e.value) === "3",
+            "a reload keeps the text and the meter");
+    await page.click("#partage");
+    const lien = page.url();
+    verifie(lien.includes("#"), "Partager puts the text in the address");
+    const page2 = await navigateur.newPage();
+    page2.on("pageerror", (e) => erreurs.push(String(e)));
+    await ecoute(page2);
+    // What the browser keeps is now another text: the link wins.
+    await page.bringToFront();
+    await pose(page, { texte: "o ||" });
+    await new Promise((ok) => setTimeout(ok, 500));
+    await page2.goto(lien);
+    await analysee(page2);
+    verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page2.$eval("#denominateur", (e) => e.value) === "4",
+            "a shared link opens the same text and meter");
+    await page2.close();
+    await page.bringToFront();
+
+    // A word the command line refuses is shown at its field, in the checker's words.
+    const champ = (id) => page.$eval("#" + id, (e) => [e.getAttribute("aria-invalid"),
+      document.getElementById("erreur-" + e.id).hidden ? "" : document.getElementById("erreur-" + e.id).textContent]);
+    await pose(page, { numerateur: "abc", denominateur: "4", texte: "! ! ! ! |" });
+    const [invalide, message] = await champ("numerateur");
+    verifie(invalide === "true" && message.startsWith("rythme : numérateur «abc» refusé : un nombre entier de 1 à 99 est attendu.\nusage : "),
+            "a wrong numerator is shown at its field, with the usage message");
+    verifie((await verdict(page))[0] === "✖ La mesure n'est pas acceptée : voyez le champ « Numérateur ».", "and the verdict says so");
+    await pose(page, { numerateur: "", denominateur: "4" });
+    verifie((await champ("numerateur"))[1].startsWith("rythme : numérateur «» refusé"), "an empty numerator is not filled by the denominator");
+    await pose(page, { numerateur: "4", denominateur: "" });
+    verifie((await champ("denominateur"))[1].startsWith("rythme : dénominateur «» refusé"), "nor is an empty denominator left out");
+    await pose(page, { denominateur: "4" });
+    verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
+            "once the field is right the analysis runs");
+
+    // On a phone.
+    const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
+    await page.select("#exemples", fautes2);
+    await analysee(page);
+    await page.setViewport({ width: 390, height: 844 });
+    await new Promise((ok) => setTimeout(ok, 200));
+    verifie(await page.evaluate(() => document.documentElement.scrollWidth <= 390), "nothing is wider than a 390 px screen");
     await page.evaluate(() => window.scrollTo(0, 0));
-    await page.screenshot({ path: path.join(captures, "exemple.png"), fullPage: true });
-
-    // The repeat signs the scanner echoes stand in the listing where they come.
-    const reprises = await page.$$eval("#exemples option", (os) => os.find((o) => o.textContent.startsWith("reprises.txt")).value);
-    await page.select("#exemples", reprises);
-    await attendsAnalyse(page, () => document.querySelectorAll("#listing tbody.mesure").length === 4);
-    verifie((await page.$$eval("#listing tbody.note", (ts) => ts.map((t) => t.textContent.trim()))).join(",") === "|:,1.,:|",
-            "the repeat signs echoed stand between the measures");
-    verifie((await page.$$eval("#listing td.metre", (ts) => ts.map((t) => t.textContent).filter((t) => t !== ""))).join() === Array(4).fill("4 / 4 (! = 60)").join(),
-            "apart from the beat lines they are glued to");
-
-    // A character outside Latin-1 goes as '?' and is reported where it stands.
-    await remplace(page, "#texte", "! \u2669 ! ! |");
-    await attendsAnalyse(page, () => !document.getElementById("hors").hidden);
-    const note = (await rapports(page)).findIndex((r) => /'\?' caractère à définir/.test(r.message));
-    await page.click(`#diagnostics li[data-rapport="${note}"]`);
-    verifie(await page.$eval("#texte", (t) => t.value.slice(t.selectionStart, t.selectionEnd)) === "\u2669",
-            "a character outside Latin-1 is reported on itself");
-
-    // No words: the meter is inferred.
-    await remplace(page, "#numerateur", "");
-    await remplace(page, "#denominateur", "");
-    await remplace(page, "#texte", "! ! ! |\n! ! ! ||");
-    await attendsAnalyse(page, () => document.querySelectorAll("#listing tbody.mesure").length === 2);
-    verifie(await page.$eval("#commande", (e) => e.textContent) === "rythme < texte", "empty fields are no words");
-
-    // A fatal message ends that analysis only: the page goes on.
-    await remplace(page, "#numerateur", "4");
-    await remplace(page, "#denominateur", "99");
-    await attendsAnalyse(page, () => /Erreur interne/.test(document.getElementById("etat").textContent));
-    verifie((await page.$eval("#etat", (e) => e.textContent)).endsWith("(statut 1). échelonne : erreur de programmation (valeur en dehors)"),
-            "an internal failure is told, with its message");
-    await remplace(page, "#denominateur", "4");
-    await attendsAnalyse(page, () => /statut 0/.test(document.getElementById("etat").textContent));
-    verifie(true, "and the next analysis runs");
+    await page.screenshot({ path: path.join(captures, sorte + "-390.png"), fullPage: true });
 
     // Over HTTP, from a static server.
     const s = await serveur();
     try {
-      const adresse = `http://127.0.0.1:${s.address().port}/`;
-      const page2 = await navigateur.newPage();
-      page2.on("pageerror", (e) => erreurs.push(String(e)));
-      await page2.goto(adresse);
-      await attendsAnalyse(page2, () => /statut 0/.test(document.getElementById("etat").textContent));
+      const page3 = await navigateur.newPage();
+      page3.on("pageerror", (e) => erreurs.push(String(e)));
+      await ecoute(page3);
+      await page3.goto(`http://127.0.0.1:${s.address().port}/`);
+      await analysee(page3);
       verifie(true, "the page works served over HTTP");
-      await page2.close();
+      await page3.close();
     } finally {
       s.close();
     }
     verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
+    console.log("screenshots: " + path.join(captures, sorte + "-1280.png") + ", " + path.join(captures, sorte + "-390.png"));
   } finally {
     await navigateur.close();
     fs.rmSync(profil, { recursive: true, force: true });

@@ -1,0 +1,111 @@
+// The bridge to the checker's WebAssembly module (rythme_wasm.js): the text
+// and the words go in as Latin-1 bytes, the records and the two streams come
+// out, with every byte offset also given in the text's characters. Loaded by
+// the Web Worker that runs the analysis for the page, and by the tests under
+// node.
+
+// The text as the bytes a Latin-1 file would hold. A character outside
+// Latin-1 cannot be in such a file: it is sent as '?', one byte, which the
+// checker reports where it stands. debuts[i] is where byte i's character
+// starts in the text (in UTF-16 units), debuts[n] the text's length.
+function enLatin1(texte) {
+  const n = texte.length;
+  const octets = new Uint8Array(n);
+  const debuts = new Int32Array(n + 1);
+  const hors = [];  // [start, end) in the text of each character sent as '?'
+  let k = 0;
+  for (let i = 0; i < n; ) {
+    const point = texte.codePointAt(i);
+    const largeur = point > 0xFFFF ? 2 : 1;
+    debuts[k] = i;
+    if (point <= 0xFF) {
+      octets[k] = point;
+    } else {
+      octets[k] = 0x3F;
+      hors.push([i, i + largeur]);
+    }
+    k++;
+    i += largeur;
+  }
+  debuts[k] = n;
+  return { octets: octets.subarray(0, k), debuts: debuts.subarray(0, k + 1), hors: hors };
+}
+
+// Latin-1 bytes read as characters: byte n is the character U+00nn.
+function deLatin1(octets) {
+  let s = "";
+  for (let i = 0; i < octets.length; i += 8192)
+    s += String.fromCharCode.apply(null, octets.subarray(i, i + 8192));
+  return s;
+}
+
+// The command-line words of the three fields: an empty field is no word, and
+// the words keep their order, as a shell would pass them.
+function motsDesChamps(numerateur, denominateur, decomposition) {
+  return [numerateur, denominateur, decomposition].filter(function (m) { return m !== ""; });
+}
+
+// One whole analysis. mots: the command-line words, each a Uint8Array;
+// entree: the input bytes. Returns the records (see web/entree.cc) with the
+// table of the signs read (signes, an Int32Array) and the two streams' bytes
+// (sortie, erreur). An exception from the module (a trap)
+// goes to the caller, whose module is then spent.
+function analyse(module, mots, entree) {
+  let tailleMots = 0;
+  for (const m of mots) tailleMots += m.length + 1;
+  const pMots = module._malloc(tailleMots + 1);
+  const pEntree = module._malloc(entree.length + 1);
+  try {
+    let p = pMots;
+    for (const m of mots) {
+      module.HEAPU8.set(m, p);
+      module.HEAPU8[p + m.length] = 0;
+      p += m.length + 1;
+    }
+    module.HEAPU8.set(entree, pEntree);
+    module._rythme_analyse(pMots, mots.length, pEntree, entree.length);
+  } finally {
+    module._free(pMots);
+    module._free(pEntree);
+  }
+  // Read after the run: the memory may have grown, which replaces HEAPU8.
+  const tas = module.HEAPU8;
+  const copie = function (p, n) { return tas.slice(p, p + n); };
+  const pJson = module._rythme_rapports();
+  // The JSON is plain ASCII: any decoder reads it.
+  const json = tas.subarray(pJson, pJson + module._rythme_taille_rapports());
+  const r = JSON.parse(typeof TextDecoder !== "undefined" ? new TextDecoder().decode(json) : deLatin1(json));
+  // The signs read, par_signe numbers to a sign (see web/entree.cc).
+  r.signes = new Int32Array(copie(module._rythme_signes(), 4 * module._rythme_taille_signes()).buffer);
+  r.sortie = copie(module._rythme_sortie(), module._rythme_taille_sortie());
+  r.erreur = copie(module._rythme_erreur(), module._rythme_taille_erreur());
+  return r;
+}
+
+// The analysis of a text typed in the page: the byte offsets of the records
+// turned into the text's characters (debut, fin), and the characters sent as
+// '?' (hors).
+function analyseTexte(module, motsTexte, texte) {
+  const code = enLatin1(texte);
+  const r = analyse(module, motsTexte.map(function (m) { return enLatin1(m).octets; }), code.octets);
+  const d = code.debuts;
+  for (const rapport of r.rapports) {
+    rapport.debut = d[rapport.debut];
+    rapport.fin = d[rapport.fin];
+  }
+  for (const mesure of r.mesures)
+    for (const t of mesure.temps) {
+      t[3] = d[t[3]];
+      t[4] = d[t[4]];
+    }
+  const signes = r.signes;
+  for (let k = 0; k < signes.length; k += r.par_signe) {
+    signes[k + 3] = d[signes[k + 3]];
+    signes[k + 4] = d[signes[k + 4]];
+  }
+  r.hors = code.hors;
+  return r;
+}
+
+if (typeof module !== "undefined" && module.exports)
+  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte };
