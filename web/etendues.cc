@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "driver/execution.h"
-#include "state/etat.h"
-#include "scanner/position.h"
 #include "io/source.h"
+#include "scanner/position.h"
+#include "state/etat.h"
 
 namespace {
 
