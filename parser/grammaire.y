@@ -37,8 +37,11 @@
 %code provides {
 enum class PositionDeValeur : int { nue, E, E2, L, L2 };
 
+/* The first code of each block: notes, then rests, by position code. */
+inline constexpr int premiers_jetons_de_valeur[2][5] = {{SRND, SRNDE, SRNDE2, SRNDL, SRNDL2},
+                                                        {SPAU, SPAUE, SPAUE2, SPAUL, SPAUL2}};
+
 constexpr int jeton_de_valeur(bool silence, PositionDeValeur position, int32_t quads, int32_t points) {
-  constexpr int premiers[2][5] = {{SRND, SRNDE, SRNDE2, SRNDL, SRNDL2}, {SPAU, SPAUE, SPAUE2, SPAUL, SPAUL2}};
   int rang = 17;  /* the sixty-fourth */
   switch (quads) {
     case 64: rang = 0; break;
@@ -49,7 +52,7 @@ constexpr int jeton_de_valeur(bool silence, PositionDeValeur position, int32_t q
     case 2: rang = 15; break;
     default: break;
   }
-  return premiers[silence ? 1 : 0][static_cast<int>(position)] + rang + points;
+  return premiers_jetons_de_valeur[silence ? 1 : 0][static_cast<int>(position)] + rang + points;
 }
 static_assert(jeton_de_valeur(false, PositionDeValeur::nue, 1, 0) == SQAD &&
               jeton_de_valeur(false, PositionDeValeur::E2, 16, 1) == SNORPE2 &&
