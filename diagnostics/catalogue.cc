@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 
 namespace {
 

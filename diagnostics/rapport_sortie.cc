@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "state/etat.h"
 
 namespace {
 bool enregistre = false;  // rapport_de_sortie is registered as an exit handler

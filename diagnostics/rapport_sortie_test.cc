@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

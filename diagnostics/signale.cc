@@ -1,11 +1,10 @@
 #include "diagnostics/signale.h"
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
-#include "scanner/corrections.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -30,6 +29,9 @@ bool repetition_supprimee() {
 
 }  // namespace
 
+// Replaced before any report: every analysis starts from the reset, which
+// installs the scanner's.
+void (*avant_erreur_de_syntaxe)() = [] {};  // GCOVR_EXCL_LINE
 void (*temoin_rapport)(Nature nature, std::string_view tete, std::string_view message) = nullptr;
 
 namespace {
@@ -41,7 +43,7 @@ void rapporte(std::string_view message, const Nature* nature) {
   if (d.codeCourant == err::fichier_début && mode_interactif()) return;
 
   if (message == erreur_syntaxe_analyseur) {
-    signale_non_reconnue();
+    avant_erreur_de_syntaxe();
     if (etat.scanner.dansGroupe) {
       d.codeCourant = err::groupolet_début;
       message = "début d'analyse de groupe en erreur.\n\tLa syntaxe du groupolet est défective."_l1;

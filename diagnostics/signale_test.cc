@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {
@@ -23,6 +23,8 @@ class Signale : public AvecEtatPropre {
     etat.metre.nbrTps = 4;
   }
 };
+
+TEST_F(Signale, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
 
 TEST_F(Signale, ColumnRangeFormWithTheBeatAfterASpace) {
   place(3);

@@ -1,11 +1,24 @@
 #include "driver/execution.h"
 
-#include "diagnostics/fatal.h"
 #include "diagnostics/rapport_sortie.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
 #include "driver/pilote.h"
-#include "scanner/source.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/source.h"
+#include "measure/mesure.h"
+#include "meter/echelles.h"
+#include "scanner/corrections.h"
+#include "scanner/regles.h"
+#include "state/etat.h"
+
+void reinitialise_etat() {
+  etat = EtatAnalyse{};
+  reinitialise_source();
+  reinitialise_automate();
+  reinitialise_essai();
+  reinitialise_corrections();
+  reinitialise_temps();
+}
 
 Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree) {
   Execution r;

@@ -27,3 +27,14 @@ struct Execution {
 
 // mots: the command-line words after the program's name.
 Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_view entree);
+
+// Where every analysis starts, the program's own as well as each run inside
+// the process (tests, the fuzzing harness, the web page): the shared record
+// and the working state each module keeps for itself (the input layer and
+// token buffer, the matcher's start condition, Essai's values, an
+// unrecognised run being reported and the scanner's hook in the report
+// routine, the beat records kept for reuse) back to the values of a new
+// process. What belongs to the process rather than to an analysis is set by
+// whoever runs it and stays: the streams' destinations, how a fatal error
+// ends, the exit handler once registered, and a scripted token source.
+void reinitialise_etat();

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 #ifndef RYTHME_VERSION
 #define RYTHME_VERSION "?"

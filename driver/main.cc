@@ -3,15 +3,17 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "diagnostics/flux.h"
+#include "driver/execution.h"
 #include "driver/pilote.h"
-#include "scanner/source.h"
+#include "io/flux.h"
+#include "io/source.h"
 
 namespace {
 void livre_tout_a_la_fin() { flux_termine(); }
 }  // namespace
 
 int main(int argc, char** argv) {
+  reinitialise_etat();
   // A reader that goes away (rythme ... | head) must not end the run by a
   // signal: writes to it fail quietly and the analysis ends with its status.
   std::signal(SIGPIPE, SIG_IGN);

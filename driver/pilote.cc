@@ -5,18 +5,18 @@
 #include <new>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
 #include "driver/ligne_de_commande.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -68,21 +68,22 @@ void banniere(const char (&debut)[N]) {
 // A parse failed: at the end of the input, outside a group, the unfinished
 // piece is dropped and the run goes on to the double bar that the scanner
 // supplies; the measure was neither closed nor checked, which is said once and
-// fails the run. Otherwise the analysis ends here. Inside a group no double
-// bar ever comes at the end of the input, so that case ends too.
-void echec_analyse() {
+// fails the run (mesureInachevée: the run's own record of it). Otherwise the
+// analysis ends here. Inside a group no double bar ever comes at the end of
+// the input, so that case ends too.
+void echec_analyse(int16_t& mesureInachevée) {
   EtatDiagnostics& d = etat.diagnostics;
   if (d.codeCourant == err::fichier_début && mode_interactif() && !etat.scanner.dansGroupe) {
     d.codeCourant = err::fichier_en_fin;
-    if (etat.pilote.mesureInachevée == 0) {
-      etat.pilote.mesureInachevée = 1;
+    if (mesureInachevée == 0) {
+      mesureInachevée = 1;
       signale_erreur(
           "fin du texte dans une mesure inachevée : elle n'est ni fermée ni vérifiée.\n"
           "\tManque-t-il une barre '|' en finale ?"_l1);
     }
     return;
   }
-  etat.pilote.finAnalyse = 1;
+  arrete_analyse();
   if (etat.scanner.dansGroupe) {
     d.codeCourant = err::groupolet_en_fin;
     signale_erreur("fin d'analyse de groupe en erreur.\n\tManque-t-il une parenthèse fermante ')' au groupolet ?"_l1);
@@ -133,16 +134,17 @@ int execute_analyse(const LigneDeCommande& ligne) {
   if (mode_interactif()) arme_rapport_de_sortie();
 
   int resultat = 0;
+  int16_t mesureInachevée = 0;  // the text ended inside a measure: reported once, the run fails
   do {
     banniere("** Nouvelle analyse en l. ");
     resultat = analyse();
-    if (resultat != 0) echec_analyse();
+    if (resultat != 0) echec_analyse(mesureInachevée);
     banniere("** Fin d'analyse en l. ");
-  } while (!etat.pilote.finAnalyse);
+  } while (!etat.analyseur.finAnalyse);
   // A failed parse has already ended the run in error; a run that ended on
   // the double bar is checked for what follows it.
   if (resultat == 0 && texte_apres_double_barre()) resultat = 1;
-  if (etat.pilote.mesureInachevée != 0) resultat = 1;
+  if (mesureInachevée != 0) resultat = 1;
   // A text cut short by a failed read was not checked whole: said last, after
   // everything analysed.
   if (const int numero = source_erreur_de_lecture(); numero != 0) {

@@ -8,15 +8,15 @@
 #include <string>
 #include <string_view>
 
-#include "diagnostics/fatal.h"
 #include "diagnostics/rapport_sortie.h"
 #include "diagnostics/temoin_lecture.h"
-#include "driver/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
+#include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "parser/moteur.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {
@@ -48,8 +48,6 @@ TEST(Pilote, AMistypedWordIsAUsageErrorBeforeAnyBanner) {
   EXPECT_NE(execute_en_memoire({std::string(50, '7'), "4"}, "").refus.find(latin1("«" + std::string(40, '7') + "...»")),
             std::string::npos);
 }
-
-TEST(Pilote, ModeIsAlwaysInteractive) { EXPECT_TRUE(mode_interactif()); }
 
 TEST(Pilote, OneWordOrFourAndMoreAreIgnored) {
   for (const auto& mots : {std::vector<std::string>{}, {"x"}, {"x", "y", "z", "w"}, {"0", "0", "0", "0", "0"}}) {

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
+#include "state/etat.h"
 
 void (*temoin_mesure)(int32_t total) = nullptr;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 #include "tests/support/mesures.h"
 
 namespace {

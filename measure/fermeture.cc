@@ -3,15 +3,14 @@
 // the meter of a text that gives none, inferred from its opening measure.
 #include <cstdint>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "scanner/jetons.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -37,10 +36,7 @@ void rouvre_dernier_temps() {
 
 // A bar that leaves no meter known (the opening gave none): nothing can be
 // compared or completed, so the measure is closed as it was written.
-void ferme_sans_metre() {
-  ajoute_barre();
-  memorise_fin_de_mesure();
-}
+void ferme_sans_metre() { ajoute_barre(); }
 
 }  // namespace
 
@@ -98,7 +94,6 @@ void mesureB(int32_t total) {
     ajoute_temps_serie(valTps);
   }
   ajoute_barre();
-  memorise_fin_de_mesure();
 }
 
 // Appends the bar to the measure's last beat and ends its accumulation.
@@ -112,15 +107,15 @@ void ajoute_barre() {
   vide_accumuleur();
 }
 
-void arme_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::armee; }
+void arme_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::armee; }
 
-void arrete_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::arretee; }
+void arrete_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::arretee; }
 
-void rearmera_fin_par_compte() { etat.analyseur.finMesureAuto = FinParCompte::a_rearmer; }
+void rearmera_fin_par_compte() { etat.mesure.finMesureAuto = FinParCompte::a_rearmer; }
 
 bool fin_par_compte_due() {
-  if (etat.analyseur.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
-  etat.analyseur.finMesureAuto = FinParCompte::arretee;
+  if (etat.mesure.finMesureAuto != FinParCompte::armee || etat.mesure.nt != etat.metre.nbrTps) return false;
+  etat.mesure.finMesureAuto = FinParCompte::arretee;
   return true;
 }
 

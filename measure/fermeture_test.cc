@@ -3,23 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/flux.h"
-#include "scanner/jetons.h"
+#include "driver/execution.h"
+#include "io/flux.h"
 #include "tests/support/mesures.h"
 
 namespace {
 
 const std::string precoce =
     "la barre '|' indiquant une fin de mesure est précoce\n\tsupprimez la barre ou changez de mesure.\n\t";
-
-// The token the scanner records for an end of measure, the history left as it was.
-int32_t fin_de_mesure() {
-  const HistoriqueTerminaux avant = etat.scanner.historiqueTerminaux;
-  memorise_fin_de_mesure();
-  const int32_t jeton = etat.scanner.historiqueTerminaux.recent;
-  etat.scanner.historiqueTerminaux = avant;
-  return jeton;
-}
 
 class Fermeture : public AvecEtatPropre {
  protected:
@@ -36,13 +27,12 @@ class Fermeture : public AvecEtatPropre {
 
 TEST_F(Fermeture, AFullMeasureAtItsBarGetsTheBarAndNothingElse) {
   enregistre_temps({"! ", "! ", "[[ ", "! "});
-  etat.scanner.som = 5;
+  etat.mesure.som = 5;
   ferme_a_la_barre(64);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"! ", "! ", "[[ ", "! |"}));
   EXPECT_EQ(erreur, "");
   EXPECT_EQ(etat.mesure.numeroMesure, 2);
-  EXPECT_EQ(etat.scanner.som, 0);
-  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, fin_de_mesure());
+  EXPECT_EQ(etat.mesure.som, 0);
 }
 
 TEST_F(Fermeture, AnEarlyBarAfterCompleteBeatsIsFilledWithFullBeats) {
@@ -90,7 +80,7 @@ TEST_F(Fermeture, AMeasureClosedByCountIsTakenAsItStands) {
   etat.mesure.modeFermeture = 2;
   ferme_mesure(32, 0);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"!. ", "[ |"}));
-  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
+  EXPECT_EQ(etat.mesure.finMesureAuto, FinParCompte::a_rearmer);
   EXPECT_EQ(etat.mesure.numeroMesure, 2);
   EXPECT_EQ(erreur, "");
 }
@@ -156,7 +146,7 @@ TEST_F(Evaluation, TheOpeningMeasureIsBroughtToTheInferredCount) {
       EXPECT_EQ(t.valeur, i < o.temps.size() ? reinterprete_temps(o.temps[i].c_str()) : 0) << i;
     }
     for (std::size_t i = n; i < etat.mesure.tabTemps.size(); ++i) EXPECT_EQ(etat.mesure.tabTemps[i], nullptr) << i;
-    EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::a_rearmer);
+    EXPECT_EQ(etat.mesure.finMesureAuto, FinParCompte::a_rearmer);
   }
 }
 
@@ -180,7 +170,7 @@ TEST_F(Evaluation, AnOpeningOfMoreThan99BeatsSetsNoMeterAndTheNextBarTriesAgain)
   EXPECT_EQ(sortie, latin1("??  = 60\t1\t?? / ??\tF\t1\to.fq |\t=\t101\n"
                            "\t\tNombre de temps trouvé\t1,\ttotaux\t=\t101\n"));
   libere_mesure();
-  EXPECT_NE(etat.analyseur.finMesureAuto, FinParCompte::armee);
+  EXPECT_NE(etat.mesure.finMesureAuto, FinParCompte::armee);
   enregistre_temps({"! ", "! "});
   evalue_fixe_mesure_initiale();
   EXPECT_EQ(etat.metre.nbrTps, 2);

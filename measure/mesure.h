@@ -3,6 +3,13 @@
 
 #include <cstdint>
 
+// The beat accumulator: the quads of the beat being read.
+void accu(int32_t valeur);                     // adds a value; the beat may become full (plein)
+void efface_plein();                           // the full beat has been ended
+int32_t somme_du_temps();                      // quads accumulated in the beat being read
+void garde_reliquat(int32_t reste);            // the beat is used up: what carries into the next one stays
+void vide_accumuleur();                        // the measure is closed: nothing carries over
+
 // Beats (recording, writing out, reading back).
 void ajoute_temps(int32_t ignore);
 void ajoute_temps_serie(int32_t n);

@@ -7,16 +7,15 @@
 #include <new>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "measure/internes.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
-#include "scanner/jetons.h"
+#include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -81,10 +80,10 @@ struct LectureTemps {
   void point() {
     if (!pointe) {
       base = courant;
-      courant += courant / 2;
+      courant = quads_pointes(base, 1);
       pointe = true;
     } else {
-      courant = base + base / 2 + base / 4;
+      courant = quads_pointes(base, 2);
     }
   }
   void ouvre_groupe() {
@@ -176,7 +175,7 @@ void libere_mesure() {
     m.tabTemps.resize(slots_ordinaires);
     m.tabTemps.shrink_to_fit();
   }
-  if (etat.analyseur.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
+  if (etat.mesure.finMesureAuto == FinParCompte::a_rearmer) arme_fin_par_compte();
 }
 
 // Ending a full beat: the beat is recorded, with the empty beats its value

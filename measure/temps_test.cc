@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "driver/execution.h"
 #include "tests/support/mesures.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST_F(Temps_, ABeatTextThatDoesNotEndAtItsSpaceIsAnInternalError) {
 
 TEST_F(Temps_, ABeatIsRecordedAsWrittenWithTheValueOfItsText) {
   etat.mesure.graphieTps = "!.[ ";
-  etat.scanner.som = 99;  // the accumulator plays no part
+  etat.mesure.som = 99;  // the accumulator plays no part
   ajoute_temps(0);
   EXPECT_EQ(etat.mesure.nt, 1);
   EXPECT_EQ(textes_des_temps(), std::vector<std::string>{"!.[ "});
@@ -45,12 +46,12 @@ TEST_F(Temps_, AMeasureWiderThanTheTableKeepsEveryBeatAndGivesTheRoomBackAtItsRe
   ASSERT_EQ(etat.mesure.nt, 150);
   EXPECT_EQ(etat.mesure.tabTemps[149]->graphie, "! ");
   EXPECT_EQ(etat.mesure.tabTemps[98]->valeur, 16);
-  etat.analyseur.finMesureAuto = FinParCompte::a_rearmer;
+  etat.mesure.finMesureAuto = FinParCompte::a_rearmer;
   libere_mesure();
   EXPECT_EQ(etat.mesure.nt, 0);
   EXPECT_EQ(etat.mesure.tabTemps.size(), 99u);
   for (const auto& slot : etat.mesure.tabTemps) EXPECT_EQ(slot, nullptr);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::armee);  // the count is re-armed
+  EXPECT_EQ(etat.mesure.finMesureAuto, FinParCompte::armee);  // the count is re-armed
 }
 
 const char* const conseilLiaison =
@@ -65,7 +66,7 @@ class DesTemps : public AvecEtatPropre {
   // A full beat read with this text and this accumulated value.
   static void termine(const char* texte, int32_t som) {
     etat.mesure.graphieTps = texte;
-    etat.scanner.som = som;
+    etat.mesure.som = som;
     ajoute_des_temps();
   }
 };
@@ -74,13 +75,13 @@ TEST_F(DesTemps, ADottedQuarterCarriesItsEighthIntoTheNextBeat) {
   termine("!. ", 24);
   EXPECT_EQ(textes_des_temps(), std::vector<std::string>{"!. "});
   EXPECT_EQ(valeurs_des_temps(), std::vector<int32_t>{24});
-  EXPECT_EQ(etat.scanner.som, 8);
+  EXPECT_EQ(etat.mesure.som, 8);
   EXPECT_EQ(erreur, rapport(1, 1, conseilLiaison));
 }
 
 TEST_F(DesTemps, ATiedLongValueGetsNoAdvice) {
   termine("!._", 24);
-  EXPECT_EQ(etat.scanner.som, 8);
+  EXPECT_EQ(etat.mesure.som, 8);
   EXPECT_EQ(erreur, "");
 }
 
@@ -88,7 +89,7 @@ TEST_F(DesTemps, AHalfNoteCoversAnEmptyBeat) {
   termine("d ", 32);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"d ", ""}));
   EXPECT_EQ(valeurs_des_temps(), (std::vector<int32_t>{32, 0}));
-  EXPECT_EQ(etat.scanner.som, 0);
+  EXPECT_EQ(etat.mesure.som, 0);
   EXPECT_EQ(erreur, rapport(1, 1, conseilLiaison));
 }
 
@@ -97,7 +98,7 @@ TEST_F(DesTemps, ALateBarRewritesTheLastBeatToWhatStillFits) {
   termine("d ", 32);
   EXPECT_EQ(textes_des_temps(), (std::vector<std::string>{"! ", "! ", "! ", "! "}));
   EXPECT_EQ(valeurs_des_temps(), (std::vector<int32_t>{16, 16, 16, 16}));
-  EXPECT_EQ(etat.scanner.som, 0);
+  EXPECT_EQ(etat.mesure.som, 0);
   EXPECT_EQ(erreur, rapport(1, 4, conseilLiaison) +
                         rapport(1, 4,
                                 "la barre '|' indiquant une fin de mesure est tardive\n\tmodifiez la valeur du dernier "
@@ -123,7 +124,7 @@ TEST_F(DesTemps, ALateBarMidMeasureIsCutToTheRoomLeftAndItsCoveredBeat) {
   enregistre_temps({"! ", "! "});
   termine("o. ", 96);
   EXPECT_EQ(valeurs_des_temps(), (std::vector<int32_t>{16, 16, 32, 0}));
-  EXPECT_EQ(etat.scanner.som, 0);
+  EXPECT_EQ(etat.mesure.som, 0);
 }
 
 // With no meter a beat fills only at the accumulator's limit: it is recorded
@@ -137,7 +138,7 @@ TEST_F(DesTemps, WithNoMeterABeatAtTheAccumulatorsLimitIsRecordedAsWritten) {
   ASSERT_EQ(etat.mesure.nt, 121);
   EXPECT_EQ(etat.mesure.tabTemps[120]->graphie, longue);
   EXPECT_EQ(etat.mesure.tabTemps[120]->valeur, 5088);
-  EXPECT_EQ(etat.scanner.som, 0);
+  EXPECT_EQ(etat.mesure.som, 0);
   EXPECT_EQ(erreur, "");
 }
 

@@ -1,11 +1,11 @@
 // The two-line French description of the meter in force.
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 

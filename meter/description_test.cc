@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
+#include "io/flux.h"
 #include "meter/metre.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "meter/echelles.h"
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
+#include "state/etat.h"
 
 namespace {
 

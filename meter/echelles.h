@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <span>
 
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 
 // A strictly increasing table of values; its last entry is back().
 using Echelle = std::span<const int32_t>;

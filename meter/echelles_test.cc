@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

@@ -1,12 +1,12 @@
 // A meter written as numerator / denominator, on the command line or in the
 // text, becomes the meter in force; every adjustment is announced.
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/message.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
 #include "meter/metre.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

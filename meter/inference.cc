@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "io/latin1.h"
 #include "meter/echelles.h"
 #include "meter/metre.h"
+#include "state/etat.h"
 
 namespace {
 

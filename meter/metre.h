@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // No meter is in force yet: none given, none inferred.
 inline bool metre_inconnu() { return etat.metre.valTps == valTps_sans_metre; }

@@ -1,10 +1,11 @@
 #include "parser/actions.h"
 
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
+#include "scanner/jetons.h"
+#include "state/etat.h"
 
 // The text has no bound of its own: while no meter is known a beat ends only
 // at a space or a bar, and the parser's stack stops a run of values long
@@ -21,11 +22,11 @@ void ajoute_chiffre() {
 // or the next value would find the beat still full and stop the run.
 void termine_temps_espace() {
   if (metre_inconnu()) {
-    etat.scanner.plein = 0;
+    efface_plein();
     ajoute_graphie(" ");
     ajoute_temps(0);
-  } else if (etat.scanner.plein) {
-    etat.scanner.plein = 0;
+  } else if (etat.mesure.plein) {
+    efface_plein();
     ajoute_graphie(" ");
     ajoute_des_temps();
   } else {
@@ -34,14 +35,14 @@ void termine_temps_espace() {
 }
 
 void termine_temps() {
-  etat.scanner.plein = 0;
+  efface_plein();
   ajoute_des_temps();
 }
 
 // After a space that ended a beat, som is left non-zero only by a beat that ran
 // past its end; that overflow is recorded as one more beat before the bar.
 void ajoute_temps_restant() {
-  if (!metre_inconnu() && etat.scanner.som != 0) ajoute_temps(0);
+  if (!metre_inconnu() && somme_du_temps() != 0) ajoute_temps(0);
 }
 
 // A meter written in the text: no description is printed, and the measures
@@ -51,8 +52,12 @@ void change_de_mesure() {
   arme_fin_par_compte();
 }
 
+// A measure closed at a bar counts, for the scanner, as an end of measure
+// handed out: a bar right after it then ends the text.
 void termine_mesure(int32_t total, int lie) {
+  const bool a_la_barre = etat.mesure.modeFermeture == 1;
   ferme_mesure(total, lie);
+  if (a_la_barre) memorise_fin_de_mesure();
   affiche_mesure(total);
   libere_mesure();
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // Beat text and beat ends.
 // Appends to the text of the beat being read.

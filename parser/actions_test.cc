@@ -7,6 +7,7 @@
 
 #include "driver/execution.h"
 #include "meter/metre.h"
+#include "tests/support/mesures.h"
 #include "tests/support/script.h"
 
 namespace {
@@ -41,11 +42,11 @@ TEST_F(Actions, ASpaceWithNoMeterKnownEndsTheBeatAsWritten) {
 // A very long opening measure reaches the accumulator's 9999 quads: the
 // space still ends the beat, and the beat is no longer full.
 TEST_F(Actions, ASpaceWithNoMeterKnownClearsAFullBeat) {
-  etat.scanner.som = 10000;
-  etat.scanner.plein = 1;
+  etat.mesure.som = 10000;
+  etat.mesure.plein = 1;
   etat.mesure.graphieTps = "o..";
   termine_temps_espace();
-  EXPECT_EQ(etat.scanner.plein, 0);
+  EXPECT_EQ(etat.mesure.plein, 0);
   EXPECT_EQ(etat.mesure.nt, 1);
 }
 
@@ -64,10 +65,10 @@ TEST(ActionsBoutEnBout, AnOpeningBeatPast9999QuadsEndedByASpaceDoesNotStopTheRun
 TEST_F(Actions, ASpaceAfterAFullBeatEndsIt) {
   mesure_quatre_quatre();
   etat.mesure.graphieTps = "[[";
-  etat.scanner.som = 16;
-  etat.scanner.plein = 1;
+  etat.mesure.som = 16;
+  etat.mesure.plein = 1;
   termine_temps_espace();
-  EXPECT_EQ(etat.scanner.plein, 0);
+  EXPECT_EQ(etat.mesure.plein, 0);
   EXPECT_EQ(etat.mesure.nt, 1);
   EXPECT_EQ(erreur, "");
 }
@@ -75,7 +76,7 @@ TEST_F(Actions, ASpaceAfterAFullBeatEndsIt) {
 TEST_F(Actions, AnEarlySpaceIsReportedAndTheBeatGoesOn) {
   mesure_quatre_quatre();
   etat.mesure.graphieTps = "[";
-  etat.scanner.som = 8;
+  etat.mesure.som = 8;
   termine_temps_espace();
   EXPECT_EQ(etat.mesure.graphieTps, "[");
   EXPECT_EQ(etat.mesure.nt, 0);
@@ -85,10 +86,10 @@ TEST_F(Actions, AnEarlySpaceIsReportedAndTheBeatGoesOn) {
 TEST_F(Actions, AFullBeatEndsAndClearsTheFlag) {
   mesure_quatre_quatre();
   etat.mesure.graphieTps = "! ";
-  etat.scanner.som = 16;
-  etat.scanner.plein = 1;
+  etat.mesure.som = 16;
+  etat.mesure.plein = 1;
   termine_temps();
-  EXPECT_EQ(etat.scanner.plein, 0);
+  EXPECT_EQ(etat.mesure.plein, 0);
   EXPECT_EQ(etat.mesure.nt, 1);
 }
 
@@ -100,7 +101,7 @@ TEST_F(Actions, WhatRemainsBeforeABarIsRecordedOnlyUnderAKnownMeter) {
   for (const Cas& c : std::vector<Cas>{{true, 8, 1}, {true, 0, 0}, {false, 8, 0}}) {
     reinitialise_etat();
     if (c.mesureConnue) mesure_quatre_quatre();
-    etat.scanner.som = c.som;
+    etat.mesure.som = c.som;
     etat.mesure.graphieTps = c.som ? "[" : "";
     ajoute_temps_restant();
     EXPECT_EQ(etat.mesure.nt, c.ntAttendu) << c.mesureConnue << " " << c.som;
@@ -113,6 +114,15 @@ TEST_F(Actions, HowAMeasureCloses) {
   mesure_quatre_quatre();
   ferme_par_barre();
   EXPECT_EQ(etat.mesure.modeFermeture, 1);
+}
+
+// The bar that may follow a measure closed at its bar ends the text.
+TEST_F(Actions, AMeasureClosedAtItsBarCountsAsAnEndOfMeasureHandedOut) {
+  mesure_quatre_quatre();
+  enregistre_temps({"! ", "! ", "[[ ", "! "});
+  ferme_par_barre();
+  termine_mesure(64, 0);
+  EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, SFIN_MESURE2);
 }
 
 TEST_F(Actions, TheDigitIsWrittenAfterTheParenthesis) {

@@ -8,6 +8,7 @@
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
 #include "scanner/jetons.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -36,3 +37,5 @@ void yyerror(const char* message) {
 }
 
 int analyse() { return yyparse() == 0 ? 0 : 1; }
+
+void arrete_analyse() { etat.analyseur.finAnalyse = 1; }

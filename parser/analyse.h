@@ -4,3 +4,7 @@
 #pragma once
 
 int analyse();
+
+// The analysis stops after the current piece: at the final double bar, or
+// after a failed parse that the run does not go on from.
+void arrete_analyse();

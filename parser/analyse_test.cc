@@ -33,9 +33,9 @@ TEST_F(Analyse, LonePiecesAreAccepted) {
 
 TEST_F(Analyse, ADoubleBarEndsTheAnalysis) {
   EXPECT_EQ(analyse_script({'|', 0}), 0);
-  EXPECT_EQ(etat.pilote.finAnalyse, 0);
+  EXPECT_EQ(etat.analyseur.finAnalyse, 0);
   EXPECT_EQ(analyse_script({DBL_BARRE, 0}), 0);
-  EXPECT_EQ(etat.pilote.finAnalyse, 1);
+  EXPECT_EQ(etat.analyseur.finAnalyse, 1);
 }
 
 TEST_F(Analyse, AMeterChangeIsAPieceThatArmsTheCount) {
@@ -44,7 +44,7 @@ TEST_F(Analyse, AMeterChangeIsAPieceThatArmsTheCount) {
   EXPECT_EQ(analyse_script({CHG_MESURE, 0}), 0);
   EXPECT_EQ(etat.metre.nbrTps, 2);
   EXPECT_EQ(etat.metre.valTps, 16);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::armee);
+  EXPECT_EQ(etat.mesure.finMesureAuto, FinParCompte::armee);
   EXPECT_EQ(sortie, "");  // no description for a meter written in the text
 }
 
@@ -119,8 +119,8 @@ TEST_F(Analyse, TheOverflowIsReportedWithTheCodeInForce) {
 // parser asks for the next token: the scanner must see the new count.
 TEST_F(Analyse, AFullBeatEndsBeforeTheNextTokenIsAskedFor) {
   fixe_mesure(4, 4, 0);
-  etat.scanner.som = 16;  // what the scanner's accumulator would hold
-  etat.scanner.plein = 1;
+  etat.mesure.som = 16;  // what the scanner's accumulator would hold
+  etat.mesure.plein = 1;
   analyse_script({SNORE2, CHG_MESURE});
   ASSERT_GE(demandes().size(), 2u);
   EXPECT_EQ(demandes()[1].plein, 0);
@@ -141,8 +141,8 @@ TEST_F(Analyse, AMeasureEndedByABarIsClosedBeforeTheEndOfThePiece) {
 // token before it closes the measure.
 TEST_F(Analyse, AMeasureEndedByCountIsClosedAfterTheEndOfThePiece) {
   fixe_mesure(1, 4, 0);
-  etat.scanner.som = 16;
-  etat.scanner.plein = 1;
+  etat.mesure.som = 16;
+  etat.mesure.plein = 1;
   EXPECT_EQ(analyse_script({SNORE2, SFIN_MESURE2, 0}), 0);
   ASSERT_EQ(demandes().size(), 3u);
   EXPECT_EQ(demandes()[2].modeFermeture, 0);

@@ -1,5 +1,5 @@
 // Coverage of the parser, in the coverage build only (RYTHME_COUVERTURE; the
-// engine's hooks are in grammaire.y). Two records:
+// engine's hooks are in couverture_moteur.h). Two records:
 // - the productions reduced, marked at every reduction and written at exit,
 //   one line per process, to a file of the build tree that the coverage
 //   figures read (tests/couverture/bilan.py);
@@ -34,6 +34,12 @@ extern TableCouverture* tableCouverture;
 inline void marque_consultation(int etatAutomate, int colonne) {
   tableCouverture->vu[etatAutomate][colonne] = 1;
 }
+
+// The engine's hooks (couverture_moteur.h) mark the pair consulted in a state:
+// with no lookahead when pact says the state needs none, else the lookahead
+// already read, if any; and the token just read, in the state that asked.
+void note_etat_consulte(int etatAutomate, int pact);
+int note_jeton_lu(int etatAutomate, int jeton);
 
 // What the tables give a state on a lookahead terminal.
 enum class ActionTable {

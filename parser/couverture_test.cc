@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
 #include "driver/execution.h"
+#include "io/fatal.h"
 #include "meter/metre.h"
 #include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {
@@ -180,8 +180,8 @@ TEST_F(Couverture, MatriceDesEtatsParJetons) {
   for (const auto& piece : piecesScriptees) {
     reinitialise_etat();
     fixe_mesure(1, 4, 0);  // one quarter-note beat, full when the piece starts
-    etat.scanner.som = 16;
-    etat.scanner.plein = 1;
+    etat.mesure.som = 16;
+    etat.mesure.plein = 1;
     scriptCourant = piece;
     rangScript = 0;
     try {

@@ -325,14 +325,15 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
 
 /* Unqualified %code blocks.  */
 
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
+#include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 
 /* Tokens come from the scanner, or from the source a test installs. */
 #define yylex jeton_suivant
@@ -341,22 +342,6 @@ typedef enum yysymbol_kind_t yysymbol_kind_t;
  * 151st state ends the parse (yyerror then reports the overflow). */
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
-
-#ifdef RYTHME_COUVERTURE
-/* Coverage recording (parser/couverture.h), in the coverage build only. The
- * initial action below swaps four of the engine's own macros for these, for
- * the rest of yyparse: its test of a state that needs no lookahead, and its
- * reading of a token, then also mark the (state, lookahead) pair being
- * consulted, behind one null check; its reduction (of the engine's rule
- * number, one above the production's) and its acceptance (the augmenting
- * production 0, which it never reduces) mark the production.
- * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
-static void note_etat_consulte(int etatAutomate, int pact);
-static int note_jeton_lu(int etatAutomate, int jeton);
-#define CONSULTE_ETAT(Yyn) \
-  (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
-#define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
-#endif
 
 
 #ifdef short
@@ -758,35 +743,35 @@ static const yytype_uint8 yytranslate[] =
 /* YYRLINE[YYN] -- Source line where rule number YYN was defined.  */
 static const yytype_int16 yyrline[] =
 {
-       0,   134,   134,   138,   139,   140,   141,   142,   143,   144,
-     145,   146,   150,   151,   152,   153,   154,   155,   156,   160,
-     161,   162,   163,   164,   165,   166,   167,   168,   172,   173,
-     174,   175,   176,   180,   181,   182,   183,   184,   185,   186,
-     190,   191,   192,   193,   194,   195,   199,   200,   201,   202,
-     203,   204,   208,   209,   210,   211,   212,   213,   217,   218,
-     219,   220,   221,   222,   226,   227,   228,   229,   230,   231,
-     238,   239,   240,   241,   245,   246,   247,   248,   252,   253,
-     254,   255,   259,   260,   261,   262,   266,   267,   268,   269,
-     273,   275,   277,   282,   284,   286,   291,   292,   296,   297,
-     305,   306,   307,   308,   309,   310,   311,   312,   313,   314,
-     315,   316,   317,   318,   319,   320,   321,   322,   326,   327,
-     328,   329,   330,   331,   332,   333,   334,   335,   336,   337,
-     338,   339,   340,   341,   342,   343,   347,   348,   349,   350,
-     351,   352,   353,   354,   355,   356,   357,   358,   359,   360,
-     361,   362,   363,   364,   365,   366,   367,   368,   369,   370,
-     371,   372,   373,   374,   375,   376,   377,   378,   379,   380,
-     381,   382,   386,   387,   391,   392,   393,   394,   395,   396,
-     397,   398,   399,   400,   401,   402,   403,   404,   405,   406,
-     407,   408,   412,   413,   414,   415,   416,   417,   418,   419,
-     420,   421,   422,   423,   424,   425,   426,   427,   428,   429,
-     433,   434,   435,   436,   437,   438,   439,   440,   441,   442,
-     443,   444,   445,   446,   447,   448,   449,   450,   451,   452,
-     453,   454,   455,   456,   457,   458,   459,   460,   461,   462,
-     463,   464,   465,   466,   467,   468,   472,   473,   474,   475,
-     476,   477,   478,   479,   480,   481,   482,   483,   484,   485,
-     486,   487,   488,   489,   490,   491,   492,   493,   494,   495,
-     496,   497,   498,   499,   500,   501,   502,   503,   504,   505,
-     506,   507
+       0,   142,   142,   146,   147,   148,   149,   150,   151,   152,
+     153,   154,   158,   159,   160,   161,   162,   163,   164,   168,
+     169,   170,   171,   172,   173,   174,   175,   176,   180,   181,
+     182,   183,   184,   188,   189,   190,   191,   192,   193,   194,
+     198,   199,   200,   201,   202,   203,   207,   208,   209,   210,
+     211,   212,   216,   217,   218,   219,   220,   221,   225,   226,
+     227,   228,   229,   230,   234,   235,   236,   237,   238,   239,
+     246,   247,   248,   249,   253,   254,   255,   256,   260,   261,
+     262,   263,   267,   268,   269,   270,   274,   275,   276,   277,
+     281,   283,   285,   290,   292,   294,   299,   300,   304,   305,
+     313,   314,   315,   316,   317,   318,   319,   320,   321,   322,
+     323,   324,   325,   326,   327,   328,   329,   330,   334,   335,
+     336,   337,   338,   339,   340,   341,   342,   343,   344,   345,
+     346,   347,   348,   349,   350,   351,   355,   356,   357,   358,
+     359,   360,   361,   362,   363,   364,   365,   366,   367,   368,
+     369,   370,   371,   372,   373,   374,   375,   376,   377,   378,
+     379,   380,   381,   382,   383,   384,   385,   386,   387,   388,
+     389,   390,   394,   395,   399,   400,   401,   402,   403,   404,
+     405,   406,   407,   408,   409,   410,   411,   412,   413,   414,
+     415,   416,   420,   421,   422,   423,   424,   425,   426,   427,
+     428,   429,   430,   431,   432,   433,   434,   435,   436,   437,
+     441,   442,   443,   444,   445,   446,   447,   448,   449,   450,
+     451,   452,   453,   454,   455,   456,   457,   458,   459,   460,
+     461,   462,   463,   464,   465,   466,   467,   468,   469,   470,
+     471,   472,   473,   474,   475,   476,   480,   481,   482,   483,
+     484,   485,   486,   487,   488,   489,   490,   491,   492,   493,
+     494,   495,   496,   497,   498,   499,   500,   501,   502,   503,
+     504,   505,   506,   507,   508,   509,   510,   511,   512,   513,
+     514,   515
 };
 #endif
 
@@ -1546,16 +1531,7 @@ yyparse (void)
 
 /* User initialization code.  */
 {
-#ifdef RYTHME_COUVERTURE
-#undef yypact_value_is_default
-#define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
-#undef yylex
-#define yylex LIT_JETON
-#undef YY_REDUCE_PRINT
-#define YY_REDUCE_PRINT(Rule) note_reduction((Rule) - 1)
-#undef YYACCEPT
-#define YYACCEPT do { note_reduction(0); goto yyacceptlab; } while (0)
-#endif
+#include "parser/couverture_moteur.h"
 }
 
 
@@ -1778,7 +1754,7 @@ yyreduce:
     break;
 
   case 11: /* portee_partielle: DBL_BARRE  */
-                                { etat.pilote.finAnalyse = 1; }
+                                { arrete_analyse(); }
     break;
 
   case 12: /* mesure: temps_E2 mesure  */
@@ -1826,7 +1802,7 @@ yyreduce:
     break;
 
   case 23: /* mesureB: temps DBL_BARRE  */
-                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); arrete_analyse(); }
     break;
 
   case 24: /* mesureB: temps_E '|'  */
@@ -1834,7 +1810,7 @@ yyreduce:
     break;
 
   case 25: /* mesureB: temps_E DBL_BARRE  */
-                                { ajoute_temps_restant(); ferme_par_barre(); etat.pilote.finAnalyse = 1; }
+                                { ajoute_temps_restant(); ferme_par_barre(); arrete_analyse(); }
     break;
 
   case 26: /* mesureB: temps_E2 '|'  */
@@ -1842,7 +1818,7 @@ yyreduce:
     break;
 
   case 27: /* mesureB: temps_E2 DBL_BARRE  */
-                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); arrete_analyse(); }
     break;
 
   case 28: /* mesure_liee: temps_E2 mesure_liee  */
@@ -1882,7 +1858,7 @@ yyreduce:
     break;
 
   case 37: /* mesureB_liee: temps_lie DBL_BARRE  */
-                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); arrete_analyse(); }
     break;
 
   case 38: /* mesureB_liee: temps_L2 '|'  */
@@ -1890,7 +1866,7 @@ yyreduce:
     break;
 
   case 39: /* mesureB_liee: temps_L2 DBL_BARRE  */
-                                { ferme_par_barre(); etat.pilote.finAnalyse = 1; }
+                                { ferme_par_barre(); arrete_analyse(); }
     break;
 
   case 40: /* temps_lie: groupe temps_lie  */
@@ -3030,7 +3006,7 @@ static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
  * - else s does its default action: reduce by rule yydefact[s], 0 for error.
  * yystos[s] is the symbol that leads into s, yytname names every symbol.
  * YYFINAL accepts as soon as it is entered, consulting nothing.
- * yypact_value_is_default is redefined by the initial action: compare with
+ * yypact_value_is_default is redefined by the coverage hooks: compare with
  * YYPACT_NINF directly here. */
 static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur && YYNRULES == nbProductions,
               "parser/couverture.h must give the automaton's size");
@@ -3057,7 +3033,7 @@ const char* nom_symbole(int symbole) { return yytname[symbole]; }
 
 /* A recorded look-up: the lookahead is the global yychar, already read unless
  * the state needs none or the engine is about to read it (note_jeton_lu). */
-static void note_etat_consulte(int etatAutomate, int pact) {
+void note_etat_consulte(int etatAutomate, int pact) {
   if (pact == YYPACT_NINF)
     marque_consultation(etatAutomate, colonneSansJeton);
   else if (yychar != YYEMPTY)
@@ -3066,7 +3042,7 @@ static void note_etat_consulte(int etatAutomate, int pact) {
 
 /* The token just read is consulted at once in the state that asked for it,
  * except the abandon code (YYerror), which goes straight to error recovery. */
-static int note_jeton_lu(int etatAutomate, int jeton) {
+int note_jeton_lu(int etatAutomate, int jeton) {
   if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
   return jeton;
 }

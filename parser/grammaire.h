@@ -268,5 +268,31 @@ extern YYSTYPE yylval;
 
 int yyparse (void);
 
+/* "%code provides" blocks.  */
+
+enum class PositionDeValeur : int { nue, E, E2, L, L2 };
+
+/* The first code of each block: notes, then rests, by position code. */
+inline constexpr int premiers_jetons_de_valeur[2][5] = {{SRND, SRNDE, SRNDE2, SRNDL, SRNDL2},
+                                                        {SPAU, SPAUE, SPAUE2, SPAUL, SPAUL2}};
+
+constexpr int jeton_de_valeur(bool silence, PositionDeValeur position, int32_t quads, int32_t points) {
+  int rang = 17;  /* the sixty-fourth */
+  switch (quads) {
+    case 64: rang = 0; break;
+    case 32: rang = 3; break;
+    case 16: rang = 6; break;
+    case 8: rang = 9; break;
+    case 4: rang = 12; break;
+    case 2: rang = 15; break;
+    default: break;
+  }
+  return premiers_jetons_de_valeur[silence ? 1 : 0][static_cast<int>(position)] + rang + points;
+}
+static_assert(jeton_de_valeur(false, PositionDeValeur::nue, 1, 0) == SQAD &&
+              jeton_de_valeur(false, PositionDeValeur::E2, 16, 1) == SNORPE2 &&
+              jeton_de_valeur(true, PositionDeValeur::L2, 1, 0) == SSSOL2,
+              "the value tokens must be declared in the order jeton_de_valeur counts them");
+
 
 #endif /* !YY_YY_GRAMMAIRE_H_INCLUDED  */

@@ -29,15 +29,47 @@
 #include <cstdint>
 }
 
+/* The code of a value token, from what the scanner read: the value tokens
+ * below come in ten blocks of 18, one per position code (none, E, E2, L, L2),
+ * the notes' five blocks first, then the rests'. Within a block the whole to
+ * the sixteenth take three codes each (plain, P, PP), the thirty-second two
+ * (plain, P), the sixty-fourth one. */
+%code provides {
+enum class PositionDeValeur : int { nue, E, E2, L, L2 };
+
+/* The first code of each block: notes, then rests, by position code. */
+inline constexpr int premiers_jetons_de_valeur[2][5] = {{SRND, SRNDE, SRNDE2, SRNDL, SRNDL2},
+                                                        {SPAU, SPAUE, SPAUE2, SPAUL, SPAUL2}};
+
+constexpr int jeton_de_valeur(bool silence, PositionDeValeur position, int32_t quads, int32_t points) {
+  int rang = 17;  /* the sixty-fourth */
+  switch (quads) {
+    case 64: rang = 0; break;
+    case 32: rang = 3; break;
+    case 16: rang = 6; break;
+    case 8: rang = 9; break;
+    case 4: rang = 12; break;
+    case 2: rang = 15; break;
+    default: break;
+  }
+  return premiers_jetons_de_valeur[silence ? 1 : 0][static_cast<int>(position)] + rang + points;
+}
+static_assert(jeton_de_valeur(false, PositionDeValeur::nue, 1, 0) == SQAD &&
+              jeton_de_valeur(false, PositionDeValeur::E2, 16, 1) == SNORPE2 &&
+              jeton_de_valeur(true, PositionDeValeur::L2, 1, 0) == SSSOL2,
+              "the value tokens must be declared in the order jeton_de_valeur counts them");
+}
+
 %code {
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/latin1.h"
 #include "measure/mesure.h"
 #include "parser/actions.h"
+#include "parser/analyse.h"
 #include "parser/couverture.h"
 #include "parser/groupes.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 
 /* Tokens come from the scanner, or from the source a test installs. */
 #define yylex jeton_suivant
@@ -46,35 +78,11 @@
  * 151st state ends the parse (yyerror then reports the overflow). */
 #define YYINITDEPTH 151
 #define YYMAXDEPTH 151
-
-#ifdef RYTHME_COUVERTURE
-/* Coverage recording (parser/couverture.h), in the coverage build only. The
- * initial action below swaps four of the engine's own macros for these, for
- * the rest of yyparse: its test of a state that needs no lookahead, and its
- * reading of a token, then also mark the (state, lookahead) pair being
- * consulted, behind one null check; its reduction (of the engine's rule
- * number, one above the production's) and its acceptance (the augmenting
- * production 0, which it never reduces) mark the production.
- * Error recovery (yyerrstatus set) consults no pair: it only unwinds. */
-static void note_etat_consulte(int etatAutomate, int pact);
-static int note_jeton_lu(int etatAutomate, int jeton);
-#define CONSULTE_ETAT(Yyn) \
-  (tableCouverture && yyerrstatus == 0 ? note_etat_consulte(yystate, Yyn) : void())
-#define LIT_JETON() (tableCouverture ? note_jeton_lu(yystate, jeton_suivant()) : jeton_suivant())
-#endif
 }
 
+/* The coverage build swaps some of the engine's macros for its hooks. */
 %initial-action {
-#ifdef RYTHME_COUVERTURE
-#undef yypact_value_is_default
-#define yypact_value_is_default(Yyn) (CONSULTE_ETAT(Yyn), (Yyn) == YYPACT_NINF)
-#undef yylex
-#define yylex LIT_JETON
-#undef YY_REDUCE_PRINT
-#define YY_REDUCE_PRINT(Rule) note_reduction((Rule) - 1)
-#undef YYACCEPT
-#define YYACCEPT do { note_reduction(0); goto yyacceptlab; } while (0)
-#endif
+#include "parser/couverture_moteur.h"
 }
 
 %token CHG_MESURE 257      /* meter change: numerateur / denominateur */
@@ -143,7 +151,7 @@ portee_partielle
     | mesureB                   { termine_mesure($1, 0); }                      /* 7 */
     | mesure_liee               { termine_mesure($1, 1); }                      /* 8 */
     | mesureB_liee              { termine_mesure($1, 1); }                      /* 9 */
-    | DBL_BARRE                 { etat.pilote.finAnalyse = 1; }                 /* 10 */
+    | DBL_BARRE                 { arrete_analyse(); }                 /* 10 */
     ;
 
 mesure
@@ -161,11 +169,11 @@ mesureB
     | temps_E mesureB           { $$ = $1 + $2; }                               /* 19 */
     | temps_L2 mesureB          { $$ = $1 + $2; }                               /* 20 */
     | temps '|'                 { ferme_par_barre(); }                          /* 21 */
-    | temps DBL_BARRE           { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 22 */
+    | temps DBL_BARRE           { ferme_par_barre(); arrete_analyse(); }            /* 22 */
     | temps_E '|'               { ajoute_temps_restant(); ferme_par_barre(); }                /* 23 */
-    | temps_E DBL_BARRE         { ajoute_temps_restant(); ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 24 */
+    | temps_E DBL_BARRE         { ajoute_temps_restant(); ferme_par_barre(); arrete_analyse(); } /* 24 */
     | temps_E2 '|'              { ferme_par_barre(); }                          /* 25 */
-    | temps_E2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 26 */
+    | temps_E2 DBL_BARRE        { ferme_par_barre(); arrete_analyse(); } /* 26 */
     ;
 
 mesure_liee
@@ -181,9 +189,9 @@ mesureB_liee
     | temps_E mesureB_liee      { $$ = $1 + $2; }                               /* 33 */
     | temps_L2 mesureB_liee     { $$ = $1 + $2; }                               /* 34 */
     | temps_lie '|'             { ferme_par_barre(); }                          /* 35 */
-    | temps_lie DBL_BARRE       { ferme_par_barre(); etat.pilote.finAnalyse = 1; }            /* 36 */
+    | temps_lie DBL_BARRE       { ferme_par_barre(); arrete_analyse(); }            /* 36 */
     | temps_L2 '|'              { ferme_par_barre(); }                          /* 37 */
-    | temps_L2 DBL_BARRE        { ferme_par_barre(); etat.pilote.finAnalyse = 1; } /* 38 */
+    | temps_L2 DBL_BARRE        { ferme_par_barre(); arrete_analyse(); } /* 38 */
     ;
 
 temps_lie
@@ -527,7 +535,7 @@ static_assert(YYNRULES == 281, "the grammar must have productions 0 to 280");
  * - else s does its default action: reduce by rule yydefact[s], 0 for error.
  * yystos[s] is the symbol that leads into s, yytname names every symbol.
  * YYFINAL accepts as soon as it is entered, consulting nothing.
- * yypact_value_is_default is redefined by the initial action: compare with
+ * yypact_value_is_default is redefined by the coverage hooks: compare with
  * YYPACT_NINF directly here. */
 static_assert(YYNSTATES == nbEtatsAnalyseur && YYNTOKENS == nbTerminauxAnalyseur && YYNRULES == nbProductions,
               "parser/couverture.h must give the automaton's size");
@@ -554,7 +562,7 @@ const char* nom_symbole(int symbole) { return yytname[symbole]; }
 
 /* A recorded look-up: the lookahead is the global yychar, already read unless
  * the state needs none or the engine is about to read it (note_jeton_lu). */
-static void note_etat_consulte(int etatAutomate, int pact) {
+void note_etat_consulte(int etatAutomate, int pact) {
   if (pact == YYPACT_NINF)
     marque_consultation(etatAutomate, colonneSansJeton);
   else if (yychar != YYEMPTY)
@@ -563,7 +571,7 @@ static void note_etat_consulte(int etatAutomate, int pact) {
 
 /* The token just read is consulted at once in the state that asked for it,
  * except the abandon code (YYerror), which goes straight to error recovery. */
-static int note_jeton_lu(int etatAutomate, int jeton) {
+int note_jeton_lu(int etatAutomate, int jeton) {
   if (jeton != YYerror) marque_consultation(etatAutomate, jeton <= YYEOF ? YYSYMBOL_YYEOF : YYTRANSLATE(jeton));
   return jeton;
 }

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
-#include "scanner/jetons.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
+#include "notation/valeurs.h"
+#include "state/etat.h"
 
 namespace {
 
@@ -72,16 +72,9 @@ int32_t vgI(int32_t total, int avecChiffre) {
 }
 
 int32_t lgv(int32_t valeur) {
-  switch (valeur) {
-    case 1: case 2: case 4: case 8: case 16: case 32: case 64:
-      return 1;
-    case 3: case 6: case 12: case 24: case 48: case 96:
-      return 2;
-    case 7: case 14: case 28: case 56: case 112:
-      return 3;
-    default:
-      erreur_fatale("lgv : erreur de programmation\n");
-  }
+  const int32_t longueur = longueur_de_valeur(valeur);
+  if (longueur == 0) erreur_fatale("lgv : erreur de programmation\n");
+  return longueur;
 }
 
 // Inserting before more characters than the text holds would write outside

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 #include "tests/support/script.h"
 
 namespace {

@@ -6,18 +6,18 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/flux.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "diagnostics/temoin_lecture.h"
-#include "driver/etat.h"
-#include "meter/valeurs.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "io/source.h"
+#include "notation/valeurs.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
 #include "scanner/position.h"
 #include "scanner/regles.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 void raz_diagnostic() {
   signale_non_reconnue();
@@ -48,38 +48,19 @@ int32_t lignes_des_tabulateurs_verticaux() {
 // says what follows it and whether it fills the beat.
 namespace {
 
-// A plain value's place in a block of 18 tokens: whole to sixteenth take
-// three each (plain, dotted, double-dotted), thirty-second two, sixty-fourth one.
-int32_t rang(int32_t quads) {
-  switch (quads) {
-    case 64: return 0;
-    case 32: return 3;
-    case 16: return 6;
-    case 8: return 9;
-    case 4: return 12;
-    case 2: return 15;
-    default: return 17;
-  }
-}
-
-// First token of the block of the value's position: plain, E, E2, L or L2.
-int premier_du_bloc(bool silence, Suite suite, bool plein) {
+// The value's position code: a space after it ends the beat (E); tied, it
+// goes on (L) or fills the beat (L2); with nothing after it, it goes on
+// (none) or fills the beat (E2).
+PositionDeValeur position_de_valeur(Suite suite, bool plein) {
   switch (suite) {
     case Suite::blanc:
-      return silence ? SPAUE : SRNDE;
+      return PositionDeValeur::E;
     case Suite::liee:
-      return plein ? (silence ? SPAUL2 : SRNDL2) : (silence ? SPAUL : SRNDL);
+      return plein ? PositionDeValeur::L2 : PositionDeValeur::L;
     case Suite::nue:
       break;
   }
-  return plein ? (silence ? SPAUE2 : SRNDE2) : (silence ? SPAU : SRND);
-}
-
-// The value with dots: one dot adds half, two dots three quarters.
-int32_t quads_pointes(int32_t quads, int32_t points) {
-  if (points == 0) return quads;
-  if (points == 1) return quads + quads / 2;
-  return quads + quads / 2 + quads / 4;
+  return plein ? PositionDeValeur::E2 : PositionDeValeur::nue;
 }
 
 struct Surpointee {
@@ -128,8 +109,8 @@ int valeur(Suite suite) {
   const int32_t duree = quads_pointes(quads, points);
   temoigne({.signe = SigneLu::valeur, .base = quads, .points = points, .silence = silence, .valeur = duree,
             .lie = suite == Suite::liee});
-  accu(duree);
-  return premier_du_bloc(silence, suite, etat.scanner.plein == 1) + rang(quads) + points;
+  accumule(duree);
+  return jeton_de_valeur(silence, position_de_valeur(suite, etat.mesure.plein == 1), quads, points);
 }
 
 // A value with more dots than it may take is read again with the dots it may
@@ -167,8 +148,8 @@ int ferme_groupe(Suite suite) {
   if (chiffre) n = s.chiffreGroupe = verifie_chiffre_groupe(octet_du_jeton(1) - '0');
   const int32_t duree = valeur_groupe(s.sommeGroupe, n);
   temoigne({.signe = SigneLu::fermeture, .base = s.sommeGroupe, .valeur = duree, .genre = n, .lie = suite == Suite::liee});
-  accu(duree);
-  const bool plein = s.plein == 1;
+  accumule(duree);
+  const bool plein = etat.mesure.plein == 1;
   switch (suite) {
     case Suite::blanc:
       return chiffre ? SPAR_FEMEI : SPAR_FEME;

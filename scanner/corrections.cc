@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/flux.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "scanner/actions.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 // Malformed notation: reported, then skipped or read again rewritten. The
 // rewritten text ends where the written text ended.
@@ -111,7 +111,10 @@ namespace {
 bool signalement_en_cours = false;  // the run is being reported: moving past it must not report it again
 }
 
-void reinitialise_corrections() { signalement_en_cours = false; }
+void reinitialise_corrections() {
+  signalement_en_cours = false;
+  avant_erreur_de_syntaxe = signale_non_reconnue;
+}
 
 void signale_la_trame_non_reconnue() {
   if (signalement_en_cours) return;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "diagnostics/catalogue.h"
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // A tie that cannot stand where it is written: reported, and the text is
 // read again without it.
@@ -31,5 +31,7 @@ inline void signale_non_reconnue() {
 }
 
 // Forgets a report of a run cut short (by a fatal error in a run inside the
-// process), as in a new process.
+// process), as in a new process; and installs signale_non_reconnue as what
+// the report routine does before a syntax error, so that the open run is
+// reported first.
 void reinitialise_corrections();

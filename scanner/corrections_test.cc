@@ -6,8 +6,9 @@
 
 #include <string>
 
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "driver/execution.h"
+#include "io/flux.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

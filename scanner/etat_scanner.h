@@ -1,7 +1,7 @@
 // The scanner's part of the shared analysis state: the meter change just read,
-// the beat accumulator, the open group and the history of piece-ending
-// tokens. The matcher's own working state (start condition, token buffer)
-// lives in regles.h and source.h.
+// the open group and the history of piece-ending tokens. The matcher's own
+// working state lives in regles.h (start condition) and io/source.h (token
+// buffer); the beat accumulator is the measure's (measure/etat_mesure.h).
 #pragma once
 
 #include <cstdint>
@@ -15,8 +15,6 @@ struct HistoriqueTerminaux {
 struct EtatScanner {
   int32_t numerateur = 0;                   // numerator of the meter change just scanned
   int32_t denominateur = 0;                 // its denominator
-  int32_t som = 0;                          // quads accumulated in the beat being read
-  int16_t plein = 0;                        // the beat being read is full (som >= valTps)
   int16_t dansGroupe = 0;                   // a group (tuplet) is open
   int32_t sommeGroupe = 0;                  // quads of the values inside the open group
   int32_t elementsGroupe = 0;               // number of values inside the open group

@@ -1,23 +1,18 @@
-// Token requests, the beat accumulator and the history of piece-ending tokens.
+// Token requests, the history of piece-ending tokens, and the values read on
+// their way to the beat.
 #include "scanner/jetons.h"
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "diagnostics/temoin_lecture.h"
-#include "driver/etat.h"
 #include "measure/mesure.h"
 #include "parser/grammaire.h"
 #include "scanner/corrections.h"
 #include "scanner/position.h"
 #include "scanner/regles.h"
+#include "state/etat.h"
 
 namespace {
-
-// Quads past which one beat's accumulator is warned of: as much as a beat
-// holds while no meter is known.
-constexpr int32_t limite_accumuleur = valTps_sans_metre;
 
 bool termine_une_piece(int jeton) {
   return jeton == '|' || jeton == CHG_MESURE || jeton == DBL_BARRE || jeton == SBARRE_LIURE || jeton == SFIN_MESURE2;
@@ -65,7 +60,7 @@ int fin_entree() {
   return 1;
 }
 
-void accu(int32_t valeur) {
+void accumule(int32_t valeur) {
   EtatScanner& s = etat.scanner;
   if (s.dansGroupe == 1) {
     s.sommeGroupe += valeur;
@@ -74,21 +69,8 @@ void accu(int32_t valeur) {
   }
   s.elementsGroupe = 0;
   s.sommeGroupe = 0;
-  s.som += valeur;
-  if (s.som > limite_accumuleur)
-    signale_erreur(
-        "l'accumuleur a atteint une valeur limite,\n\tdécouper la portée en mesure avec '|' ou réajuster la mesure."_l1);
-  if (s.som >= etat.metre.valTps) {
-    s.plein += 1;
-    if (s.plein > 1) erreur_fatale("accu : erreur de programmation (plein > 1)\n");
-  }
+  accu(valeur);
 }
-
-int32_t somme_du_temps() { return etat.scanner.som; }
-
-void garde_reliquat(int32_t reste) { etat.scanner.som = reste; }
-
-void vide_accumuleur() { etat.scanner.som = 0; }
 
 void memorise_fin_de_mesure() { memorise_terminal(SFIN_MESURE2); }
 
@@ -109,25 +91,4 @@ void memorise_terminal(int32_t jeton) {
 bool terminaux_recents(int32_t ancien, int32_t recent) {
   const HistoriqueTerminaux& h = etat.scanner.historiqueTerminaux;
   return h.nombre == 2 && h.ancien == ancien && h.recent == recent;
-}
-
-// The value of a group of n elements whose plain values add up to somme: a
-// duolet, quartolet or sextolet takes three halves, a triolet two thirds, a
-// quintolet three fifths, a septolet four sevenths. The product is formed
-// first, then divided, truncating toward zero; any other n gives 0.
-int32_t valeur_groupe(int32_t somme, int32_t n) {
-  switch (n) {
-    case 2:
-    case 4:
-    case 6:
-      return somme * 3 / 2;
-    case 3:
-      return somme * 2 / 3;
-    case 5:
-      return somme * 3 / 5;
-    case 7:
-      return somme * 4 / 7;
-    default:
-      return 0;
-  }
 }

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
+#include "driver/execution.h"
+#include "io/fatal.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 
@@ -29,28 +30,22 @@ TEST_F(Requetes, ApresUneBarreLaPieceFinitSansLire) {
 
 TEST_F(Requetes, FinDeMesureParCompte) {
   lit("!");
-  etat.analyseur.finMesureAuto = FinParCompte::armee;
+  etat.mesure.finMesureAuto = FinParCompte::armee;
   etat.metre.nbrTps = 3;
   etat.mesure.nt = 3;
   EXPECT_EQ(yylex(), SFIN_MESURE2);
-  EXPECT_EQ(etat.analyseur.finMesureAuto, FinParCompte::arretee);
+  EXPECT_EQ(etat.mesure.finMesureAuto, FinParCompte::arretee);
   EXPECT_EQ(yylex(), 0);
   EXPECT_EQ(tampon_jeton.rempli, 0);  // nothing read yet
   EXPECT_EQ(yylex(), SNOR);
 }
 
-// A measure closed by the measure layer counts as an end of measure handed
-// out, for the bar that may follow it; the accumulator keeps what is given.
-TEST_F(Requetes, FinDeMesureMemoriseeEtAccumuleur) {
+// A measure closed at its bar counts as an end of measure handed out, for
+// the bar that may follow it.
+TEST_F(Requetes, FinDeMesureMemorisee) {
   memorise_fin_de_mesure();
   EXPECT_EQ(etat.scanner.historiqueTerminaux.recent, SFIN_MESURE2);
   EXPECT_EQ(etat.scanner.historiqueTerminaux.nombre, 1);
-  accu(20);
-  EXPECT_EQ(somme_du_temps(), 20);
-  garde_reliquat(4);
-  EXPECT_EQ(somme_du_temps(), 4);
-  vide_accumuleur();
-  EXPECT_EQ(somme_du_temps(), 0);
 }
 
 // A text ending with a bar and a newline: the newline is reported, the end
@@ -74,55 +69,31 @@ TEST_F(Requetes, FinDansUnGroupeSansBarre) {
 TEST_F(Requetes, ValeurDesGroupes) {
   etat.metre.valTps = 64;
   jetons_de("(!!!)3 ");
-  EXPECT_EQ(etat.scanner.som, 32);
+  EXPECT_EQ(etat.mesure.som, 32);
   reinitialise_etat();
   etat.metre.valTps = 64;
   jetons_de("(fffff) ");
-  EXPECT_EQ(etat.scanner.som, 12);
+  EXPECT_EQ(etat.mesure.som, 12);
   EXPECT_EQ(etat.scanner.chiffreGroupe, 0);
   reinitialise_etat();
   jetons_de("(!!)3");
-  EXPECT_EQ(etat.scanner.som, 21);
+  EXPECT_EQ(etat.mesure.som, 21);
   EXPECT_EQ(etat.scanner.chiffreGroupe, 3);
 }
 
 TEST_F(Requetes, AccumuleurDansUnGroupe) {
   etat.metre.valTps = 16;
   etat.scanner.dansGroupe = 1;
-  accu(16);
-  accu(16);
-  EXPECT_EQ(etat.scanner.plein, 0);
+  accumule(16);
+  accumule(16);
+  EXPECT_EQ(etat.mesure.plein, 0);
   EXPECT_EQ(etat.scanner.sommeGroupe, 32);
   EXPECT_EQ(etat.scanner.elementsGroupe, 2);
   etat.scanner.dansGroupe = 0;
-  accu(8);
+  accumule(8);
   EXPECT_EQ(etat.scanner.sommeGroupe, 0);
   EXPECT_EQ(etat.scanner.elementsGroupe, 0);
-  EXPECT_EQ(etat.scanner.som, 8);
-}
-
-TEST_F(Requetes, AccumuleurPleinDeuxFois) {
-  etat.metre.valTps = 16;
-  accu(16);
-  EXPECT_EQ(etat.scanner.plein, 1);
-  EXPECT_THROW(accu(16), ArretProcessus);
-  EXPECT_EQ(erreur, "accu : erreur de programmation (plein > 1)\n");
-}
-
-TEST_F(Requetes, AccumuleurAuDelaDe9999) {
-  etat.scanner.som = 9990;
-  etat.diagnostics.codeCourant = 0x3001;
-  accu(16);
-  EXPECT_EQ(etat.scanner.som, 10006);
-  EXPECT_EQ(erreur, latin1("l. 1 (col. 1) m. 1 tps 1 :  l'accumuleur a atteint une valeur limite,\n\tdécouper la "
-                           "portée en mesure avec '|' ou réajuster la mesure.\n"));
-  EXPECT_EQ(etat.scanner.plein, 1);  // 9999 quads per beat: now full
-}
-
-TEST_F(Requetes, ValeurGroupe) {
-  const int32_t attendu[][3] = {{48, 2, 72},  {48, 3, 32}, {20, 5, 12}, {28, 7, 16}, {10, 3, 6},
-                                {-10, 3, -6}, {48, 1, 0},  {48, 8, 0},  {40, 4, 60}, {60, 6, 90}};
-  for (const auto& a : attendu) EXPECT_EQ(valeur_groupe(a[0], a[1]), a[2]) << a[0] << ' ' << a[1];
+  EXPECT_EQ(etat.mesure.som, 8);
 }
 
 TEST_F(Requetes, ChiffreDeGroupeHorsLimites) {

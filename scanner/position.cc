@@ -1,12 +1,12 @@
 #include "scanner/position.h"
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/fatal.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "scanner/corrections.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 int32_t nouvelle_ligne() {
   Position& p = etat.position;

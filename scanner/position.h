@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 
 // A line number moved by n. Past 2^31 lines the number wraps (through
 // unsigned arithmetic, never an overflow) and prints as a negative one.

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
 #include "scanner/position.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 namespace {

@@ -6,14 +6,14 @@
 // buffer (source.h) and pulls a byte from the input only when it needs one.
 // Actions either return a token or swallow their text and go on scanning.
 #include "diagnostics/catalogue.h"
-#include "diagnostics/latin1.h"
-#include "driver/etat.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/actions.h"
 #include "scanner/corrections.h"
 #include "scanner/jetons.h"
 #include "scanner/regles.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 /*!re2c
   re2c:api = custom;

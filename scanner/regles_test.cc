@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "driver/etat.h"
+#include "driver/execution.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

@@ -144,6 +144,8 @@ def nonblocking(rythme, genere):
     os.close(lecture)
 
     def ecrit():
+        # The first read finds no input yet, however fast the program is.
+        time.sleep(0.2)
         for i in range(0, len(octets), 1 << 17):
             os.write(ecriture, octets[i:i + (1 << 17)])
             time.sleep(0.02)

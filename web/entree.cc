@@ -25,17 +25,17 @@
 #include <vector>
 
 #include "diagnostics/catalogue.h"
-#include "diagnostics/flux.h"
-#include "diagnostics/latin1.h"
 #include "diagnostics/signale.h"
 #include "diagnostics/temoin_lecture.h"
-#include "driver/etat.h"
 #include "driver/execution.h"
+#include "io/flux.h"
+#include "io/latin1.h"
+#include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/metre.h"
-#include "meter/valeurs.h"
+#include "notation/valeurs.h"
 #include "scanner/etat_scanner.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 #include "web/etendues.h"
 
 namespace {

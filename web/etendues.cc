@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "driver/etat.h"
+#include "driver/execution.h"
+#include "io/source.h"
 #include "scanner/position.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "tests/support/capture.h"
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "driver/execution.h"
+#include "io/fatal.h"
+#include "io/flux.h"
+#include "state/etat.h"
 
 std::string latin1(std::string_view utf8) {
   std::string r;

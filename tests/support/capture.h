@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 // The Latin-1 bytes of a UTF-8 text, for building expected outputs at run time.
 std::string latin1(std::string_view utf8);

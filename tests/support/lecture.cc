@@ -1,20 +1,20 @@
 #include "tests/support/lecture.h"
 
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/flux.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 
 namespace {
 
 // What the parser's end of beat does: a full beat is recorded, and the
 // accumulator lowered by the whole beats it holds.
 void ferme_temps_plein() {
-  EtatScanner& s = etat.scanner;
-  if (s.plein == 0) return;
-  s.plein = 0;
-  s.som %= etat.metre.valTps;
+  EtatMesure& m = etat.mesure;
+  if (m.plein == 0) return;
+  m.plein = 0;
+  m.som %= etat.metre.valTps;
 }
 
 }  // namespace

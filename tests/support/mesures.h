@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
 #include "measure/mesure.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/rapports.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/etat.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 // A report in measure m while beat b is being read, from its UTF-8 message; a

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "driver/etat.h"
 #include "parser/analyse.h"
 #include "parser/grammaire.h"
 #include "parser/moteur.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 
 // What the shared state held when the parser asked for a token.
@@ -59,7 +59,7 @@ class AvecScript : public AvecEtatPropre {
  private:
   static int suivant() {
     const std::size_t i = demandes().size();
-    demandes().push_back({etat.mesure.graphieTps, etat.scanner.plein, etat.mesure.nt, etat.mesure.modeFermeture});
+    demandes().push_back({etat.mesure.graphieTps, etat.mesure.plein, etat.mesure.nt, etat.mesure.modeFermeture});
     return i < jetons().size() ? jetons()[i] : 0;
   }
 };

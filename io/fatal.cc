@@ -1,4 +1,4 @@
-#include "diagnostics/fatal.h"
+#include "io/fatal.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 
 namespace {
 ModeFin mode_courant = ModeFin::quitte;

@@ -1,12 +1,15 @@
-// The notation's values: what each value letter is worth, and the 24 values a
-// beat may have with their base, their spelling and their name.
+// The notation's values: what each value letter is worth, what its dots add,
+// how many characters a dotted letter takes, what a tuplet makes of its
+// values, and the 24 values a beat may have with their base, their spelling
+// and their name. The scanner, the parser, the measure and the meter all take
+// them from here.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 struct ValeurLettre {
   char lettre;    // how the value is written
@@ -38,6 +41,51 @@ constexpr int32_t quads_de_lettre(unsigned char octet) { return valeurs_des_octe
 
 // Whether a value letter is a rest.
 constexpr bool est_un_silence(unsigned char octet) { return valeurs_des_octets[octet].silence; }
+
+// A value with dots: one dot adds half the value, two dots three quarters
+// (integer halves and quarters).
+template <typename Entier>
+constexpr Entier quads_pointes(Entier quads, int32_t points) {
+  if (points == 0) return quads;
+  if (points == 1) return quads + quads / 2;
+  return quads + quads / 2 + quads / 4;
+}
+
+// How many characters a value takes when written as one letter and its dots
+// (1 to 3: "!", "!.", "!.."), 0 for a value that cannot be written so. A
+// value that two spellings give takes the shorter one ("t." rather than
+// "t..": a thirty-second's second dot adds nothing).
+inline constexpr int32_t quads_d_une_lettre_max = 112;  // "o.."
+inline constexpr std::array<int8_t, quads_d_une_lettre_max + 1> longueurs_des_valeurs = [] {
+  std::array<int8_t, quads_d_une_lettre_max + 1> t{};
+  for (int32_t points = 2; points >= 0; --points)
+    for (const ValeurLettre& v : valeurs_lettres) t[quads_pointes(v.quads, points)] = static_cast<int8_t>(1 + points);
+  return t;
+}();
+constexpr int32_t longueur_de_valeur(int32_t quads) {
+  return quads >= 0 && quads <= quads_d_une_lettre_max ? longueurs_des_valeurs[quads] : 0;
+}
+
+// The value of a group of n elements whose plain values add up to somme: a
+// duolet, quartolet or sextolet takes three halves, a triolet two thirds, a
+// quintolet three fifths, a septolet four sevenths. The product is formed
+// first, then divided, truncating toward zero; any other n gives 0.
+constexpr int32_t valeur_groupe(int32_t somme, int32_t n) {
+  switch (n) {
+    case 2:
+    case 4:
+    case 6:
+      return somme * 3 / 2;
+    case 3:
+      return somme * 2 / 3;
+    case 5:
+      return somme * 3 / 5;
+    case 7:
+      return somme * 4 / 7;
+    default:
+      return 0;
+  }
+}
 
 struct ValeurDeTemps {
   int32_t quads;        // the beat value

@@ -1,6 +1,6 @@
 // The input layer: where the bytes come from, and the token buffer that the
 // matcher and the actions read them through.
-#include "scanner/source.h"
+#include "io/source.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -8,9 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "diagnostics/fatal.h"
-#include "diagnostics/flux.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/flux.h"
 
 namespace {
 

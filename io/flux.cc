@@ -1,4 +1,4 @@
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 
 #include <langinfo.h>
 #include <poll.h>
@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "diagnostics/latin1.h"
+#include "io/latin1.h"
 
 namespace {
 

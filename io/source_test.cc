@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "diagnostics/fatal.h"
-#include "driver/etat.h"
+#include "io/fatal.h"
+#include "io/source.h"
 #include "parser/grammaire.h"
 #include "scanner/jetons.h"
-#include "scanner/source.h"
+#include "state/etat.h"
 #include "tests/support/capture.h"
 #include "tests/support/lecture.h"
 

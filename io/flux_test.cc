@@ -1,4 +1,4 @@
-#include "diagnostics/flux.h"
+#include "io/flux.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,3 @@
+#include "state/etat.h"
+
+EtatAnalyse etat;
