@@ -2070,7 +2070,7 @@ yyreduce:
     break;
 
   case 97: /* elt_ryt_grp: silence  */
-                                { signale_erreur("utiliser plutôt des notes dans le groupe, \n\tou changez de mesure."_l1); }
+                                { signale_erreur("utiliser plutôt des notes dans le groupe, \n\tou changez de mesure."_l1, Nature::conseil); }
     break;
 
   case 100: /* note_liee: SRNDL  */

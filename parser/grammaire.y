@@ -297,7 +297,7 @@ groupe_simple
 
 elt_ryt_grp
     : note                                                                      /* 95 */
-    | silence                   { signale_erreur("utiliser plutôt des notes dans le groupe, \n\tou changez de mesure."_l1); }  /* 96 */
+    | silence                   { signale_erreur("utiliser plutôt des notes dans le groupe, \n\tou changez de mesure."_l1, Nature::conseil); }  /* 96 */
     ;
 
 elt_ryt_lie

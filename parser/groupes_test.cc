@@ -3,8 +3,10 @@
 #include "parser/groupes.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "diagnostics/signale.h"
 #include "io/fatal.h"
 #include "tests/support/script.h"
 
@@ -106,8 +108,14 @@ TEST_F(Groupes, EqualValuesGiveNoWarning) {
 }
 
 TEST_F(Groupes, ARestInAGroupCountsButIsDiscouraged) {
+  static Nature nature_vue = Nature::faute;
+  temoin_rapport = [](Nature nature, std::string_view, std::string_view message) {
+    if (message == silenceDansGroupe) nature_vue = nature;
+  };
   etat.scanner.chiffreGroupe = 3;
   analyse_script({'(', SSOU, SNOR, SNOR, SPAR_FEMI, CHG_MESURE});
+  temoin_rapport = nullptr;
+  EXPECT_EQ(nature_vue, Nature::conseil);  // advice, not a fault of the rhythm
   ASSERT_EQ(demandes().size(), 6u);
   EXPECT_EQ(demandes()[5].graphie, "(<!!)3");
   EXPECT_EQ(occurrences(silenceDansGroupe), 1) << erreur;
