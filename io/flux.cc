@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -187,14 +188,33 @@ void termine(Destination& d) {
 }
 
 // GCOVR_EXCL_START: runs only in a process that the signal then ends, whose counts are never written
+// Ends the process by the signal received, as if it had never been caught.
+void termine_par_le_signal(int numero) {
+  struct sigaction defaut {};
+  defaut.sa_handler = SIG_DFL;
+  sigemptyset(&defaut.sa_mask);
+  ::sigaction(numero, &defaut, nullptr);
+  ::raise(numero);
+}
+
+// The last word after a termination signal: a write that began just as the
+// signal came, before it could be seen, may wait on a stalled reader for ever.
+extern "C" void au_delai_d_arret(int) { termine_par_le_signal(signal_recu); }
+
 extern "C" void au_signal(int numero) {
   if (signal_recu != 0) {
     // A second signal while the first is being acted on: end at once.
-    std::signal(numero, SIG_DFL);
-    std::raise(numero);
+    termine_par_le_signal(numero);
     return;
   }
   signal_recu = numero;
+  struct sigaction alarme {};
+  alarme.sa_handler = au_delai_d_arret;
+  sigemptyset(&alarme.sa_mask);
+  ::sigaction(SIGALRM, &alarme, nullptr);
+  itimerval delai{};
+  delai.it_value.tv_usec = 3 * delai_arret_ms * 1000;  // a few waits of a stalled destination
+  ::setitimer(ITIMER_REAL, &delai, nullptr);
   // GCOVR_EXCL_STOP
 }
 
@@ -439,11 +459,7 @@ void flux_verifie_signal() {
   if (numero == 0) return;
   // GCOVR_EXCL_START: the process ends by the signal, and its counts with it
   flux_termine();
-  struct sigaction defaut {};
-  defaut.sa_handler = SIG_DFL;
-  sigemptyset(&defaut.sa_mask);
-  ::sigaction(numero, &defaut, nullptr);
-  std::raise(numero);
+  termine_par_le_signal(numero);
   ::_exit(128 + numero);  // not reached: the signal ends the process
   // GCOVR_EXCL_STOP
 }
