@@ -18,7 +18,6 @@ terminal:       on a pseudo-terminal under a UTF-8 locale the program's texts
                 ISO-8859-1 as everywhere else.
 """
 import os
-import pty
 import resource
 import shutil
 import signal
@@ -27,6 +26,8 @@ import sys
 import tempfile
 import threading
 import time
+
+import pseudo_terminal
 
 SKIP = 77
 DELAI = 60
@@ -182,23 +183,9 @@ def stalled_signal(rythme, genere):
 
 
 def sur_un_terminal(rythme, mots, entree, langue):
-    maitre, esclave = pty.openpty()
     env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
     env["LANG"] = langue
-    proc = subprocess.Popen([rythme, *mots], stdin=subprocess.PIPE, stdout=esclave, stderr=esclave, env=env)
-    os.close(esclave)
-    proc.stdin.write(entree)
-    proc.stdin.close()
-    vu = b""
-    while True:
-        try:
-            morceau = os.read(maitre, 65536)
-        except OSError:  # the terminal is gone with its last writer
-            break
-        if not morceau:
-            break
-        vu += morceau
-    os.close(maitre)
+    proc, vu = pseudo_terminal.sur_un_terminal([rythme, *mots], entree, env)
     proc.wait(DELAI)
     return vu.replace(b"\r\n", b"\n")  # the terminal's own line ends
 

@@ -16,13 +16,14 @@ signal:   SIGTERM in the middle of a long run loses nothing that was due: the
           a banner.
 """
 import os
-import pty
 import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+
+import pseudo_terminal
 
 SKIP = 77
 DELAI = 30  # seconds before a wait is taken for a hang
@@ -72,25 +73,12 @@ def terminal(rythme, _genere):
     if strace is None:
         print("strace is not installed")
         return SKIP
-    maitre, esclave = pty.openpty()
     with tempfile.TemporaryDirectory() as travail:
         trace = os.path.join(travail, "trace")
         texte = b"! ! ! ! | [[ ! ! ! | ! ! ! d | ||"
-        proc = subprocess.Popen([strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-s", "4096", "-o", trace,
-                                 rythme, "4", "4"], stdin=subprocess.PIPE, stdout=esclave, stderr=esclave,
-                                env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0"))  # no leak check under ptrace
-        os.close(esclave)
-        proc.stdin.write(texte)
-        proc.stdin.close()
-        vu = b""
-        while True:
-            try:
-                morceau = os.read(maitre, 65536)
-            except OSError:  # the terminal is gone with its last writer
-                break
-            if not morceau:
-                break
-            vu += morceau
+        proc, vu = pseudo_terminal.sur_un_terminal(
+            [strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-s", "4096", "-o", trace, rythme, "4", "4"], texte,
+            dict(os.environ, ASAN_OPTIONS="detect_leaks=0"))  # no leak check under ptrace
         assert proc.wait(DELAI) == 0
         ecritures = [ligne for ligne in open(trace, encoding="latin-1") if ligne.startswith("write(1,")]
     banieres = vu.count(b"** Nouvelle analyse") + vu.count(b"** Fin d'analyse")
