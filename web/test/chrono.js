@@ -8,12 +8,10 @@
 //    time until its result, or "texte trop long", shows.
 //   node chrono.js SITE_DIR NODE_MODULES CHROMIUM
 "use strict";
-const fs = require("fs");
-const os = require("os");
 const path = require("path");
 
 const [site, modules, chromium] = process.argv.slice(2);
-const puppeteer = require(path.join(path.resolve(modules), "puppeteer-core"));
+const { dansUnNavigateur } = require("./lance_navigateur.js");
 
 const MESURES = ["! ! ! ! |", "[[ ! ff[ ! |", "!_! ! [[ |", "([[[)3 ! < ! |", "[[ [[ ! < |"];
 function piece(n) {
@@ -72,81 +70,68 @@ async function colle(page, texte, attente) {
   }), texte, attente);
 }
 
-async function principal() {
-  const profil = fs.mkdtempSync(path.join(os.tmpdir(), "rythme-chrono-"));
-  const navigateur = await puppeteer.launch({
-    executablePath: chromium, headless: true, userDataDir: profil,
-    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking"],
-  });
+async function principal(navigateur) {
   const figures = [];
-  try {
-    const page = await navigateur.newPage();
-    await page.setViewport({ width: 1280, height: 1000 });
-    await ecoute(page);
-    await page.goto("file://" + path.resolve(site, "index.html"));
-    await page.waitForFunction(() => window.__analyses > 0, { timeout: 20000 });
+  const page = await navigateur.newPage();
+  await page.setViewport({ width: 1280, height: 1000 });
+  await ecoute(page);
+  await page.goto("file://" + path.resolve(site, "index.html"));
+  await page.waitForFunction(() => window.__analyses > 0, { timeout: 20000 });
 
-    // 2,000 measures, typing at measure 100.
-    const t2000 = piece(2000);
-    const collage2000 = await colle(page, t2000, 60000);
-    await page.focus("#texte");
-    await page.evaluate(() => {
-      const t = document.getElementById("texte");
-      let p = 0;
-      for (let i = 0; i < 100; i++) p = t.value.indexOf("\n", p) + 1;
-      t.setSelectionRange(p - 1, p - 1);
-      window.__delais = [];
-    });
-    for (let i = 0; i < 6; i++) {
-      await page.keyboard.type(" ! ! ! ! |", { delay: 60 });
-      for (let k = 0; k < 10; k++) await page.keyboard.press("Backspace", { delay: 60 });
-    }
-    await new Promise((ok) => setTimeout(ok, 300));
-    const delais = await page.evaluate(() => window.__delais);
-    figures.push(`2,000 measures (paste shown in ${collage2000.ms.toFixed(0)} ms), typing at measure 100: ` +
-                 `key-to-frame delay median ${centile(delais, 0.5).toFixed(1)} ms, p90 ${centile(delais, 0.9).toFixed(1)} ms ` +
-                 `over ${delais.length} keys (target p90 < 50 ms)`);
-
-    // A paste of 20,000 measures.
-    const collages = [];
-    for (let i = 0; i < 3; i++) {
-      await colle(page, "", 10000);
-      collages.push((await colle(page, piece(20000 + i), 60000)).ms);
-    }
-    figures.push(`paste of 20,000 measures shown in ${collages.map((x) => x.toFixed(0)).join(", ")} ms ` +
-                 `(median ${centile(collages, 0.5).toFixed(0)} ms; target < 1,500 ms)`);
-
-    // 5 MB of prose: the text stays editable, and a result comes.
-    await colle(page, "", 10000);
-    const t5 = prose(5 * 1024 * 1024);
-    const colle5 = Date.now();
-    const attente = colle(page, t5, 90000).catch(() => {});
-    await new Promise((ok) => setTimeout(ok, 1500));
-    await page.evaluate(() => { window.__delais = []; });
-    await page.focus("#texte");
-    await page.keyboard.press("End", { delay: 50 });
-    await page.keyboard.type("!", { delay: 50 });
-    const touche = Date.now();
-    await new Promise((ok) => setTimeout(ok, 300));
-    const pendant = await page.evaluate(() => window.__delais);
-    // The key makes the paste's analysis stale: the result that counts is the edited text's.
-    const edite = await page.evaluate(() => document.getElementById("texte").value.length);
-    await page.waitForFunction((n) => window.__derniere === n || /Texte trop long/.test(document.getElementById("verdict").textContent),
-                               { timeout: 90000, polling: 200 }, edite);
-    const fin = Date.now();
-    await attente;
-    const trop = await page.evaluate(() => /Texte trop long/.test(document.getElementById("verdict").textContent));
-    figures.push(`5 MB of prose: keys typed during its analysis answered in ${pendant.map((x) => x.toFixed(0)).join(", ")} ms; ` +
-                 (trop ? "\"texte trop long\"" : "its result") + ` shown ${((fin - touche) / 1000).toFixed(1)} s after the last edit, ` +
-                 `${((fin - colle5) / 1000).toFixed(1)} s after the paste (target: editable, within 30 s)`);
-  } finally {
-    await navigateur.close();
-    fs.rmSync(profil, { recursive: true, force: true });
+  // 2,000 measures, typing at measure 100.
+  const t2000 = piece(2000);
+  const collage2000 = await colle(page, t2000, 60000);
+  await page.focus("#texte");
+  await page.evaluate(() => {
+    const t = document.getElementById("texte");
+    let p = 0;
+    for (let i = 0; i < 100; i++) p = t.value.indexOf("\n", p) + 1;
+    t.setSelectionRange(p - 1, p - 1);
+    window.__delais = [];
+  });
+  for (let i = 0; i < 6; i++) {
+    await page.keyboard.type(" ! ! ! ! |", { delay: 60 });
+    for (let k = 0; k < 10; k++) await page.keyboard.press("Backspace", { delay: 60 });
   }
+  await new Promise((ok) => setTimeout(ok, 300));
+  const delais = await page.evaluate(() => window.__delais);
+  figures.push(`2,000 measures (paste shown in ${collage2000.ms.toFixed(0)} ms), typing at measure 100: ` +
+               `key-to-frame delay median ${centile(delais, 0.5).toFixed(1)} ms, p90 ${centile(delais, 0.9).toFixed(1)} ms ` +
+               `over ${delais.length} keys (target p90 < 50 ms)`);
+
+  // A paste of 20,000 measures.
+  const collages = [];
+  for (let i = 0; i < 3; i++) {
+    await colle(page, "", 10000);
+    collages.push((await colle(page, piece(20000 + i), 60000)).ms);
+  }
+  figures.push(`paste of 20,000 measures shown in ${collages.map((x) => x.toFixed(0)).join(", ")} ms ` +
+               `(median ${centile(collages, 0.5).toFixed(0)} ms; target < 1,500 ms)`);
+
+  // 5 MB of prose: the text stays editable, and a result comes.
+  await colle(page, "", 10000);
+  const t5 = prose(5 * 1024 * 1024);
+  const colle5 = Date.now();
+  const attente = colle(page, t5, 90000).catch(() => {});
+  await new Promise((ok) => setTimeout(ok, 1500));
+  await page.evaluate(() => { window.__delais = []; });
+  await page.focus("#texte");
+  await page.keyboard.press("End", { delay: 50 });
+  await page.keyboard.type("!", { delay: 50 });
+  const touche = Date.now();
+  await new Promise((ok) => setTimeout(ok, 300));
+  const pendant = await page.evaluate(() => window.__delais);
+  // The key makes the paste's analysis stale: the result that counts is the edited text's.
+  const edite = await page.evaluate(() => document.getElementById("texte").value.length);
+  await page.waitForFunction((n) => window.__derniere === n || /Texte trop long/.test(document.getElementById("verdict").textContent),
+                             { timeout: 90000, polling: 200 }, edite);
+  const fin = Date.now();
+  await attente;
+  const trop = await page.evaluate(() => /Texte trop long/.test(document.getElementById("verdict").textContent));
+  figures.push(`5 MB of prose: keys typed during its analysis answered in ${pendant.map((x) => x.toFixed(0)).join(", ")} ms; ` +
+               (trop ? "\"texte trop long\"" : "its result") + ` shown ${((fin - touche) / 1000).toFixed(1)} s after the last edit, ` +
+               `${((fin - colle5) / 1000).toFixed(1)} s after the paste (target: editable, within 30 s)`);
   for (const f of figures) console.log("figure: " + f);
 }
 
-principal().catch((e) => {
-  console.error(e);
-  process.exit(1);
-});
+dansUnNavigateur({ modules, executable: chromium }, principal);

@@ -10,30 +10,15 @@
 "use strict";
 const fs = require("fs");
 const http = require("http");
-const os = require("os");
 const path = require("path");
 
 const [site, modules, sorte, executable, captures] = process.argv.slice(2);
-const puppeteer = require(path.join(path.resolve(modules), "puppeteer-core"));
+const { dansUnNavigateur } = require("./lance_navigateur.js");
 const adresse = "file://" + path.resolve(site, "index.html");
 
 function verifie(condition, quoi) {
   if (!condition) throw new Error(`failed (${sorte}): ${quoi}`);
   console.log("ok - " + quoi);
-}
-
-// Launches the browser the test is for.
-async function lance() {
-  const profil = fs.mkdtempSync(path.join(os.tmpdir(), "rythme-" + sorte + "-"));
-  const options = { executablePath: executable, headless: true, userDataDir: profil };
-  if (sorte === "firefox") {
-    options.browser = "firefox";
-  } else {
-    options.args = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-                    "--disable-component-update", "--disable-sync"];
-  }
-  const navigateur = await puppeteer.launch(options);
-  return { navigateur, profil };
 }
 
 // The page after the analysis of what it now holds: a result for the text
@@ -90,160 +75,151 @@ function serveur() {
   return new Promise((ok) => s.listen(0, "127.0.0.1", () => ok(s)));
 }
 
-async function principal() {
+async function principal(navigateur) {
   fs.mkdirSync(captures, { recursive: true });
-  const { navigateur, profil } = await lance();
   const erreurs = [];
+  const page = await navigateur.newPage();
+  page.on("pageerror", (e) => erreurs.push(String(e)));
+  await page.setViewport({ width: 1280, height: 1000 });
+  await ecoute(page);
+  await page.goto(adresse);
+  await analysee(page);
+
+  // The verdicts.
+  verifie((await verdict(page)).join("|") === "✔ 6 mesures, aucune faute|Double barre finale atteinte.",
+          "the first example: six measures, no fault, the double bar reached");
+  await pose(page, { texte: "! ! ! ! |\n! ! ! ! |" });
+  verifie((await verdict(page)).join("|") === "✔ 2 mesures, aucune faute|Double barre finale atteinte.",
+          "a last bar at the end of the text is the final one");
+  await pose(page, { texte: "! ! ! ! |\n! ! ! !\n" });
+  verifie((await verdict(page))[1] === "Pas de double barre finale : l'analyse s'arrête à la fin du texte.",
+          "a text without its final double bar is told so");
+  await pose(page, { texte: "" });
+  verifie((await verdict(page)).join("|") === "Texte vide : écrivez des notes, ou choisissez un exemple.",
+          "an empty text is no success");
+  const fautes = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
+  await page.select("#exemples", fautes);
+  await analysee(page);
+  const v = await verdict(page);
+  verifie(/^✖ \d+ mesures fautives : m\. 1, 2, /.test(v[0]), "the faulty example lists its faulty measures: " + v[0]);
+  verifie(v.includes("Pas de double barre finale : l'analyse s'arrête à la fin du texte."), "and has no final double bar");
+  verifie(await page.$eval("#verdict", (e) => e.getAttribute("aria-live")) === "polite", "the verdict is announced");
+  const liste = await rapports(page);
+  verifie(liste.some((r) => /\bconseil\b/.test(r.classe)) && liste.some((r) => /\bfaute\b/.test(r.classe)),
+          "advice is told apart from faults");
+  verifie(liste.every((r) => /^m\. \d+ · tps \d+/.test(r.lieu)), "each report leads with its measure and beat");
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(captures, sorte + "-1280.png"), fullPage: true });
+
+  // A link in the verdict goes to the measure's first fault; F8 and Maj+F8 go round the faults.
+  await page.click("#verdict button.lien");
+  const premiere = await page.$eval("#diagnostics li.actif", (li) => li.querySelector(".lieu").textContent);
+  verifie(premiere.startsWith("m. 1 "), "the verdict's link selects the first fault of measure 1");
+  const indices = async () => page.$eval("#diagnostics li.actif", (li) => +li.dataset.rapport);
+  const a = await indices();
+  await page.keyboard.press("F8");
+  const b = await indices();
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("F8");
+  await page.keyboard.up("Shift");
+  verifie(b > a && (await indices()) === a, "F8 moves to the next fault, Maj+F8 back");
+
+  // A click selects a report's characters: the late bar's d.
+  await pose(page, { numerateur: "4", denominateur: "4", decomposition: "", texte: "! ! ! d |" });
+  const tardive = await page.$$eval("#diagnostics li[data-rapport]", (lis) => lis.findIndex((li) => /tardive/.test(li.textContent)));
+  await page.click(`#diagnostics li[data-rapport="${tardive}"] button`);
+  verifie(await page.$eval("#texte", (t) => t.value.slice(t.selectionStart, t.selectionEnd)) === "d", "a report selects its characters");
+  verifie((await rapports(page))[tardive].lieu === "m. 1 · tps 4", "the late bar is in measure 1, beat 4");
+  const rangs = await page.$$eval("#listing .rang:not(.somme)", (rs) => rs.map((r) => [...r.children].map((c) => c.textContent)));
+  verifie(rangs.length === 4 && rangs[3][3] === "faible" && rangs[3][4] === "! |" && rangs[3][5] === "16",
+          "the listing shows the beats as written out");
+  verifie(/^Mesure binaire \(ou unaire\) à la noire/.test(await page.$eval("#description", (p) => p.textContent)),
+          "with the meter's description above");
+
+  // The palette inserts at the caret.
+  await pose(page, { texte: "! ! |" });
+  await page.focus("#texte");
+  await page.evaluate(() => document.getElementById("texte").setSelectionRange(2, 2));
+  await page.click('#palette button[data-signe="["]');
+  verifie(await page.$eval("#texte", (t) => [t.value, t.selectionStart].join("@")) === "! [! |@3", "the palette inserts at the caret");
+
+  // A piece typed key by key, as a person types it: no fault shows.
+  await pose(page, { texte: "" });
+  await page.evaluate(() => { window.__fautesVues = 0; });
+  await page.focus("#texte");
+  await page.keyboard.type("! ! ! ! |\n[[ ! ff[ ! |\n([[[)3 ! < ! |\n!_! ! [[ |\n! ! !", { delay: 25 });
+  await analysee(page);
+  verifie((await rapports(page)).every((r) => !/\b(faute|correction)\b/.test(r.classe)), "a measure being typed is in progress, not a fault");
+  await page.keyboard.type(" ! ||", { delay: 25 });
+  await analysee(page);
+  verifie(await page.evaluate(() => window.__fautesVues) === 0, "typing a correct piece key by key raises no fault");
+  verifie((await verdict(page))[0] === "✔ 5 mesures, aucune faute", "and the verdict is the piece's");
+
+  // Reload: the work comes back; a shared link opens the same text.
+  await pose(page, { numerateur: "3", denominateur: "4", decomposition: "", texte: "! ! ! |\nd. ||" });
+  await new Promise((ok) => setTimeout(ok, 500));
+  await page.reload();
+  await analysee(page);
+  verifie(await page.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page.$eval("#numerateur", (e) => e.value) === "3",
+          "a reload keeps the text and the meter");
+  await page.click("#partage");
+  const lien = page.url();
+  verifie(lien.includes("#"), "Partager puts the text in the address");
+  const page2 = await navigateur.newPage();
+  page2.on("pageerror", (e) => erreurs.push(String(e)));
+  await ecoute(page2);
+  // What the browser keeps is now another text: the link wins.
+  await page.bringToFront();
+  await pose(page, { texte: "o ||" });
+  await new Promise((ok) => setTimeout(ok, 500));
+  await page2.goto(lien);
+  await analysee(page2);
+  verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page2.$eval("#denominateur", (e) => e.value) === "4",
+          "a shared link opens the same text and meter");
+  await page2.close();
+  await page.bringToFront();
+
+  // A word the command line refuses is shown at its field, in the checker's words.
+  const champ = (id) => page.$eval("#" + id, (e) => [e.getAttribute("aria-invalid"),
+    document.getElementById("erreur-" + e.id).hidden ? "" : document.getElementById("erreur-" + e.id).textContent]);
+  await pose(page, { numerateur: "abc", denominateur: "4", texte: "! ! ! ! |" });
+  const [invalide, message] = await champ("numerateur");
+  verifie(invalide === "true" && message.startsWith("rythme : numérateur «abc» refusé : un nombre entier de 1 à 99 est attendu.\nusage : "),
+          "a wrong numerator is shown at its field, with the usage message");
+  verifie((await verdict(page))[0] === "✖ La mesure n'est pas acceptée : voyez le champ « Numérateur ».", "and the verdict says so");
+  await pose(page, { numerateur: "", denominateur: "4" });
+  verifie((await champ("numerateur"))[1].startsWith("rythme : numérateur «» refusé"), "an empty numerator is not filled by the denominator");
+  await pose(page, { numerateur: "4", denominateur: "" });
+  verifie((await champ("denominateur"))[1].startsWith("rythme : dénominateur «» refusé"), "nor is an empty denominator left out");
+  await pose(page, { denominateur: "4" });
+  verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
+          "once the field is right the analysis runs");
+
+  // On a phone.
+  const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
+  await page.select("#exemples", fautes2);
+  await analysee(page);
+  await page.setViewport({ width: 390, height: 844 });
+  await new Promise((ok) => setTimeout(ok, 200));
+  verifie(await page.evaluate(() => document.documentElement.scrollWidth <= 390), "nothing is wider than a 390 px screen");
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(captures, sorte + "-390.png"), fullPage: true });
+
+  // Over HTTP, from a static server.
+  const s = await serveur();
   try {
-    const page = await navigateur.newPage();
-    page.on("pageerror", (e) => erreurs.push(String(e)));
-    await page.setViewport({ width: 1280, height: 1000 });
-    await ecoute(page);
-    await page.goto(adresse);
-    await analysee(page);
-
-    // The verdicts.
-    verifie((await verdict(page)).join("|") === "✔ 6 mesures, aucune faute|Double barre finale atteinte.",
-            "the first example: six measures, no fault, the double bar reached");
-    await pose(page, { texte: "! ! ! ! |\n! ! ! ! |" });
-    verifie((await verdict(page)).join("|") === "✔ 2 mesures, aucune faute|Double barre finale atteinte.",
-            "a last bar at the end of the text is the final one");
-    await pose(page, { texte: "! ! ! ! |\n! ! ! !\n" });
-    verifie((await verdict(page))[1] === "Pas de double barre finale : l'analyse s'arrête à la fin du texte.",
-            "a text without its final double bar is told so");
-    await pose(page, { texte: "" });
-    verifie((await verdict(page)).join("|") === "Texte vide : écrivez des notes, ou choisissez un exemple.",
-            "an empty text is no success");
-    const fautes = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
-    await page.select("#exemples", fautes);
-    await analysee(page);
-    const v = await verdict(page);
-    verifie(/^✖ \d+ mesures fautives : m\. 1, 2, /.test(v[0]), "the faulty example lists its faulty measures: " + v[0]);
-    verifie(v.includes("Pas de double barre finale : l'analyse s'arrête à la fin du texte."), "and has no final double bar");
-    verifie(await page.$eval("#verdict", (e) => e.getAttribute("aria-live")) === "polite", "the verdict is announced");
-    const liste = await rapports(page);
-    verifie(liste.some((r) => /\bconseil\b/.test(r.classe)) && liste.some((r) => /\bfaute\b/.test(r.classe)),
-            "advice is told apart from faults");
-    verifie(liste.every((r) => /^m\. \d+ · tps \d+/.test(r.lieu)), "each report leads with its measure and beat");
-    await page.evaluate(() => window.scrollTo(0, 0));
-    await page.screenshot({ path: path.join(captures, sorte + "-1280.png"), fullPage: true });
-
-    // A link in the verdict goes to the measure's first fault; F8 and Maj+F8 go round the faults.
-    await page.click("#verdict button.lien");
-    const premiere = await page.$eval("#diagnostics li.actif", (li) => li.querySelector(".lieu").textContent);
-    verifie(premiere.startsWith("m. 1 "), "the verdict's link selects the first fault of measure 1");
-    const indices = async () => page.$eval("#diagnostics li.actif", (li) => +li.dataset.rapport);
-    const a = await indices();
-    await page.keyboard.press("F8");
-    const b = await indices();
-    await page.keyboard.down("Shift");
-    await page.keyboard.press("F8");
-    await page.keyboard.up("Shift");
-    verifie(b > a && (await indices()) === a, "F8 moves to the next fault, Maj+F8 back");
-
-    // A click selects a report's characters: the late bar's d.
-    await pose(page, { numerateur: "4", denominateur: "4", decomposition: "", texte: "! ! ! d |" });
-    const tardive = await page.$$eval("#diagnostics li[data-rapport]", (lis) => lis.findIndex((li) => /tardive/.test(li.textContent)));
-    await page.click(`#diagnostics li[data-rapport="${tardive}"] button`);
-    verifie(await page.$eval("#texte", (t) => t.value.slice(t.selectionStart, t.selectionEnd)) === "d", "a report selects its characters");
-    verifie((await rapports(page))[tardive].lieu === "m. 1 · tps 4", "the late bar is in measure 1, beat 4");
-    const rangs = await page.$$eval("#listing .rang:not(.somme)", (rs) => rs.map((r) => [...r.children].map((c) => c.textContent)));
-    verifie(rangs.length === 4 && rangs[3][3] === "faible" && rangs[3][4] === "! |" && rangs[3][5] === "16",
-            "the listing shows the beats as written out");
-    verifie(/^Mesure binaire \(ou unaire\) à la noire/.test(await page.$eval("#description", (p) => p.textContent)),
-            "with the meter's description above");
-
-    // The palette inserts at the caret.
-    await pose(page, { texte: "! ! |" });
-    await page.focus("#texte");
-    await page.evaluate(() => document.getElementById("texte").setSelectionRange(2, 2));
-    await page.click('#palette button[data-signe="["]');
-    verifie(await page.$eval("#texte", (t) => [t.value, t.selectionStart].join("@")) === "! [! |@3", "the palette inserts at the caret");
-
-    // A piece typed key by key, as a person types it: no fault shows.
-    await pose(page, { texte: "" });
-    await page.evaluate(() => { window.__fautesVues = 0; });
-    await page.focus("#texte");
-    await page.keyboard.type("! ! ! ! |\n[[ ! ff[ ! |\n([[[)3 ! < ! |\n!_! ! [[ |\n! ! !", { delay: 25 });
-    await analysee(page);
-    verifie((await rapports(page)).every((r) => !/\b(faute|correction)\b/.test(r.classe)), "a measure being typed is in progress, not a fault");
-    await page.keyboard.type(" ! ||", { delay: 25 });
-    await analysee(page);
-    verifie(await page.evaluate(() => window.__fautesVues) === 0, "typing a correct piece key by key raises no fault");
-    verifie((await verdict(page))[0] === "✔ 5 mesures, aucune faute", "and the verdict is the piece's");
-
-    // Reload: the work comes back; a shared link opens the same text.
-    await pose(page, { numerateur: "3", denominateur: "4", decomposition: "", texte: "! ! ! |\nd. ||" });
-    await new Promise((ok) => setTimeout(ok, 500));
-    await page.reload();
-    await analysee(page);
-    verifie(await page.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page.$eval("#numerateur", (e) => e.value) === "3",
-            "a reload keeps the text and the meter");
-    await page.click("#partage");
-    const lien = page.url();
-    verifie(lien.includes("#"), "Partager puts the text in the address");
-    const page2 = await navigateur.newPage();
-    page2.on("pageerror", (e) => erreurs.push(String(e)));
-    await ecoute(page2);
-    // What the browser keeps is now another text: the link wins.
-    await page.bringToFront();
-    await pose(page, { texte: "o ||" });
-    await new Promise((ok) => setTimeout(ok, 500));
-    await page2.goto(lien);
-    await analysee(page2);
-    verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page2.$eval("#denominateur", (e) => e.value) === "4",
-            "a shared link opens the same text and meter");
-    await page2.close();
-    await page.bringToFront();
-
-    // A word the command line refuses is shown at its field, in the checker's words.
-    const champ = (id) => page.$eval("#" + id, (e) => [e.getAttribute("aria-invalid"),
-      document.getElementById("erreur-" + e.id).hidden ? "" : document.getElementById("erreur-" + e.id).textContent]);
-    await pose(page, { numerateur: "abc", denominateur: "4", texte: "! ! ! ! |" });
-    const [invalide, message] = await champ("numerateur");
-    verifie(invalide === "true" && message.startsWith("rythme : numérateur «abc» refusé : un nombre entier de 1 à 99 est attendu.\nusage : "),
-            "a wrong numerator is shown at its field, with the usage message");
-    verifie((await verdict(page))[0] === "✖ La mesure n'est pas acceptée : voyez le champ « Numérateur ».", "and the verdict says so");
-    await pose(page, { numerateur: "", denominateur: "4" });
-    verifie((await champ("numerateur"))[1].startsWith("rythme : numérateur «» refusé"), "an empty numerator is not filled by the denominator");
-    await pose(page, { numerateur: "4", denominateur: "" });
-    verifie((await champ("denominateur"))[1].startsWith("rythme : dénominateur «» refusé"), "nor is an empty denominator left out");
-    await pose(page, { denominateur: "4" });
-    verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
-            "once the field is right the analysis runs");
-
-    // On a phone.
-    const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
-    await page.select("#exemples", fautes2);
-    await analysee(page);
-    await page.setViewport({ width: 390, height: 844 });
-    await new Promise((ok) => setTimeout(ok, 200));
-    verifie(await page.evaluate(() => document.documentElement.scrollWidth <= 390), "nothing is wider than a 390 px screen");
-    await page.evaluate(() => window.scrollTo(0, 0));
-    await page.screenshot({ path: path.join(captures, sorte + "-390.png"), fullPage: true });
-
-    // Over HTTP, from a static server.
-    const s = await serveur();
-    try {
-      const page3 = await navigateur.newPage();
-      page3.on("pageerror", (e) => erreurs.push(String(e)));
-      await ecoute(page3);
-      await page3.goto(`http://127.0.0.1:${s.address().port}/`);
-      await analysee(page3);
-      verifie(true, "the page works served over HTTP");
-      await page3.close();
-    } finally {
-      s.close();
-    }
-    verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
-    console.log("screenshots: " + path.join(captures, sorte + "-1280.png") + ", " + path.join(captures, sorte + "-390.png"));
+    const page3 = await navigateur.newPage();
+    page3.on("pageerror", (e) => erreurs.push(String(e)));
+    await ecoute(page3);
+    await page3.goto(`http://127.0.0.1:${s.address().port}/`);
+    await analysee(page3);
+    verifie(true, "the page works served over HTTP");
+    await page3.close();
   } finally {
-    await navigateur.close();
-    fs.rmSync(profil, { recursive: true, force: true });
+    s.close();
   }
+  verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
+  console.log("screenshots: " + path.join(captures, sorte + "-1280.png") + ", " + path.join(captures, sorte + "-390.png"));
 }
 
-principal().catch((e) => {
-  console.error(e);
-  process.exit(1);
-});
+dansUnNavigateur({ modules, executable, sorte }, principal);

@@ -6,11 +6,10 @@
 //   node partition.js SITE_DIR NODE_MODULES CHROMIUM CAPTURES_DIR
 "use strict";
 const fs = require("fs");
-const os = require("os");
 const path = require("path");
 
 const [site, modules, chromium, captures] = process.argv.slice(2);
-const puppeteer = require(path.join(path.resolve(modules), "puppeteer-core"));
+const { dansUnNavigateur } = require("./lance_navigateur.js");
 
 function verifie(condition, quoi, detail) {
   if (!condition) throw new Error("failed: " + quoi + (detail !== undefined ? " (got " + JSON.stringify(detail) + ")" : ""));
@@ -33,129 +32,113 @@ async function remplace(page, selecteur, texte) {
   if (texte !== "") await page.type(selecteur, texte);
 }
 
-async function principal() {
+async function principal(navigateur) {
   fs.mkdirSync(captures, { recursive: true });
-  const profil = fs.mkdtempSync(path.join(os.tmpdir(), "rythme-chromium-"));
-  const navigateur = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: profil,
-    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync", "--autoplay-policy=no-user-gesture-required"],
-  });
   const erreurs = [];
-  try {
-    const page = await navigateur.newPage();
-    page.on("pageerror", (e) => erreurs.push(String(e)));
-    page.on("console", (m) => { if (m.type() === "error") erreurs.push(m.text()); });
-    await page.setViewport({ width: 1280, height: 1100 });
-    await page.goto("file://" + path.resolve(site, "index.html"));
+  const page = await navigateur.newPage();
+  page.on("pageerror", (e) => erreurs.push(String(e)));
+  page.on("console", (m) => { if (m.type() === "error") erreurs.push(m.text()); });
+  await page.setViewport({ width: 1280, height: 1100 });
+  await page.goto("file://" + path.resolve(site, "index.html"));
+  await attendsPartition(page);
+
+  // Every example: what is drawn is what the checker read.
+  // Each example by its file's name (the menu names it by what it shows).
+  const exemples = await page.$$eval("#exemples option", (os) => os.filter((o) => o.value !== "")
+    .map((o) => [o.value, o.title.split(" ")[0]]));
+  for (const [valeur, nom] of exemples) {
+    await page.select("#exemples", valeur);
     await attendsPartition(page);
-
-    // Every example: what is drawn is what the checker read.
-    // Each example by its file's name (the menu names it by what it shows).
-    const exemples = await page.$$eval("#exemples option", (os) => os.filter((o) => o.value !== "")
-      .map((o) => [o.value, o.title.split(" ")[0]]));
-    for (const [valeur, nom] of exemples) {
-      await page.select("#exemples", valeur);
-      await attendsPartition(page);
-      const compte = await page.evaluate(() => {
-        const r = window.panneauPartition.r;
-        const signes = Array.from({ length: r.signes.length / r.par_signe }, (_, k) => lisSigne(r, k));
-        const valeurs = signes.filter((s) => s.signe === "valeur");
-        const q = (s) => document.querySelectorAll("#partition " + s);
-        return {
-          lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
-               valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
-               signes.filter((s) => s.lie).length, signes.filter((s) => s.signe === "fermeture").length].join(),
-          dessine: [q(".mesure").length, q(".vf-stavenote:not(.silence)").length, q(".vf-stavenote.silence").length,
-                    [...q(".vf-stavenote")].reduce((n, g) => n + +g.dataset.points, 0), q(".vf-stavetie.liaison").length,
-                    q(".vf-tuplet").length].join(),
-        };
-      });
-      verifie(compte.lu === compte.dessine, `${nom.split(" ")[0]}: measures, notes, rests, dots, ties, tuplets drawn as read (${compte.lu})`, compte);
-      const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
-      await (await page.$(".partition")).screenshot({ path: fichier });
-    }
-
-    // A late bar: the d in the fault colour, with its mark.
-    await remplace(page, "#numerateur", "4");
-    await remplace(page, "#denominateur", "4");
-    await remplace(page, "#decomposition", "");
-    await remplace(page, "#texte", "! ! ! d |");
-    await attendsPartition(page);
-    const d = '#partition .mesure[data-mesure="0"] .signe[data-element="3"]';
-    verifie(await page.$eval(d, (g) => g.classList.contains("faute") && getComputedStyle(g.querySelector(".vf-notehead text")).fill === "rgb(176, 50, 38)"),
-            "the d of a late bar is drawn in the fault colour");
-    const marque = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) =>
-      m.querySelector("title").textContent);
-    verifie(/tardive/.test(marque), "with its mark, whose hover text is the report", marque);
-    await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-faute.png") });
-    verifie(await page.$eval("#partition .ecart", (e) => e.textContent) === "une noire de trop", "the measure says it has a quarter too many");
-
-    // Clicking the d selects it in the text: column 7 of line 1.
-    await page.click(d + " .vf-notehead");
-    const selection = await page.$eval("#texte", (t) => [t.selectionStart, t.selectionEnd]);
-    verifie(selection.join() === "6,7", "clicking the d selects column 7 of line 1", selection);
-    // The caret on a note highlights it.
-    await page.$eval("#texte", (t) => { t.focus(); t.setSelectionRange(2, 2); t.dispatchEvent(new Event("select")); });
-    verifie(await page.$eval('#partition .mesure[data-mesure="0"] .signe[data-element="1"]', (g) => g.classList.contains("actif")),
-            "the caret on the second quarter highlights it");
-    await page.$eval("#texte", (t) => { t.setSelectionRange(6, 6); t.dispatchEvent(new Event("select")); });
-    verifie(await page.$eval(d, (g) => g.classList.contains("actif")), "and on the d, the d");
-    // Clicking the mark selects its report.
-    await page.click('#partition .mesure[data-mesure="0"] .marque.vf-annotation');
-    const premier = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) => m.dataset.rapports.split(" ")[0]);
-    verifie(await page.$eval("#diagnostics li.actif", (li) => li.dataset.rapport) === premier, "clicking the mark selects its report in the list");
-
-    // The playback rendered offline: four quarters at 60 sound at 4, 5, 6, 7 s.
-    await remplace(page, "#texte", "! ! ! ! ||");
-    await attendsPartition(page);
-    const attaques = await page.evaluate(async () => {
-      const p = window.panneauPartition;
-      p.depuis = 0;
-      const { programme } = p.programme();
-      const taux = 8000;
-      const c = new OfflineAudioContext(1, Math.ceil(taux * (programme.fin + 0.5)), taux);
-      joueProgramme(c, programme, 0, false);
-      const son = (await c.startRendering()).getChannelData(0);
-      const t = [];
-      let silence = taux;  // samples since the last sound
-      for (let i = 0; i < son.length; i++) {
-        if (Math.abs(son[i]) > 0.05) {
-          if (silence > taux * 0.01) t.push(Math.round(i / taux * 100) / 100);
-          silence = 0;
-        } else {
-          silence++;
-        }
-      }
-      return t;
+    const compte = await page.evaluate(() => {
+      const r = window.panneauPartition.r;
+      const signes = Array.from({ length: r.signes.length / r.par_signe }, (_, k) => lisSigne(r, k));
+      const valeurs = signes.filter((s) => s.signe === "valeur");
+      const q = (s) => document.querySelectorAll("#partition " + s);
+      return {
+        lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
+             valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
+             signes.filter((s) => s.lie).length, signes.filter((s) => s.signe === "fermeture").length].join(),
+        dessine: [q(".mesure").length, q(".vf-stavenote:not(.silence)").length, q(".vf-stavenote.silence").length,
+                  [...q(".vf-stavenote")].reduce((n, g) => n + +g.dataset.points, 0), q(".vf-stavetie.liaison").length,
+                  q(".vf-tuplet").length].join(),
+      };
     });
-    verifie(attaques.join() === "4,5,6,7", "rendered offline, the notes sound at 4, 5, 6 and 7 s", attaques);
-
-    // The play button: the note being played is highlighted, then stop.
-    await page.$eval("#tempo", (t) => { t.value = "300"; });
-    await page.click("#joue");
-    await page.waitForSelector("#partition .signe.joue", { timeout: 5000 });
-    verifie(true, "while playing, the note being played is highlighted");
-    await page.click("#arrete");
-    verifie(await page.$$eval("#partition .signe.joue", (g) => g.length) === 0, "stop clears it");
-
-    // On a phone the score stands under the text, as tall as beside it.
-    await page.setViewport({ width: 390, height: 844 });
-    const boites = await page.evaluate(() => [document.querySelector(".editeur"), document.querySelector(".partition")]
-      .map((e) => { const b = e.getBoundingClientRect(); return [b.top, b.bottom, b.height]; }));
-    verifie(boites[1][0] >= boites[0][1] && boites[1][2] >= 300, "on a 390 px screen the score is under the text", boites);
-    await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-390.png") });
-
-    verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
-  } finally {
-    await navigateur.close();
-    fs.rmSync(profil, { recursive: true, force: true });
+    verifie(compte.lu === compte.dessine, `${nom.split(" ")[0]}: measures, notes, rests, dots, ties, tuplets drawn as read (${compte.lu})`, compte);
+    const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
+    await (await page.$(".partition")).screenshot({ path: fichier });
   }
+
+  // A late bar: the d in the fault colour, with its mark.
+  await remplace(page, "#numerateur", "4");
+  await remplace(page, "#denominateur", "4");
+  await remplace(page, "#decomposition", "");
+  await remplace(page, "#texte", "! ! ! d |");
+  await attendsPartition(page);
+  const d = '#partition .mesure[data-mesure="0"] .signe[data-element="3"]';
+  verifie(await page.$eval(d, (g) => g.classList.contains("faute") && getComputedStyle(g.querySelector(".vf-notehead text")).fill === "rgb(176, 50, 38)"),
+          "the d of a late bar is drawn in the fault colour");
+  const marque = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) =>
+    m.querySelector("title").textContent);
+  verifie(/tardive/.test(marque), "with its mark, whose hover text is the report", marque);
+  await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-faute.png") });
+  verifie(await page.$eval("#partition .ecart", (e) => e.textContent) === "une noire de trop", "the measure says it has a quarter too many");
+
+  // Clicking the d selects it in the text: column 7 of line 1.
+  await page.click(d + " .vf-notehead");
+  const selection = await page.$eval("#texte", (t) => [t.selectionStart, t.selectionEnd]);
+  verifie(selection.join() === "6,7", "clicking the d selects column 7 of line 1", selection);
+  // The caret on a note highlights it.
+  await page.$eval("#texte", (t) => { t.focus(); t.setSelectionRange(2, 2); t.dispatchEvent(new Event("select")); });
+  verifie(await page.$eval('#partition .mesure[data-mesure="0"] .signe[data-element="1"]', (g) => g.classList.contains("actif")),
+          "the caret on the second quarter highlights it");
+  await page.$eval("#texte", (t) => { t.setSelectionRange(6, 6); t.dispatchEvent(new Event("select")); });
+  verifie(await page.$eval(d, (g) => g.classList.contains("actif")), "and on the d, the d");
+  // Clicking the mark selects its report.
+  await page.click('#partition .mesure[data-mesure="0"] .marque.vf-annotation');
+  const premier = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) => m.dataset.rapports.split(" ")[0]);
+  verifie(await page.$eval("#diagnostics li.actif", (li) => li.dataset.rapport) === premier, "clicking the mark selects its report in the list");
+
+  // The playback rendered offline: four quarters at 60 sound at 4, 5, 6, 7 s.
+  await remplace(page, "#texte", "! ! ! ! ||");
+  await attendsPartition(page);
+  const attaques = await page.evaluate(async () => {
+    const p = window.panneauPartition;
+    p.depuis = 0;
+    const { programme } = p.programme();
+    const taux = 8000;
+    const c = new OfflineAudioContext(1, Math.ceil(taux * (programme.fin + 0.5)), taux);
+    joueProgramme(c, programme, 0, false);
+    const son = (await c.startRendering()).getChannelData(0);
+    const t = [];
+    let silence = taux;  // samples since the last sound
+    for (let i = 0; i < son.length; i++) {
+      if (Math.abs(son[i]) > 0.05) {
+        if (silence > taux * 0.01) t.push(Math.round(i / taux * 100) / 100);
+        silence = 0;
+      } else {
+        silence++;
+      }
+    }
+    return t;
+  });
+  verifie(attaques.join() === "4,5,6,7", "rendered offline, the notes sound at 4, 5, 6 and 7 s", attaques);
+
+  // The play button: the note being played is highlighted, then stop.
+  await page.$eval("#tempo", (t) => { t.value = "300"; });
+  await page.click("#joue");
+  await page.waitForSelector("#partition .signe.joue", { timeout: 5000 });
+  verifie(true, "while playing, the note being played is highlighted");
+  await page.click("#arrete");
+  verifie(await page.$$eval("#partition .signe.joue", (g) => g.length) === 0, "stop clears it");
+
+  // On a phone the score stands under the text, as tall as beside it.
+  await page.setViewport({ width: 390, height: 844 });
+  const boites = await page.evaluate(() => [document.querySelector(".editeur"), document.querySelector(".partition")]
+    .map((e) => { const b = e.getBoundingClientRect(); return [b.top, b.bottom, b.height]; }));
+  verifie(boites[1][0] >= boites[0][1] && boites[1][2] >= 300, "on a 390 px screen the score is under the text", boites);
+  await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-390.png") });
+
+  verifie(erreurs.length === 0, "no script error in the page" + (erreurs.length ? ": " + erreurs.join("; ") : ""));
 }
 
-principal().catch((e) => {
-  console.error(e);
-  process.exit(1);
-});
+dansUnNavigateur({ modules, executable: chromium, argumentsEnPlus: ["--autoplay-policy=no-user-gesture-required"] }, principal);
