@@ -65,6 +65,13 @@ else
   exit 1
 fi
 
+# apt-get's account of each package unpacked is shown only if it fails.
 echo "outils/prepare.sh: installing$paquets (apt-get)"
-$root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-$root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $paquets
+journal=$(mktemp)
+trap 'rm -f "$journal"' EXIT
+if ! $root env DEBIAN_FRONTEND=noninteractive apt-get update -qq > "$journal" 2>&1 ||
+   ! $root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $paquets > "$journal" 2>&1; then
+  cat "$journal" >&2
+  echo "outils/prepare.sh: apt-get could not install$paquets" >&2
+  exit 1
+fi
