@@ -4,8 +4,9 @@
 #   outils/prepare.sh --tests  the same, and what the tests need: GoogleTest,
 #                              python3 (the console tests), strace (the
 #                              output-timing tests watch write calls), groff
-#                              (the manual page's test) and dpkg-shlibdeps
-#                              (the package's test finds its dependencies)
+#                              (the manual page's test), dpkg-shlibdeps and
+#                              file (with which the package's test finds
+#                              the libraries the program needs)
 # On Debian and Ubuntu it asks apt-get for what is absent, through sudo when
 # not run as root; elsewhere it says what to install. Nothing present is
 # touched, so that it costs nothing on a machine already set up.
@@ -45,6 +46,7 @@ if [ "$tests" = oui ]; then
   a strace || manque strace "strace"
   a groff || manque groff-base "groff"
   a dpkg-shlibdeps || manque dpkg-dev "dpkg-dev (dpkg-shlibdeps)"
+  a file || manque file "file"
 fi
 
 [ -z "$paquets" ] && exit 0
