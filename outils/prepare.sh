@@ -4,9 +4,10 @@
 #   outils/prepare.sh --tests  the same, and what the tests need: GoogleTest,
 #                              python3 (the console tests), strace (the
 #                              output-timing tests watch write calls), groff
-#                              (the manual page's test), dpkg-shlibdeps and
-#                              file (with which the package's test finds
-#                              the libraries the program needs)
+#                              (the manual page's test), and on a system of
+#                              Debian packages dpkg-shlibdeps and file (with
+#                              which the package's test finds the libraries
+#                              the program needs)
 # On Debian and Ubuntu it asks apt-get for what is absent, through sudo when
 # not run as root; elsewhere it says what to install. Nothing present is
 # touched, so that it costs nothing on a machine already set up.
@@ -45,8 +46,10 @@ if [ "$tests" = oui ]; then
   a python3 || manque python3 "python3"
   a strace || manque strace "strace"
   a groff || manque groff-base "groff"
-  a dpkg-shlibdeps || manque dpkg-dev "dpkg-dev (dpkg-shlibdeps)"
-  a file || manque file "file"
+  if a dpkg-deb; then
+    a dpkg-shlibdeps || manque dpkg-dev "dpkg-dev (dpkg-shlibdeps)"
+    a file || manque file "file"
+  fi
 fi
 
 [ -z "$paquets" ] && exit 0
