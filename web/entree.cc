@@ -34,9 +34,9 @@
 #include "measure/mesure.h"
 #include "meter/metre.h"
 #include "notation/valeurs.h"
+#include "recueil/etendues.h"
 #include "scanner/etat_scanner.h"
 #include "state/etat.h"
-#include "web/etendues.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "web/etendues.h"
+#include "recueil/etendues.h"
 
 #include <algorithm>
 
