@@ -3,7 +3,7 @@
 // closing, a bar, a repeat sign or ending, a meter change), while the shared
 // state still holds the sign's position and extent and the measure and beat
 // it is counted in. The program leaves it unset, which costs a test of a null
-// pointer per sign; the web page's entry point sets it to draw the score.
+// pointer per sign; the records of an analysis (recueil/) set it.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,7 @@ struct Lecture {
   int32_t valeur = 0;
   int32_t genre = 0;  // a closer: the tuplet's kind (its digit, else its count)
   bool lie = false;   // a value or a closer tied to what follows
+  friend bool operator==(const Lecture&, const Lecture&) = default;
 };
 
 inline void (*temoin_lecture)(const Lecture& lu) = nullptr;
