@@ -34,7 +34,6 @@ struct Lecture {
   int32_t valeur = 0;
   int32_t genre = 0;  // a closer: the tuplet's kind (its digit, else its count)
   bool lie = false;   // a value or a closer tied to what follows
-  friend bool operator==(const Lecture&, const Lecture&) = default;
 };
 
 inline void (*temoin_lecture)(const Lecture& lu) = nullptr;

@@ -45,9 +45,12 @@ Point fin_de_l_etendue() {
 // The gap as a few values, largest first, named as the meter description
 // names them: one where a note, dotted or not, says it; otherwise a sum
 // ("une noire et une double croche").
+constexpr std::string_view a_la = "à la "_l1;
+static_assert(std::all_of(valeurs_de_temps.begin(), valeurs_de_temps.end(),
+                          [](const ValeurDeTemps& v) { return std::string_view(v.nom).starts_with(a_la); }));
+
 std::string ecart_en_mots(int32_t total, int32_t longueur) {
   if (total == longueur) return {};
-  static constexpr std::string_view a_la = "à la "_l1;
   int32_t reste = total < longueur ? longueur - total : total - longueur;
   std::string mots;
   for (int n = 0; reste > 0; ++n) {
@@ -55,8 +58,7 @@ std::string ecart_en_mots(int32_t total, int32_t longueur) {
     for (const ValeurDeTemps& v : valeurs_de_temps)
       if (v.ennaire != 5 && v.quads <= reste) plus_grande = &v;
     reste -= plus_grande->quads;
-    std::string_view nom(plus_grande->nom);
-    if (nom.starts_with(a_la)) nom.remove_prefix(a_la.size());
+    const std::string_view nom = std::string_view(plus_grande->nom).substr(a_la.size());
     if (n > 0) mots += reste == 0 ? " et " : ", ";
     mots += "une ";
     mots += nom;
@@ -100,7 +102,7 @@ void note_rapport(Nature nature, std::string_view tete, std::string_view message
     return;
   }
   // The head without the colon and blanks that lead to the message.
-  while (!tete.empty() && (tete.back() == ' ' || tete.back() == ':')) tete.remove_suffix(1);
+  tete = tete.substr(0, tete.find_last_not_of(" :") + 1);
   Etendue place = etendue_en_main();
   n.recueil.rapports.push_back({nature,
                                 etat.diagnostics.codeCourant,
@@ -132,7 +134,7 @@ void note_mesure(int32_t total) {
   if (!metre_inconnu()) {
     const MetreEcrit ecrit = metre_ecrit();
     if (ecrit.numerateurConnu) mesure.numerateur = ecrit.numerateur;
-    if (ecrit.denominateurConnu) mesure.denominateur = ecrit.denominateur;
+    mesure.denominateur = ecrit.denominateur;  // known whenever a meter is
     mesure.ecart = ecart_en_mots(total, etat.metre.nbrTps * etat.metre.valTps);
   }
   if (const char* graphie = graphie_de_valeur(etat.metre.valTps)) mesure.graphie = graphie;
@@ -224,7 +226,7 @@ Collecte::~Collecte() {
 }
 
 Recueil Collecte::termine(const FinDuRun& fin) {
-  if (en_cours == notes_.get()) desarme();
+  desarme();
   Notes& n = *notes_;
   Recueil& r = n.recueil;
   const std::string_view entree = n.garde_les_lus ? std::string_view(n.lus) : n.entree;

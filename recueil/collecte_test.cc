@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "diagnostics/signale.h"
 #include "driver/execution.h"
 #include "io/fatal.h"
 #include "io/flux.h"
@@ -49,6 +51,41 @@ RunConsole console(const std::vector<std::string>& mots, const std::filesystem::
 
 bool dans(const Octets& o, std::size_t taille) { return o.debut <= o.fin && o.fin <= taille; }
 
+// The records as text, to compare two runs' with a readable difference.
+std::string en_texte(const Recueil& r) {
+  std::ostringstream o;
+  const auto octets = [&](const Octets& x) { o << " @" << x.debut << '-' << x.fin; };
+  for (const Rapport& d : r.rapports) {
+    o << "rapport " << static_cast<int>(d.nature) << ' ' << d.code << ' ' << d.place.ligne << ':' << d.place.colonne
+      << " m. " << d.mesure << " tps " << d.temps << (d.au_dela ? "+" : "");
+    octets(d.octets);
+    o << ' ' << d.tete << ' ' << d.message << '\n';
+  }
+  for (const MesureListee& m : r.mesures) {
+    o << "mesure " << m.numero << ' ' << m.metre << ' ' << m.graphie << ' ' << m.total << ' ' << m.numerateur << '/'
+      << m.denominateur << ' ' << m.valTps << ' ' << m.ecart << '\n';
+    for (const TempsListe& t : m.temps) {
+      o << "  " << t.texte << ' ' << t.valeur << (t.fort ? " F" : " f");
+      octets(t.octets);
+      o << '\n';
+    }
+  }
+  for (const Signe& s : r.signes) {
+    const Lecture& l = s.lu;
+    o << "signe " << static_cast<int>(l.signe) << ' ' << l.base << ' ' << l.points << ' ' << l.silence << ' '
+      << l.valeur << ' ' << l.genre << ' ' << l.lie << " m. " << s.mesure << " tps " << s.temps;
+    octets(s.octets);
+    o << '\n';
+  }
+  const Verdict& v = r.verdict;
+  o << "omis " << r.rapports_omis << ' ' << r.signes_omis << '\n'
+    << r.description << r.mot_refuse << ' ' << r.refus << r.fatal << '\n'
+    << "verdict " << v.reussite << ' ' << v.statut << ' ' << v.double_barre << ' ';
+  for (const std::size_t n : v.par_nature) o << n << ',';
+  for (const int32_t m : v.mesures_fautives) o << " m. " << m;
+  return o.str();
+}
+
 // Every golden case run as the console runs it, its input read from its file
 // as it comes, and recorded: what is printed is still the case's, byte for
 // byte; the records are those of the same run in memory; every place lies
@@ -72,7 +109,7 @@ TEST(Collecte, TheConsolesRecordsAreThoseOfTheRunInMemory) {
 
     Collecte collecte(texte);
     const Execution e = execute_en_memoire(mots, texte);
-    EXPECT_TRUE(collecte.termine(e.fin()) == r.recueil) << nom;
+    EXPECT_EQ(en_texte(collecte.termine(e.fin())), en_texte(r.recueil)) << nom;
 
     const Recueil& c = r.recueil;
     for (const Rapport& d : c.rapports) {
@@ -96,7 +133,7 @@ TEST(Collecte, PlacesAreBytes) {
   const Recueil r = collecte.termine(execute_en_memoire({"4", "4"}, texte).fin());
   const auto octets = [&](const Octets& o) { return texte.substr(o.debut, o.fin - o.debut); };
   ASSERT_EQ(r.rapports.size(), 2u);
-  EXPECT_EQ(r.rapports[1].place, (Point{1, 7}));  // the late bar, on the d
+  EXPECT_EQ(r.rapports[1].place.colonne, 7);  // the late bar, on the d
   EXPECT_EQ(octets(r.rapports[1].octets), "d");
   ASSERT_EQ(r.mesures.size(), 3u);
   EXPECT_EQ(r.mesures[0].ecart, "une noire de trop");
@@ -108,6 +145,14 @@ TEST(Collecte, PlacesAreBytes) {
   std::string signes;
   for (const Signe& s : r.signes) signes += octets(s.octets) + ",";
   EXPECT_EQ(signes, "!,!,!,d,|,!,(,[,[,[,)3,!,!,|,3/4,!,!,!,||,");
+}
+
+// A collector dropped before its records leaves nothing watching: the next
+// run records nothing into it.
+TEST(Collecte, ADroppedCollectorLeavesNoWatch) {
+  { Collecte collecte("! ! ! d |"); }
+  EXPECT_EQ(temoin_rapport, nullptr);
+  EXPECT_EQ(execute_en_memoire({"4", "4"}, "! ! ! d |").statut, 0);
 }
 
 }  // namespace

@@ -16,13 +16,11 @@ using Colonne = decltype(Position::numeroColonne);
 struct Point {
   Ligne ligne = 1;
   Colonne colonne = 1;
-  friend bool operator==(const Point&, const Point&) = default;
 };
 
 struct Octets {
   std::size_t debut = 0;  // first byte
   std::size_t fin = 0;    // one past the last; debut for a point between characters
-  friend bool operator==(const Octets&, const Octets&) = default;
 };
 
 // Where each byte of the text stands, counted by the input layer's own rules

@@ -26,7 +26,6 @@ struct Rapport {
   Octets octets;        // the bytes of the text it is about
   std::string tete;     // where it stands, as its line says it, up to the colon
   std::string message;  // with its \n and \t
-  friend bool operator==(const Rapport&, const Rapport&) = default;
 };
 
 // A beat of a measure listed.
@@ -35,7 +34,6 @@ struct TempsListe {
   int32_t valeur;     // in quads
   bool fort;          // a strong beat
   Octets octets;      // the text it came from, from its first value (no blank or bar line before it)
-  friend bool operator==(const TempsListe&, const TempsListe&) = default;
 };
 
 // A measure listed on standard output.
@@ -53,7 +51,6 @@ struct MesureListee {
   int32_t denominateur;
   int32_t valTps;
   std::string ecart;
-  friend bool operator==(const MesureListee&, const MesureListee&) = default;
 };
 
 // A sign read, as the scanner handed it out: a value, a group's opening or
@@ -65,7 +62,6 @@ struct Signe {
   int32_t mesure;  // the measure it was counted in
   int32_t temps;   // the beat, from 1
   Octets octets;   // its bytes (a value read again after too many dots: those written)
-  friend bool operator==(const Signe&, const Signe&) = default;
 };
 
 // How many reports and signs the records keep (the others are counted): a
@@ -86,5 +82,4 @@ struct Recueil {
   std::string refus;        // its usage message
   std::string fatal;        // the internal failure's message that ended the run
   Verdict verdict;
-  friend bool operator==(const Recueil&, const Recueil&) = default;
 };

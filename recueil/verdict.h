@@ -46,6 +46,4 @@ struct Verdict {
   void compte(Nature nature, int32_t mesure);
   // The run is over.
   void conclut(const FinDuRun& fin);
-
-  friend bool operator==(const Verdict&, const Verdict&) = default;
 };

@@ -47,6 +47,10 @@ TEST(Verdict, FollowsTheStatusAndEveryFault) {
     EXPECT_EQ(v.mesures_fautives, c.fautives) << c.texte;
     EXPECT_EQ(v.double_barre, c.double_barre) << c.texte;
   }
+  // A run that an internal failure ended.
+  Verdict v;
+  v.conclut({1, 0, -1, "", "erreur de programmation"});
+  EXPECT_FALSE(v.reussite || v.double_barre);
 }
 
 // Advice alone leaves the text a success; reports past the records' limit
@@ -64,7 +68,8 @@ TEST(Verdict, CountsEveryReport) {
   EXPECT_EQ(un.rapports_omis, tout.rapports.size() - 1);
   EXPECT_EQ(un.signes.size(), 3u);
   EXPECT_EQ(un.signes_omis, tout.signes.size() - 3);
-  EXPECT_EQ(un.verdict, tout.verdict);
+  EXPECT_EQ(un.verdict.par_nature, tout.verdict.par_nature);
+  EXPECT_EQ(un.verdict.mesures_fautives, tout.verdict.mesures_fautives);
   EXPECT_EQ(tout.verdict.mesures_fautives, (std::vector<int32_t>{1, 3}));
 }
 
