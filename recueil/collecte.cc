@@ -42,13 +42,15 @@ Point fin_de_l_etendue() {
   return {p.numeroLigne, p.numeroColonne + std::max<Colonne>(0, p.largeurCouverte)};
 }
 
-// The gap as a few values, largest first, named as the meter description
-// names them: one where a note, dotted or not, says it; otherwise a sum
-// ("une noire et une double croche").
+// The meter description names each beat value "à la ...": the gap's words
+// take the name without it.
 constexpr std::string_view a_la = "à la "_l1;
 static_assert(std::all_of(valeurs_de_temps.begin(), valeurs_de_temps.end(),
                           [](const ValeurDeTemps& v) { return std::string_view(v.nom).starts_with(a_la); }));
 
+// The gap as a few values, largest first, named as the meter description
+// names them: one where a note, dotted or not, says it; otherwise a sum
+// ("une noire et une double croche").
 std::string ecart_en_mots(int32_t total, int32_t longueur) {
   if (total == longueur) return {};
   int32_t reste = total < longueur ? longueur - total : total - longueur;
@@ -72,10 +74,10 @@ bool blanc_ou_barre(char c) { return c == ' ' || c == '\t' || c == '\n' || c == 
 
 struct Collecte::Notes {
   Limites limites;
-  std::string_view entree;  // the bytes in memory
-  bool garde_les_lus = false;
-  std::string lus;  // the bytes read from a descriptor
-  Recueil recueil;          // the records, their bytes not yet known
+  std::string_view entree;     // the bytes in memory
+  bool garde_les_lus = false;  // or those read from a descriptor, kept here
+  std::string lus;
+  Recueil recueil;             // the records, their bytes not yet known
   std::vector<Etendue> places_des_rapports;
   std::vector<Etendue> places_des_signes;
   // Each beat listed, in order: from where the one before ended to where the
