@@ -1,7 +1,5 @@
 #include "driver/execution.h"
 
-#include <optional>
-
 #include "diagnostics/rapport_sortie.h"
 #include "driver/pilote.h"
 #include "io/fatal.h"
@@ -9,7 +7,6 @@
 #include "io/source.h"
 #include "measure/mesure.h"
 #include "meter/echelles.h"
-#include "recueil/collecte.h"
 #include "scanner/corrections.h"
 #include "scanner/regles.h"
 #include "state/etat.h"
@@ -55,16 +52,9 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
 
 FinDuRun Execution::fin() const { return {statut, code_final, static_cast<int>(mot_fautif) - 1, refus, fatal}; }
 
-int execute_console(int argc, const char* const* argv, Recueil* recueil) {
-  std::optional<Collecte> collecte;
-  if (recueil != nullptr) collecte.emplace();
-  LigneDeCommande ligne;
-  int statut = execute_pilote(argc, argv, recueil != nullptr ? &ligne : nullptr);
+int execute_console(int argc, const char* const* argv, LigneDeCommande* lue) {
+  const int statut = execute_pilote(argc, argv, lue);
   flux_termine();
   // What could not be written was not delivered: never a success.
-  if (flux_en_echec()) statut = 1;
-  if (collecte)
-    *recueil = collecte->termine(
-        {statut, etat.diagnostics.codeCourant, static_cast<int>(ligne.mot_fautif) - 1, ligne.message, {}});
-  return statut;
+  return flux_en_echec() ? 1 : statut;
 }

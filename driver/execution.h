@@ -36,10 +36,15 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
 
 // The console's run, as the program makes it once main has put the streams
 // and the input in place: argv[0] is the program's name. Returns the exit
-// status, a write that failed included. When recueil is given, the analysis
-// is recorded as the input streams in (its bytes kept as read), and the
-// records are built at the end; otherwise nothing is watched.
-int execute_console(int argc, const char* const* argv, Recueil* recueil = nullptr);
+// status, a write that failed included. When lue is given, it receives the
+// command line's verdict (ligne_de_commande.h).
+int execute_console(int argc, const char* const* argv, LigneDeCommande* lue = nullptr);
+// The same run, recorded: the analysis watched as the input streams in (its
+// bytes kept as read), and its records built at the end. Defined in a file of
+// its own (execution_recueillie.cc), so that a program that never records
+// links none of the records' code, which would change how the compiler
+// inlines the routines they share with the analysis.
+int execute_console(int argc, const char* const* argv, Recueil& recueil);
 
 // Where every analysis starts, the program's own as well as each run inside
 // the process (tests, the fuzzing harness, the web page): the shared record

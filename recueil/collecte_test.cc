@@ -41,7 +41,7 @@ RunConsole console(const std::vector<std::string>& mots, const std::filesystem::
   source_depuis_descripteur(fd);
   std::vector<const char*> argv{"rythme"};
   for (const std::string& mot : mots) argv.push_back(mot.c_str());
-  r.statut = execute_console(static_cast<int>(argv.size()), argv.data(), &r.recueil);
+  r.statut = execute_console(static_cast<int>(argv.size()), argv.data(), r.recueil);
   ::close(fd);
   fixe_mode_fin(ModeFin::quitte);
   flux_vers_descripteurs();
