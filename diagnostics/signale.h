@@ -29,6 +29,7 @@ extern void (*avant_erreur_de_syntaxe)();
 // Watches the reports as they are printed: when set, called after each report
 // that is printed, with its kind, the head of its line (where it stands, up to
 // the colon) and the message as printed, while the shared state still holds
-// its code, position, measure and beat. The program leaves it unset; the web
-// page's entry point sets it to give each report its code and kind.
+// its code, position, measure and beat. The program leaves it unset unless
+// the analysis is recorded (recueil/), which gives each report its code and
+// kind.
 extern void (*temoin_rapport)(Nature nature, std::string_view tete, std::string_view message);

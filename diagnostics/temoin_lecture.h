@@ -3,7 +3,7 @@
 // closing, a bar, a repeat sign or ending, a meter change), while the shared
 // state still holds the sign's position and extent and the measure and beat
 // it is counted in. The program leaves it unset, which costs a test of a null
-// pointer per sign; the web page's entry point sets it to draw the score.
+// pointer per sign; the records of an analysis (recueil/) set it.
 #pragma once
 
 #include <cstdint>

@@ -49,3 +49,12 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
   reinitialise_etat();
   return r;
 }
+
+FinDuRun Execution::fin() const { return {statut, code_final, static_cast<int>(mot_fautif) - 1, refus, fatal}; }
+
+int execute_console(int argc, const char* const* argv, LigneDeCommande* lue) {
+  const int statut = execute_pilote(argc, argv, lue);
+  flux_termine();
+  // What could not be written was not delivered: never a success.
+  return flux_en_echec() ? 1 : statut;
+}

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "driver/execution.h"
-#include "driver/pilote.h"
 #include "io/flux.h"
 #include "io/source.h"
 
@@ -22,8 +21,5 @@ int main(int argc, char** argv) {
   source_depuis_descripteur(0);
   // Registered before the exit report, so that it runs after it.
   std::atexit(livre_tout_a_la_fin);
-  const int statut = execute_pilote(argc, argv);
-  flux_termine();
-  // What could not be written was not delivered: never a success.
-  return flux_en_echec() ? 1 : statut;
+  return execute_console(argc, argv);
 }

@@ -34,6 +34,7 @@ bool relit_descripteur() {
     flux_avant_lecture();
     const ssize_t n = ::read(source.descripteur, source.lu, taille_lecture);
     if (n > 0) {
+      if (temoin_source != nullptr) temoin_source(source.lu, static_cast<std::size_t>(n));
       octets_en_main = {source.lu, source.lu + n};
       return true;
     }
@@ -62,6 +63,7 @@ void repart(int descripteur, const char* octets, std::size_t n) {
 
 TamponJeton tampon_jeton;
 OctetsEnMain octets_en_main;
+void (*temoin_source)(const unsigned char* octets, std::size_t n) = nullptr;
 
 void source_depuis_descripteur(int descripteur) { repart(descripteur, nullptr, 0); }
 

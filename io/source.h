@@ -23,6 +23,12 @@ bool source_est_un_terminal();
 // early, or 0: its end was the end of the text.
 int source_erreur_de_lecture();
 
+// Watches the bytes read from a descriptor: when set, called with what each
+// read brought, before any of it is handed out. The program leaves it unset,
+// which costs a test of a null pointer per read; a run whose analysis is
+// recorded keeps the text with it (recueil/).
+extern void (*temoin_source)(const unsigned char* octets, std::size_t n);
+
 constexpr int fin_de_fichier = -1;  // octet_source and lit_caractere at the end of the input
 
 // The source's bytes at hand: what the last read brought, or the bytes in

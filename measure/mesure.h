@@ -45,7 +45,7 @@ void ecrit_metre(Ecriture& e);
 // Watch the measures: when set, temoin_temps is called after each beat is
 // recorded (with its slot, while the shared state still holds the position of
 // the token that ended it), and temoin_mesure after each measure is listed
-// (its beats still in the table). The program leaves them unset; the web
-// page's entry point sets them to give its records of the measures.
+// (its beats still in the table). The program leaves them unset unless the
+// analysis is recorded (recueil/).
 extern void (*temoin_temps)(int32_t slot);
 extern void (*temoin_mesure)(int32_t total);

@@ -23,8 +23,8 @@ MetreEcrit metre_ecrit();
 
 // Prints the two-line description of the meter in force on standard output.
 void affiche_indications_mesure();
-// When set, called with that description as it is printed (the web page's
-// entry point sets it; the program leaves it unset).
+// When set, called with that description as it is printed (the records of
+// an analysis set it, recueil/; the program leaves it unset).
 extern void (*temoin_description)(std::string_view texte);
 // Sets the meter n / d; demande asks for a decomposed meter.
 void fixe_mesure(int32_t n, int32_t d, int16_t demande);

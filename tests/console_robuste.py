@@ -27,7 +27,9 @@ import tempfile
 import threading
 import time
 
-import pseudo_terminal
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+import partition  # noqa: E402
+import pseudo_terminal  # noqa: E402
 
 SKIP = 77
 DELAI = 60
@@ -84,21 +86,16 @@ def read_errors(rythme, genere):
     if strace is None:
         print("strace is not installed: no EIO")
         return SKIP
-    with tempfile.TemporaryDirectory() as travail:
-        texte = os.path.join(travail, "texte")
-        with open(texte, "wb") as f:
-            subprocess.run([genere, "correcte", "1"], stdout=f, check=True)
+    with partition.generee(genere, "correcte", 1) as texte:
         env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0")
         # Which read is the second one of standard input, the loader's own counted.
-        with open(texte, "rb") as f:
-            trace = subprocess.run([strace, "-qq", "-e", "trace=read", "-e", "signal=none", rythme, "4", "4"],
-                                   stdin=f, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env).stderr
+        trace = partition.lance([strace, "-qq", "-e", "trace=read", "-e", "signal=none", rythme, "4", "4"], texte,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env).stderr
         lectures = [ligne for ligne in trace.split(b"\n") if ligne.startswith(b"read(")]
         rang = [i for i, ligne in enumerate(lectures) if ligne.startswith(b"read(0,")][1] + 1
-        with open(texte, "rb") as f:
-            r = subprocess.run([strace, "-qq", "-o", "/dev/null", "-e", "trace=read", "-e",
-                                f"inject=read:error=EIO:when={rang}", rythme, "4", "4"],
-                               stdin=f, capture_output=True, env=env, timeout=DELAI)
+        r = partition.lance([strace, "-qq", "-o", "/dev/null", "-e", "trace=read", "-e",
+                             f"inject=read:error=EIO:when={rang}", rythme, "4", "4"], texte,
+                            capture_output=True, env=env, timeout=DELAI)
     assert r.returncode == 1 and r.stderr.endswith(fin + "erreur d'entrée-sortie du support.\n".encode("latin-1")), \
         r.stderr[-300:]
     # What was read before the failure was analysed.
@@ -107,22 +104,14 @@ def read_errors(rythme, genere):
 
 
 def nonblocking(rythme, genere):
-    with tempfile.TemporaryDirectory() as travail:
-        texte = os.path.join(travail, "texte")
-        with open(texte, "wb") as f:
-            subprocess.run([genere, "fautive", "1"], stdout=f, check=True)
-        with open(texte, "rb") as f:
-            attendu = subprocess.run([rythme, "4", "4"], stdin=f, capture_output=True, check=False)
+    with partition.generee(genere, "fautive", 1) as texte:
+        attendu = partition.lance([rythme, "4", "4"], texte, capture_output=True, check=False)
         octets = open(texte, "rb").read()
 
-    # Standard output a non-blocking pipe, read slowly.
-    lecture, ecriture = os.pipe()
-    os.set_blocking(ecriture, False)
-    with open(texte_tmp := tempfile.mktemp(), "wb") as f:
-        f.write(octets)
-    try:
-        with open(texte_tmp, "rb") as f:
-            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=ecriture, stderr=subprocess.DEVNULL)
+        # Standard output a non-blocking pipe, read slowly.
+        lecture, ecriture = os.pipe()
+        os.set_blocking(ecriture, False)
+        proc = partition.demarre([rythme, "4", "4"], texte, stdout=ecriture, stderr=subprocess.DEVNULL)
         os.close(ecriture)
         lu = bytearray()
         while True:
@@ -135,8 +124,6 @@ def nonblocking(rythme, genere):
         os.close(lecture)
         assert proc.wait(DELAI) == attendu.returncode
         assert bytes(lu) == attendu.stdout, (len(lu), len(attendu.stdout))
-    finally:
-        os.unlink(texte_tmp)
 
     # Standard input a non-blocking pipe, written slowly.
     lecture, ecriture = os.pipe()
@@ -162,12 +149,8 @@ def nonblocking(rythme, genere):
 
 
 def stalled_signal(rythme, genere):
-    with tempfile.TemporaryDirectory() as travail:
-        texte = os.path.join(travail, "texte")
-        with open(texte, "wb") as f:
-            subprocess.run([genere, "correcte", "2"], stdout=f, check=True)
-        with open(texte, "rb") as f:
-            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    with partition.generee(genere, "correcte", 2) as texte:
+        proc = partition.demarre([rythme, "4", "4"], texte, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         time.sleep(1)  # the pipe fills; nobody reads it
         assert proc.poll() is None, "the run ended before the signal"
         debut = time.monotonic()

@@ -23,7 +23,9 @@ import subprocess
 import sys
 import tempfile
 
-import pseudo_terminal
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+import partition  # noqa: E402
+import pseudo_terminal  # noqa: E402
 
 SKIP = 77
 DELAI = 30  # seconds before a wait is taken for a hang
@@ -97,15 +99,11 @@ def pipe_writes(rythme, genere):
     if strace is None:
         print("strace is not installed")
         return SKIP
-    with tempfile.TemporaryDirectory() as travail:
-        texte = os.path.join(travail, "texte")
-        trace = os.path.join(travail, "trace")
-        with open(texte, "wb") as f:
-            subprocess.run([genere, "correcte", "1"], stdout=f, check=True)
-        with open(texte, "rb") as f:
-            sortie = subprocess.run([strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-o", trace,
-                                     rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE,
-                                    env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0")).stdout
+    with partition.generee(genere, "correcte", 1) as texte:
+        trace = os.path.join(os.path.dirname(texte), "trace")
+        sortie = partition.lance([strace, "-qq", "-e", "trace=write", "-e", "signal=none", "-o", trace,
+                                  rythme, "4", "4"], texte, stdout=subprocess.PIPE,
+                                 env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0")).stdout
         tailles = [int(ligne.rsplit("=", 1)[1]) for ligne in open(trace, encoding="latin-1")
                    if ligne.startswith("write(1,")]
         lectures = os.path.getsize(texte) / (1 << 16) + 1
@@ -117,14 +115,9 @@ def pipe_writes(rythme, genere):
 
 
 def signal_(rythme, genere):
-    with tempfile.TemporaryDirectory() as travail:
-        texte = os.path.join(travail, "texte")
-        with open(texte, "wb") as f:
-            subprocess.run([genere, "fautive", "4"], stdout=f, check=True)
-        with open(texte, "rb") as f:
-            complet = subprocess.run([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.STDOUT).stdout
-        with open(texte, "rb") as f:
-            proc = subprocess.Popen([rythme, "4", "4"], stdin=f, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    with partition.generee(genere, "fautive", 4) as texte:
+        complet = partition.lance([rythme, "4", "4"], texte, stdout=subprocess.PIPE, stderr=subprocess.STDOUT).stdout
+        proc = partition.demarre([rythme, "4", "4"], texte, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         # Read a little, then stop reading: the checker soon waits on a full
         # pipe, in the middle of its run, when the signal comes.
         debut = proc.stdout.read(1 << 20)

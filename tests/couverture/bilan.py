@@ -29,7 +29,8 @@ import tempfile
 SANS_ATTENTES = {"parser_couverture"}
 
 # The hand-written program code, and what is left out of it.
-DOSSIERS_PROGRAMME = ("io", "notation", "state", "diagnostics", "meter", "measure", "scanner", "parser", "driver")
+DOSSIERS_PROGRAMME = ("io", "notation", "state", "diagnostics", "meter", "measure", "scanner", "parser", "recueil",
+                      "driver")
 EXCLUS = (
     r".*_test\.(cc|h)$",          # unit tests and their helpers
     r".*/measure/essais\.h$",     # helpers of the measure tests

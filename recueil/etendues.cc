@@ -1,9 +1,7 @@
-#include "web/etendues.h"
+#include "recueil/etendues.h"
 
 #include <algorithm>
 
-#include "driver/execution.h"
-#include "io/source.h"
 #include "scanner/position.h"
 #include "state/etat.h"
 
@@ -21,8 +19,9 @@ constexpr int essais_du_jeton = 64;
 }  // namespace
 
 CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
-  reinitialise_etat();
   Position& p = etat.position;
+  const Position gardee = p;
+  p = Position{};
   points_.reserve(texte.size() + 1);
   bool apres_barre = false;  // only blanks since the last bar
   for (const char c : texte) {
@@ -34,8 +33,8 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
         fixe_etendue(0, -1);
         break;
       case '\v': {
-        const int32_t lignes = tabv(p.numeroLigne);
-        for (int32_t i = 0; i < lignes; ++i) ligne_suivante();
+        const auto lignes = tabv(p.numeroLigne);
+        for (decltype(tabv(0)) i = 0; i < lignes; ++i) ligne_suivante();
         break;
       }
       case '\f':
@@ -61,7 +60,7 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
       apres_barre = false;
   }
   points_.push_back({p.numeroLigne, p.numeroColonne});
-  reinitialise_etat();
+  p = gardee;
 
   for (std::size_t i = 0; i < points_.size(); ++i) {
     if (i == 0 || points_[i].ligne != points_[i - 1].ligne || points_[i].colonne < points_[i - 1].colonne)
@@ -74,9 +73,9 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
 
 // Calls visite(suite) for each run of the line, in the order of the bytes.
 template <typename Visite>
-void CarteDuTexte::sur_la_ligne(int32_t ligne, Visite visite) const {
+void CarteDuTexte::sur_la_ligne(Ligne ligne, Visite visite) const {
   auto i = std::lower_bound(suites_.begin(), suites_.end(), ligne,
-                            [](const Suite& s, int32_t l) { return s.ligne < l; });
+                            [](const Suite& s, Ligne l) { return s.ligne < l; });
   for (; i != suites_.end() && i->ligne == ligne; ++i) visite(*i);
 }
 
@@ -91,9 +90,9 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
     const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
     const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
     const auto i = au_moins ? std::lower_bound(debut, fin, p.colonne,
-                                               [](const Point& a, int32_t c) { return a.colonne < c; })
+                                               [](const Point& a, Colonne c) { return a.colonne < c; })
                             : std::upper_bound(debut, fin, p.colonne,
-                                               [](int32_t c, const Point& a) { return c < a.colonne; });
+                                               [](Colonne c, const Point& a) { return c < a.colonne; });
     if (i == fin) return;
     const auto premier = static_cast<std::size_t>(i - points_.begin());
     // Within a run the bytes past p go on to its end: the first from depuis.
@@ -102,7 +101,7 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
   });
   // The next line that holds any byte.
   const auto suivante = std::upper_bound(suites_.begin(), suites_.end(), p.ligne,
-                                         [](int32_t l, const Suite& s) { return l < s.ligne; });
+                                         [](Ligne l, const Suite& s) { return l < s.ligne; });
   if (suivante != suites_.end()) {
     sur_la_ligne(suivante->ligne, [&](const Suite& s) {
       retiens(s.debut);
@@ -148,14 +147,14 @@ std::size_t CarteDuTexte::octet_de_fin(Point p, std::size_t depuis) const {
   return i >= points_.size() || i < depuis ? points_.size() - 1 : i;
 }
 
-Octets CarteDuTexte::octets_du_rapport(Point debut, int32_t lignes, int32_t largeur, std::string_view jeton,
+Octets CarteDuTexte::octets_du_rapport(Point debut, Ligne lignes, Colonne largeur, std::string_view jeton,
                                        std::size_t depuis) const {
   Octets r;
   r.debut = cherche(debut, jeton, depuis);
   r.fin = r.debut;
   Point fin;
   if (lignes > 0) {
-    fin = {debut.ligne + lignes, std::max(1, largeur + 1)};
+    fin = {debut.ligne + lignes, std::max<Colonne>(1, largeur + 1)};
   } else if (largeur >= 1) {
     fin = {debut.ligne, debut.colonne + largeur};
   } else {

@@ -1,16 +1,21 @@
-// From the lines and columns of the reports to the bytes of the text: the
-// page selects and marks exactly the characters a report is about.
+// From the lines and columns of the reports to the bytes of the text: each
+// record says exactly which characters it is about.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "scanner/etat_position.h"
+
+// Line and column numbers, as wide as the scanner counts them.
+using Ligne = decltype(Position::numeroLigne);
+using Colonne = decltype(Position::numeroColonne);
+
+// A place in the text, as the scanner numbers it.
 struct Point {
-  int32_t ligne = 1;
-  int32_t colonne = 1;
-  friend bool operator==(const Point&, const Point&) = default;
+  Ligne ligne = 1;
+  Colonne colonne = 1;
 };
 
 struct Octets {
@@ -21,8 +26,8 @@ struct Octets {
 // Where each byte of the text stands, counted by the input layer's own rules
 // (tab stops, line breaks, carriage returns, backspaces, vertical tabs, a form
 // feed after a bar), and an index of those places, so that each position is
-// found at once however long the text. The shared state is used to count and
-// is reset afterwards.
+// found at once however long the text. The scanner's position in the shared
+// state is used to count, from a fresh one, and given back afterwards.
 class CarteDuTexte {
  public:
   explicit CarteDuTexte(std::string_view texte);
@@ -37,7 +42,7 @@ class CarteDuTexte {
   // token in hand when the report was made) is taken first; then, as reports
   // come in reading order, the first from `depuis` (where the previous report
   // started).
-  Octets octets_du_rapport(Point debut, int32_t lignes, int32_t largeur, std::string_view jeton,
+  Octets octets_du_rapport(Point debut, Ligne lignes, Colonne largeur, std::string_view jeton,
                            std::size_t depuis) const;
 
   // The first byte from `depuis` that stands at `p` or after it on its line,
@@ -49,13 +54,13 @@ class CarteDuTexte {
   // line, then by byte. A position is looked for by a binary search in the
   // runs of its line (one, unless the line goes back on itself).
   struct Suite {
-    int32_t ligne;
+    Ligne ligne;
     std::size_t debut;
     std::size_t fin;
   };
 
   template <typename Visite>
-  void sur_la_ligne(int32_t ligne, Visite visite) const;
+  void sur_la_ligne(Ligne ligne, Visite visite) const;
   std::size_t cherche(Point cible, std::string_view jeton, std::size_t depuis) const;
   // The first byte from `depuis` (or failing that from the start) whose
   // position is past `p` (au_moins: at `p` or past it).
