@@ -128,7 +128,8 @@ void note_temps(int32_t slot) {
 void note_mesure(int32_t total) {
   Collecte::Notes& n = *en_cours;
   const EtatMesure& m = etat.mesure;
-  MesureListee mesure{m.numeroMesure - 1, {}, {}, total, {}, 0, 0, etat.metre.valTps, {}};
+  MesureListee mesure{m.numeroMesure - 1, {}, {}, total, {}, 0, 0, etat.metre.valTps, etat.metre.ennaire,
+                      etat.metre.composée != 0, {}};
   char metre[4 * Ecriture::chiffres_entier_max];
   Ecriture e{metre};
   ecrit_metre(e);

@@ -50,6 +50,8 @@ struct MesureListee {
   int32_t numerateur;
   int32_t denominateur;
   int32_t valTps;
+  int32_t ennaire;  // the meter's base: 2, 3, 5 or 7 (0 while no meter is known)
+  bool compose;     // each beat is made of ennaire sub-beats
   std::string ecart;
 };
 

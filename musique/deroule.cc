@@ -1,0 +1,90 @@
+#include "musique/deroule.h"
+
+#include <cstddef>
+
+std::vector<Tour> ordre_de_lecture(const Piece& piece) {
+  const auto& ms = piece.mesures;
+  const int32_t n = static_cast<int32_t>(ms.size());
+  std::vector<Tour> ordre;
+  std::vector<bool> prise(ms.size(), false);  // the repeat at the end of this measure was taken
+  int32_t debut = 0;                          // where a repeat goes back to
+  int32_t fois = 1;
+  int32_t derniere_prise = -1;                // the last repeat taken
+  bool retour = false;                        // just gone back to debut
+  // Ninety-nine endings may each take the repeat once: never more than that.
+  const std::size_t au_plus = 100 * (ms.size() + 1);
+  for (int32_t i = 0; i < n && ordre.size() < au_plus;) {
+    const MesureLue& m = ms[static_cast<std::size_t>(i)];
+    if (m.debut_reprise && !retour) {
+      debut = i;
+      fois = 1;
+    }
+    retour = false;
+    if (m.volta.numero != 0 && m.volta.numero != fois) {
+      ++i;
+      continue;
+    }
+    // Past the endings of a repeat taken: a new passage starts here.
+    if (m.volta.numero == 0 && fois > 1 && i > derniere_prise) {
+      debut = i;
+      fois = 1;
+    }
+    ordre.push_back({i, fois});
+    if (m.fin_reprise && !prise[static_cast<std::size_t>(i)]) {
+      prise[static_cast<std::size_t>(i)] = true;
+      derniere_prise = i;
+      ++fois;
+      i = debut;
+      retour = true;
+      continue;
+    }
+    if (m.fin_reprise && m.volta.numero == 0) {
+      debut = i + 1;
+      fois = 1;
+    }
+    ++i;
+  }
+  return ordre;
+}
+
+Deroule deroule(const Piece& piece, const std::vector<Tour>& ordre) {
+  Deroule d;
+  Fraction t;
+  std::ptrdiff_t tenu = -1;  // the note a tie holds on
+  for (const Tour& tour : ordre) {
+    const MesureLue& m = piece.mesures[static_cast<std::size_t>(tour.mesure)];
+    const int32_t passage = static_cast<int32_t>(d.passages.size());
+    d.passages.push_back({tour.mesure, tour.fois, t, m.duree});
+    for (std::size_t k = 0; k < m.elements.size(); ++k) {
+      const Element& e = m.elements[k];
+      const Fraction debut = t + e.debut;
+      const Partie partie{passage, static_cast<int32_t>(k), debut};
+      if (tenu >= 0 && !e.silence) {
+        Son& son = d.sons[static_cast<std::size_t>(tenu)];
+        son.duree = debut + e.duree - son.debut;
+        son.parties.push_back(partie);
+      } else if (e.silence && !d.sons.empty() && d.sons.back().silence &&
+                 d.sons.back().debut + d.sons.back().duree == debut) {
+        d.sons.back().duree = debut + e.duree - d.sons.back().debut;
+        d.sons.back().parties.push_back(partie);
+      } else {
+        d.sons.push_back({debut, e.duree, e.silence, {partie}});
+      }
+      if (!e.lie || e.silence) tenu = -1;
+      else if (tenu < 0) tenu = static_cast<std::ptrdiff_t>(d.sons.size()) - 1;
+    }
+    // The beats the measure lasts, at least one.
+    const Metre& metre = m.metre;
+    const std::size_t forts = metre.forts.size();
+    int32_t temps = 0;
+    for (Fraction b; temps == 0 || b < m.duree; b += Fraction(metre.valTps)) {
+      const Accent accent = temps == 0 ? Accent::premier
+                            : forts > 0 && metre.forts[static_cast<std::size_t>(temps) % forts] ? Accent::fort
+                                                                                                 : Accent::faible;
+      d.battues.push_back({t + b, passage, ++temps, accent});
+    }
+    t += m.duree;
+  }
+  d.fin = t;
+  return d;
+}
