@@ -1,9 +1,12 @@
 // rythme: checks the rhythm of a text in the one-character-per-value notation
-// read on standard input; rythme [numerator denominator [decomposition]].
+// read on standard input; rythme [--musicxml FILE] [--midi FILE] [--tempo N]
+// [numerator denominator [decomposition]].
 #include <csignal>
 #include <cstdlib>
+#include <vector>
 
 #include "driver/execution.h"
+#include "driver/exportations.h"
 #include "io/flux.h"
 #include "io/source.h"
 
@@ -21,5 +24,24 @@ int main(int argc, char** argv) {
   source_depuis_descripteur(0);
   // Registered before the exit report, so that it runs after it.
   std::atexit(livre_tout_a_la_fin);
-  return execute_console(argc, argv);
+
+  Exportations exportations;
+  std::string refus;
+  const int options = lit_exportations(argc, argv, exportations, refus);
+  if (options < 0) {
+    erreur_ecrit(refus);
+    return 1;
+  }
+  if (options == 0) return execute_console(argc, argv);
+
+  // The meter's words follow the options.
+  std::vector<const char*> mots{argv[0]};
+  mots.insert(mots.end(), argv + 1 + options, argv + argc);
+  const int n = static_cast<int>(mots.size());
+  const bool analyse = lit_ligne_de_commande(n, mots.data()).demande == LigneDeCommande::Demande::analyse;
+  if (!exportations.demandees() || !analyse) return execute_console(n, mots.data());
+  if (exportations.sur_la_sortie()) flux_sortie_ecartee();
+  Recueil recueil;
+  const int statut = execute_console(n, mots.data(), recueil);
+  return ecrit_exportations(exportations, recueil) ? statut : 1;
 }

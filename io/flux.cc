@@ -431,6 +431,11 @@ void flux_vers_descripteurs() {
   attente_historique = 0;
 }
 
+void flux_sortie_ecartee() {
+  destinations[0].lecteur_parti = true;
+  erreur = &destinations[1];  // pointed at descriptor 2 in any case
+}
+
 void flux_vers_chaines(std::string* texte_sortie, std::string* texte_erreur) {
   ecriture_en_echec = false;
   // Each stream reaches its string as soon as its bytes are due, so that a

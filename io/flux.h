@@ -65,6 +65,10 @@ void flux_termine();
 // Points both streams at the process's descriptors 1 and 2, and reads what
 // they are (terminals, one shared destination).
 void flux_vers_descripteurs();
+// Standard output is kept for an export written on it once the run is over:
+// what the run writes there is dropped, and standard error, even when it
+// shared that destination, keeps its own.
+void flux_sortie_ecartee();
 // Points both streams at strings, for a run inside the process.
 void flux_vers_chaines(std::string* sortie, std::string* erreur);
 

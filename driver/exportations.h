@@ -1,0 +1,28 @@
+// The console's exports: the options that ask for them, before the meter's
+// words (--musicxml FILE, --midi FILE, --tempo N; "-" for standard output,
+// in the listing's place), and the files written from the run's records once
+// the check is over.
+#pragma once
+
+#include <string>
+
+#include "recueil/recueil.h"
+
+struct Exportations {
+  std::string musicxml;  // the file asked for, "-" for standard output; empty when none is
+  std::string midi;
+  int tempo = 60;        // quarter notes per minute
+
+  bool demandees() const { return !musicxml.empty() || !midi.empty(); }
+  bool sur_la_sortie() const { return musicxml == "-" || midi == "-"; }
+};
+
+// Reads the options at the start of argv[1..argc-1] into e. Returns how many
+// words they take, or -1 when one is refused: refus then holds the message
+// for standard error (Latin-1).
+int lit_exportations(int argc, const char* const* argv, Exportations& e, std::string& refus);
+
+// Writes the exports the records allow (nothing when no text was checked: a
+// word refused, --help). False when a file could not be written: the reason
+// is then on standard error.
+bool ecrit_exportations(const Exportations& e, const Recueil& recueil);

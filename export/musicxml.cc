@@ -1,0 +1,383 @@
+#include "export/musicxml.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Editors take divisions this large; a piece that would need more (tuplets
+// of many kinds at once) is written in these, each instant rounded.
+constexpr int64_t divisions_au_plus = 100800;  // 2^6 x 3^2 x 5^2 x 7: the usual tuplets stay exact
+
+// The page's colours: a fault, and advice.
+constexpr const char* couleur_faute = "#B03226";
+constexpr const char* couleur_conseil = "#2F5D8A";
+
+const char* couleur_de(Nature nature) { return nature == Nature::conseil ? couleur_conseil : couleur_faute; }
+
+// A note value's name, from its plain value in quads.
+const char* type_de(int32_t base) {
+  switch (base) {
+    case 64: return "whole";
+    case 32: return "half";
+    case 16: return "quarter";
+    case 8: return "eighth";
+    case 4: return "16th";
+    case 2: return "32nd";
+    case 1: return "64th";
+    default: return nullptr;
+  }
+}
+
+// The beams a value carries: an eighth one, a sixteenth two...
+int crochets(int32_t base) {
+  int n = 0;
+  for (int32_t b = 8; b >= 1 && base <= b; b /= 2) ++n;
+  return n;
+}
+
+class Ecrivain {
+ public:
+  Ecrivain(const Piece& piece, const Recueil& recueil, int tempo)
+      : piece_(piece), recueil_(recueil), tempo_(tempo), divisions_(divisions_de(piece)) {}
+
+  std::string ecrit() {
+    entete();
+    lie_les_notes();
+    for (std::size_t i = 0; i < piece_.mesures.size(); ++i) mesure(i);
+    x_ += "  </part>\n</score-partwise>\n";
+    return std::move(x_);
+  }
+
+ private:
+  // Text from the records (Latin-1) as XML character data in UTF-8.
+  void texte(std::string_view s) {
+    for (const char c : s) {
+      const auto o = static_cast<unsigned char>(c);
+      switch (c) {
+        case '&': x_ += "&amp;"; break;
+        case '<': x_ += "&lt;"; break;
+        case '>': x_ += "&gt;"; break;
+        case '"': x_ += "&quot;"; break;
+        default:
+          if (o < 0x20) {
+            x_ += ' ';
+          } else if (o < 0x80) {
+            x_ += c;
+          } else {
+            x_ += static_cast<char>(0xC0 | (o >> 6));
+            x_ += static_cast<char>(0x80 | (o & 0x3F));
+          }
+      }
+    }
+  }
+  void nombre(int64_t n) { x_ += std::to_string(n); }
+
+  void entete() {
+    x_ +=
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+        "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 3.1 Partwise//EN\" "
+        "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
+        "<score-partwise version=\"3.1\">\n"
+        "  <identification>\n    <encoding>\n      <software>rythme</software>\n    </encoding>\n  </identification>\n"
+        "  <part-list>\n"
+        "    <score-part id=\"P1\">\n"
+        "      <part-name>Rythme</part-name>\n"
+        "      <score-instrument id=\"P1-I1\">\n        <instrument-name>Caisse claire</instrument-name>\n"
+        "      </score-instrument>\n"
+        "      <midi-instrument id=\"P1-I1\">\n"
+        "        <midi-channel>10</midi-channel>\n        <midi-unpitched>39</midi-unpitched>\n"
+        "      </midi-instrument>\n"
+        "    </score-part>\n"
+        "  </part-list>\n"
+        "  <part id=\"P1\">\n";
+  }
+
+  // Which notes a tie ends on: the next note written after a tied one.
+  void lie_les_notes() {
+    const auto& ms = piece_.mesures;
+    fin_de_liaison_.resize(ms.size());
+    bool tenu = false;
+    for (std::size_t i = 0; i < ms.size(); ++i) {
+      fin_de_liaison_[i].assign(ms[i].elements.size(), false);
+      for (std::size_t k = 0; k < ms[i].elements.size(); ++k) {
+        const Element& e = ms[i].elements[k];
+        if (e.silence) {
+          tenu = false;
+          continue;
+        }
+        fin_de_liaison_[i][k] = tenu;
+        tenu = e.lie;
+      }
+    }
+  }
+  bool lie_au_suivant(std::size_t i, std::size_t k) const {
+    const auto& ms = piece_.mesures;
+    if (!ms[i].elements[k].lie || ms[i].elements[k].silence) return false;
+    if (k + 1 < ms[i].elements.size()) return fin_de_liaison_[i][k + 1];
+    for (std::size_t j = i + 1; j < ms.size(); ++j)
+      if (!ms[j].elements.empty()) return fin_de_liaison_[j][0];
+    return false;
+  }
+
+  int64_t en_divisions(Fraction quads) const { return (quads * Fraction(divisions_, 16)).arrondi(1); }
+
+  void attributs(const MesureLue& m, bool premiere) {
+    const bool metre = m.montre_metre && m.metre.connu();
+    if (!premiere && !metre) return;
+    x_ += "      <attributes>\n";
+    if (premiere) {
+      x_ += "        <divisions>";
+      nombre(divisions_);
+      x_ += "</divisions>\n        <key><fifths>0</fifths></key>\n";
+    }
+    if (metre) {
+      x_ += "        <time";
+      if (m.metre.symbole == 'C') x_ += " symbol=\"common\"";
+      if (m.metre.symbole == 'c') x_ += " symbol=\"cut\"";
+      x_ += "><beats>";
+      nombre(m.metre.numerateur);
+      x_ += "</beats><beat-type>";
+      nombre(m.metre.denominateur);
+      x_ += "</beat-type></time>\n";
+    }
+    if (premiere)
+      x_ +=
+          "        <clef><sign>percussion</sign></clef>\n"
+          "        <staff-details><staff-lines>1</staff-lines></staff-details>\n";
+    x_ += "      </attributes>\n";
+  }
+
+  void mots(std::string_view texte_lu, const char* couleur) {
+    x_ += "      <direction placement=\"above\">\n        <direction-type><words color=\"";
+    x_ += couleur;
+    x_ += "\">";
+    texte(texte_lu);
+    x_ += "</words></direction-type>\n      </direction>\n";
+  }
+
+  void tempo() {
+    x_ += "      <direction placement=\"above\">\n        <direction-type><metronome><beat-unit>quarter</beat-unit><per-minute>";
+    nombre(tempo_);
+    x_ += "</per-minute></metronome></direction-type>\n        <sound tempo=\"";
+    nombre(tempo_);
+    x_ += "\"/>\n      </direction>\n";
+  }
+
+  void barre_gauche(const MesureLue& m) {
+    if (!m.debut_reprise && !m.volta.commence) return;
+    x_ += "      <barline location=\"left\">\n";
+    x_ += m.debut_reprise ? "        <bar-style>heavy-light</bar-style>\n" : "        <bar-style>regular</bar-style>\n";
+    if (m.volta.commence) {
+      x_ += "        <ending number=\"";
+      nombre(m.volta.numero);
+      x_ += "\" type=\"start\">";
+      nombre(m.volta.numero);
+      x_ += ".</ending>\n";
+    }
+    if (m.debut_reprise) x_ += "        <repeat direction=\"forward\"/>\n";
+    x_ += "      </barline>\n";
+  }
+
+  void barre_droite(const MesureLue& m) {
+    const char* couleur = nullptr;
+    for (const Marque& k : m.marques)
+      if (k.barre && (couleur == nullptr || k.nature != Nature::conseil)) couleur = couleur_de(k.nature);
+    const bool epaisse = m.fin_reprise || m.barre == Barre::finale;
+    if (!epaisse && !m.volta.termine && couleur == nullptr) return;
+    x_ += "      <barline location=\"right\">\n        <bar-style";
+    if (couleur != nullptr) {
+      x_ += " color=\"";
+      x_ += couleur;
+      x_ += '"';
+    }
+    x_ += epaisse ? ">light-heavy" : ">regular";
+    x_ += "</bar-style>\n";
+    if (m.volta.termine) {
+      x_ += "        <ending number=\"";
+      nombre(m.volta.numero);
+      x_ += m.volta.fermee ? "\" type=\"stop\"/>\n" : "\" type=\"discontinue\"/>\n";
+    }
+    if (m.fin_reprise) x_ += "        <repeat direction=\"backward\"/>\n";
+    x_ += "      </barline>\n";
+  }
+
+  // Each element's beams, by beat (the compound beat where the meter
+  // beams so): runs of flagged notes of one beat and one tuplet.
+  std::vector<std::vector<std::string>> poutres(const MesureLue& m) const {
+    const auto& es = m.elements;
+    std::vector<std::vector<std::string>> p(es.size());
+    const int64_t longueur = std::max<int32_t>(1, m.metre.poutre());
+    const auto battue = [&](const Element& e) { return e.debut.num / (e.debut.den * longueur); };
+    for (std::size_t a = 0; a < es.size();) {
+      std::size_t b = a;
+      if (!es[a].silence && crochets(es[a].base) > 0) {
+        while (b + 1 < es.size() && !es[b + 1].silence && crochets(es[b + 1].base) > 0 &&
+               battue(es[b + 1]) == battue(es[a]) && es[b + 1].groupe == es[a].groupe)
+          ++b;
+      }
+      if (b > a) {
+        for (std::size_t k = a; k <= b; ++k) {
+          const int n = crochets(es[k].base);
+          for (int niveau = 1; niveau <= n; ++niveau) {
+            const bool avant = k > a && crochets(es[k - 1].base) >= niveau;
+            const bool apres = k < b && crochets(es[k + 1].base) >= niveau;
+            p[k].push_back(avant && apres ? "continue"
+                           : apres        ? "begin"
+                           : avant        ? "end"
+                           : k == a       ? "forward hook"
+                                          : "backward hook");
+          }
+        }
+      }
+      a = b + 1;
+    }
+    return p;
+  }
+
+  void note(const MesureLue& m, std::size_t i, std::size_t k, const std::vector<std::string>& poutre,
+            const char* couleur) {
+    const Element& e = m.elements[k];
+    const int64_t debut = en_divisions(e.debut);
+    const int64_t duree = std::max<int64_t>(1, en_divisions(e.debut + e.duree) - debut);
+    const bool arrivee = !e.silence && fin_de_liaison_[i][k];
+    const bool depart = lie_au_suivant(i, k);
+    const Groupe* g = e.groupe >= 0 ? &m.groupes[static_cast<std::size_t>(e.groupe)] : nullptr;
+    if (g != nullptr && (g->dernier < 0 || g->somme <= 0 || g->valeur <= 0 || g->somme == g->valeur)) g = nullptr;
+    x_ += "      <note";
+    if (couleur != nullptr) {
+      x_ += " color=\"";
+      x_ += couleur;
+      x_ += '"';
+    }
+    x_ += ">\n";
+    x_ += e.silence ? "        <rest/>\n"
+                    : "        <unpitched><display-step>B</display-step><display-octave>4</display-octave></unpitched>\n";
+    x_ += "        <duration>";
+    nombre(duree);
+    x_ += "</duration>\n";
+    if (arrivee) x_ += "        <tie type=\"stop\"/>\n";
+    if (depart) x_ += "        <tie type=\"start\"/>\n";
+    if (!e.silence) x_ += "        <instrument id=\"P1-I1\"/>\n";
+    x_ += "        <voice>1</voice>\n";
+    if (const char* type = type_de(e.base)) {
+      x_ += "        <type>";
+      x_ += type;
+      x_ += "</type>\n";
+    }
+    for (int32_t p = 0; p < e.points; ++p) x_ += "        <dot/>\n";
+    if (g != nullptr) {
+      const int32_t d = std::gcd(g->somme, g->valeur);
+      x_ += "        <time-modification><actual-notes>";
+      nombre(g->somme / d);
+      x_ += "</actual-notes><normal-notes>";
+      nombre(g->valeur / d);
+      x_ += "</normal-notes></time-modification>\n";
+    }
+    if (!e.silence) x_ += "        <stem>up</stem>\n";
+    for (std::size_t n = 0; n < poutre.size(); ++n) {
+      x_ += "        <beam number=\"";
+      nombre(static_cast<int64_t>(n) + 1);
+      x_ += "\">";
+      x_ += poutre[n];
+      x_ += "</beam>\n";
+    }
+    const bool premier = g != nullptr && g->premier == static_cast<int32_t>(k);
+    const bool dernier = g != nullptr && g->dernier == static_cast<int32_t>(k);
+    if (arrivee || depart || premier || dernier) {
+      x_ += "        <notations>\n";
+      if (arrivee) x_ += "          <tied type=\"stop\"/>\n";
+      if (depart) x_ += "          <tied type=\"start\"/>\n";
+      if (premier) {
+        const int32_t d = std::gcd(g->somme, g->valeur);
+        x_ += "          <tuplet type=\"start\" bracket=\"yes\"";
+        if (g->genre > 0 && g->genre != g->somme / d) {
+          x_ += "><tuplet-actual><tuplet-number>";
+          nombre(g->genre);
+          x_ += "</tuplet-number></tuplet-actual></tuplet>\n";
+        } else {
+          x_ += "/>\n";
+        }
+      }
+      if (dernier) x_ += "          <tuplet type=\"stop\"/>\n";
+      x_ += "        </notations>\n";
+    }
+    x_ += "      </note>\n";
+  }
+
+  // A report's words on one line.
+  static std::string en_une_ligne(const std::string& message) {
+    std::string ligne;
+    for (const char c : message) {
+      if (c == '\n' || c == '\t') {
+        if (!ligne.empty() && ligne.back() != ' ') ligne += ' ';
+      } else {
+        ligne += c;
+      }
+    }
+    while (!ligne.empty() && ligne.back() == ' ') ligne.pop_back();
+    return ligne;
+  }
+
+  void mesure(std::size_t i) {
+    const MesureLue& m = piece_.mesures[i];
+    x_ += "    <measure number=\"";
+    nombre(m.numero);
+    x_ += "\">\n";
+    attributs(m, i == 0);
+    barre_gauche(m);
+    if (i == 0) tempo();
+    if (!m.ecart.empty()) mots(m.ecart, couleur_faute);
+    // Each report's words stand before the first note it is about, or at
+    // the measure's start; its notes take its colour, a fault's over advice.
+    std::vector<const char*> couleurs(m.elements.size(), nullptr);
+    std::vector<std::vector<const Marque*>> avant(m.elements.size());
+    for (const Marque& k : m.marques) {
+      for (const int32_t e : k.elements) {
+        const char*& c = couleurs[static_cast<std::size_t>(e)];
+        if (c == nullptr || k.nature != Nature::conseil) c = couleur_de(k.nature);
+      }
+      if (k.elements.empty()) {
+        mots(en_une_ligne(recueil_.rapports[k.rapport].message), couleur_de(k.nature));
+      } else {
+        avant[static_cast<std::size_t>(k.elements.front())].push_back(&k);
+      }
+    }
+    const auto p = poutres(m);
+    for (std::size_t k = 0; k < m.elements.size(); ++k) {
+      for (const Marque* marque : avant[k])
+        mots(en_une_ligne(recueil_.rapports[marque->rapport].message), couleur_de(marque->nature));
+      note(m, i, k, p[k], couleurs[k]);
+    }
+    barre_droite(m);
+    x_ += "    </measure>\n";
+  }
+
+  const Piece& piece_;
+  const Recueil& recueil_;
+  const int tempo_;
+  const int64_t divisions_;
+  std::vector<std::vector<bool>> fin_de_liaison_;  // by measure and element: a tie ends on it
+  std::string x_;
+};
+
+}  // namespace
+
+int64_t divisions_de(const Piece& piece) {
+  int64_t d = 1;
+  for (const MesureLue& m : piece.mesures)
+    for (const Element& e : m.elements) {
+      // Its onset and its length in quarter notes (16 quads), in lowest terms.
+      for (const Fraction f : {e.debut * Fraction(1, 16), e.duree * Fraction(1, 16)}) {
+        d = std::lcm(d, f.den);
+        if (d > divisions_au_plus) return divisions_au_plus;
+      }
+    }
+  return d;
+}
+
+std::string en_musicxml(const Piece& piece, const Recueil& recueil, int tempo) {
+  return Ecrivain(piece, recueil, tempo).ecrit();
+}
