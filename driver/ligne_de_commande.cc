@@ -92,6 +92,7 @@ LigneDeCommande lit_ligne_de_commande(int argc, const char* const* argv) {
 
 const char* texte_aide() {
   return "usage : rythme [numérateur dénominateur [décomposition]] < texte\n"
+         "       rythme [--musicxml FICHIER] [--midi FICHIER] [--tempo N] [numérateur ...] < texte\n"
          "       rythme --help | --version\n"
          "Vérifie le rythme d'un texte noté un caractère par valeur, lu sur l'entrée\n"
          "standard : la liste des mesures va sur la sortie standard, les fautes (en\n"
@@ -99,6 +100,10 @@ const char* texte_aide() {
          "  numérateur dénominateur  la mesure, de 1 à 99 chacun (3 4, 6 8) ; sans eux,\n"
          "                           elle est déduite de la première mesure barrée\n"
          "  décomposition            non nul : une mesure composée battue en sous-temps\n"
+         "  --musicxml FICHIER       la partition en MusicXML, fautes en couleur, pour un\n"
+         "                           éditeur de partitions ; - : sur la sortie standard\n"
+         "  --midi FICHIER           le rythme joué, en fichier MIDI (reprises déroulées)\n"
+         "  --tempo N                noires par minute pour les deux, 1 à 1000 (60)\n"
          "Notation :\n"
          "  o d ! [ f t q   ronde, blanche, noire, croche, double, triple, quadruple\n"
          "  - = < > k x w   les silences de mêmes valeurs (pause ... seizième de soupir)\n"

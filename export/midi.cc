@@ -40,8 +40,9 @@ struct Piste {
     evenements.push_back({std::max(fin, debut + 1), 1, {static_cast<uint8_t>(0x80 | canal), touche, 0}});
   }
 
-  // The chunk: events in time, each after its delta as a variable-length number.
-  void ecrit(std::string& f) {
+  // The chunk: events in time, each after its delta as a variable-length
+  // number; the track ends at fin, or at its last event.
+  void ecrit(std::string& f, int64_t fin) {
     std::stable_sort(evenements.begin(), evenements.end(), [](const Evenement& a, const Evenement& b) {
       return a.tick != b.tick ? a.tick < b.tick : a.ordre < b.ordre;
     });
@@ -60,7 +61,7 @@ struct Piste {
       delta(e.tick);
       corps.append(e.octets.begin(), e.octets.end());
     }
-    delta(avant);
+    delta(std::max(avant, fin));
     corps += "\xFF\x2F";
     corps += '\0';
     f += "MTrk";
@@ -113,14 +114,14 @@ std::string en_midi(const Piece& piece, const Deroule& joue, int tempo) {
   for (const Battue& b : joue.battues) {
     const int64_t t = ticks(b.debut);
     const bool premier = b.accent == Accent::premier;
-    metronome.note(t, t + ticks_par_noire / 8, canal_metronome, premier ? bloc_aigu : bloc_grave,
+    metronome.note(t, std::min(t + ticks_par_noire / 8, ticks(joue.fin)), canal_metronome, premier ? bloc_aigu : bloc_grave,
                    premier ? fort : doux);
   }
 
   std::string f("MThd\0\0\0\6\0\1\0\2", 12);
   f += static_cast<char>(ticks_par_noire >> 8);
   f += static_cast<char>(ticks_par_noire & 0xFF);
-  rythme.ecrit(f);
-  metronome.ecrit(f);
+  rythme.ecrit(f, ticks(joue.fin));
+  metronome.ecrit(f, ticks(joue.fin));
   return f;
 }

@@ -47,6 +47,13 @@ class Ecrivain {
     entete();
     lie_les_notes();
     for (std::size_t i = 0; i < piece_.mesures.size(); ++i) mesure(i);
+    // A score has a measure at least: a text with no value, an empty one.
+    if (piece_.mesures.empty()) {
+      x_ += "    <measure number=\"1\">\n";
+      attributs(MesureLue{}, true);
+      tempo();
+      x_ += "    </measure>\n";
+    }
     x_ += "  </part>\n</score-partwise>\n";
     return std::move(x_);
   }

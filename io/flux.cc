@@ -341,6 +341,11 @@ const Raison raisons[] = {
     {EPERM, "permission refusée"_l1},
     {ENXIO, "périphérique absent"_l1},
     {ENODEV, "périphérique absent"_l1},
+    // Opening a file to write an export.
+    {ENOENT, "répertoire inexistant"_l1},
+    {ENOTDIR, "un élément du chemin n'est pas un répertoire"_l1},
+    {EROFS, "support en lecture seule"_l1},
+    {ENAMETOOLONG, "nom de fichier trop long"_l1},
 };
 
 }  // namespace
