@@ -35,7 +35,7 @@ std::string refus_option(const char* option, const char* attendu) {
 }
 
 // All of octets on descriptor fd; a reader gone away is not a failure.
-int ecrit_tout(int fd, const std::string& octets) {
+int ecrit_tout(int fd, std::string_view octets) {
   const char* o = octets.data();
   std::size_t n = octets.size();
   while (n > 0) {
@@ -55,24 +55,34 @@ int ecrit_tout(int fd, const std::string& octets) {
   return 0;
 }
 
-bool ecrit_fichier(const std::string& nom, const std::string& octets) {
-  int numero = 0;
-  if (nom == "-") {
-    numero = ecrit_tout(1, octets);
-  } else {
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-      numero = errno;
+// An export's file (or standard output), written in pieces as they come;
+// the first failure is kept and said once, when it is closed.
+class Fichier {
+ public:
+  explicit Fichier(const std::string& nom) : nom_(nom) {
+    if (nom == "-") {
+      fd_ = 1;
     } else {
-      numero = ecrit_tout(fd, octets);
-      if (::close(fd) != 0 && numero == 0 && errno != EINTR) numero = errno;
+      fd_ = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+      if (fd_ < 0) numero_ = errno;
     }
   }
-  if (numero == 0) return true;
-  const std::string lieu = nom == "-" ? std::string("la sortie standard") : "«"_l1 + nom_montre(nom) + "»"_l1;
-  erreur_ecrit("rythme : écriture impossible sur "_l1, lieu, " : ", raison_systeme(numero), ".\n");
-  return false;
-}
+  void ecrit(std::string_view octets) {
+    if (numero_ == 0 && fd_ >= 0) numero_ = ecrit_tout(fd_, octets);
+  }
+  bool ferme() {
+    if (fd_ > 1 && ::close(fd_) != 0 && numero_ == 0 && errno != EINTR) numero_ = errno;
+    if (numero_ == 0) return true;
+    const std::string lieu = nom_ == "-" ? std::string("la sortie standard") : "«"_l1 + nom_montre(nom_) + "»"_l1;
+    erreur_ecrit("rythme : écriture impossible sur "_l1, lieu, " : ", raison_systeme(numero_), ".\n");
+    return false;
+  }
+
+ private:
+  const std::string& nom_;
+  int fd_ = -1;
+  int numero_ = 0;
+};
 
 }  // namespace
 
@@ -113,7 +123,15 @@ bool ecrit_exportations(const Exportations& e, const Recueil& recueil) {
   if (recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return true;
   const Piece piece = lis_piece(recueil);
   bool ecrits = true;
-  if (!e.musicxml.empty()) ecrits = ecrit_fichier(e.musicxml, en_musicxml(piece, recueil, e.tempo)) && ecrits;
-  if (!e.midi.empty()) ecrits = ecrit_fichier(e.midi, en_midi(piece, deroule(piece, ordre_de_lecture(piece)), e.tempo)) && ecrits;
+  if (!e.musicxml.empty()) {
+    Fichier f(e.musicxml);
+    ecrit_musicxml(piece, recueil, e.tempo, [&f](std::string_view morceau) { f.ecrit(morceau); });
+    ecrits = f.ferme() && ecrits;
+  }
+  if (!e.midi.empty()) {
+    Fichier f(e.midi);
+    f.ecrit(en_midi(piece, deroule(piece, ordre_de_lecture(piece)), e.tempo));
+    ecrits = f.ferme() && ecrits;
+  }
   return ecrits;
 }

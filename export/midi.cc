@@ -1,6 +1,9 @@
 #include "export/midi.h"
 
 #include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <string_view>
 #include <cstdint>
 #include <vector>
 
@@ -19,25 +22,31 @@ int64_t ticks(Fraction quads) { return quads.arrondi(ticks_par_quad); }
 struct Evenement {
   int64_t tick;
   int ordre;  // at one tick: metas first, then notes ended, then notes begun
-  std::vector<uint8_t> octets;
+  uint8_t taille;
+  std::array<uint8_t, 31> octets;  // a channel message, or a short meta event
+
+  Evenement(int64_t t, int o, std::initializer_list<uint8_t> l) : tick(t), ordre(o), taille(0), octets{} {
+    for (const uint8_t b : l) octets[taille++] = b;
+  }
 };
 
 struct Piste {
   std::vector<Evenement> evenements;
 
-  void meta(int64_t tick, uint8_t type, std::vector<uint8_t> donnees) {
-    std::vector<uint8_t> o{0xFF, type, static_cast<uint8_t>(donnees.size())};
-    o.insert(o.end(), donnees.begin(), donnees.end());
-    evenements.push_back({tick, 0, std::move(o)});
+  void meta(int64_t tick, uint8_t type, std::initializer_list<uint8_t> donnees) {
+    Evenement e(tick, 0, {0xFF, type, static_cast<uint8_t>(donnees.size())});
+    for (const uint8_t b : donnees) e.octets[e.taille++] = b;
+    evenements.push_back(e);
   }
-  void nom(const char* texte) {
-    std::vector<uint8_t> d;
-    for (const char* c = texte; *c != '\0'; ++c) d.push_back(static_cast<uint8_t>(*c));
-    meta(0, 0x03, d);
+  void nom(std::string_view texte) {  // at most 28 characters
+    Evenement e(0, 0, {0xFF, 0x03, static_cast<uint8_t>(texte.size())});
+    for (const char c : texte) e.octets[e.taille++] = static_cast<uint8_t>(c);
+    evenements.push_back(e);
   }
   void note(int64_t debut, int64_t fin, uint8_t canal, uint8_t touche, uint8_t velocite) {
-    evenements.push_back({debut, 2, {static_cast<uint8_t>(0x90 | canal), touche, velocite}});
-    evenements.push_back({std::max(fin, debut + 1), 1, {static_cast<uint8_t>(0x80 | canal), touche, 0}});
+    evenements.emplace_back(debut, 2, std::initializer_list<uint8_t>{static_cast<uint8_t>(0x90 | canal), touche, velocite});
+    evenements.emplace_back(std::max(fin, debut + 1), 1,
+                            std::initializer_list<uint8_t>{static_cast<uint8_t>(0x80 | canal), touche, 0});
   }
 
   // The chunk: events in time, each after its delta as a variable-length
@@ -59,7 +68,7 @@ struct Piste {
     };
     for (const Evenement& e : evenements) {
       delta(e.tick);
-      corps.append(e.octets.begin(), e.octets.end());
+      corps.append(reinterpret_cast<const char*>(e.octets.data()), e.taille);
     }
     delta(std::max(avant, fin));
     corps += "\xFF\x2F";
@@ -109,8 +118,8 @@ std::string en_midi(const Piece& piece, const Deroule& joue, int tempo) {
   }
 
   metronome.nom("Metronome (volume 0)");
-  metronome.evenements.push_back({0, 0, {static_cast<uint8_t>(0xC0 | canal_metronome), programme_woodblock}});
-  metronome.evenements.push_back({0, 0, {static_cast<uint8_t>(0xB0 | canal_metronome), 7, 0}});
+  metronome.evenements.emplace_back(0, 0, std::initializer_list<uint8_t>{static_cast<uint8_t>(0xC0 | canal_metronome), programme_woodblock});
+  metronome.evenements.emplace_back(0, 0, std::initializer_list<uint8_t>{static_cast<uint8_t>(0xB0 | canal_metronome), 7, 0});
   for (const Battue& b : joue.battues) {
     const int64_t t = ticks(b.debut);
     const bool premier = b.accent == Accent::premier;

@@ -40,13 +40,16 @@ int crochets(int32_t base) {
 
 class Ecrivain {
  public:
-  Ecrivain(const Piece& piece, const Recueil& recueil, int tempo)
-      : piece_(piece), recueil_(recueil), tempo_(tempo), divisions_(divisions_de(piece)) {}
+  Ecrivain(const Piece& piece, const Recueil& recueil, int tempo, const std::function<void(std::string_view)>& vers)
+      : piece_(piece), recueil_(recueil), tempo_(tempo), divisions_(divisions_de(piece)), vers_(vers) {}
 
-  std::string ecrit() {
+  void ecrit() {
     entete();
     lie_les_notes();
-    for (std::size_t i = 0; i < piece_.mesures.size(); ++i) mesure(i);
+    for (std::size_t i = 0; i < piece_.mesures.size(); ++i) {
+      mesure(i);
+      if (x_.size() >= 1 << 16) livre();
+    }
     // A score has a measure at least: a text with no value, an empty one.
     if (piece_.mesures.empty()) {
       x_ += "    <measure number=\"1\">\n";
@@ -55,7 +58,7 @@ class Ecrivain {
       x_ += "    </measure>\n";
     }
     x_ += "  </part>\n</score-partwise>\n";
-    return std::move(x_);
+    livre();
   }
 
  private:
@@ -81,6 +84,10 @@ class Ecrivain {
     }
   }
   void nombre(int64_t n) { x_ += std::to_string(n); }
+  void livre() {
+    vers_(x_);
+    x_.clear();
+  }
 
   void entete() {
     x_ +=
@@ -366,6 +373,7 @@ class Ecrivain {
   const Recueil& recueil_;
   const int tempo_;
   const int64_t divisions_;
+  const std::function<void(std::string_view)>& vers_;
   std::vector<std::vector<bool>> fin_de_liaison_;  // by measure and element: a tie ends on it
   std::string x_;
 };
@@ -385,6 +393,13 @@ int64_t divisions_de(const Piece& piece) {
   return d;
 }
 
+void ecrit_musicxml(const Piece& piece, const Recueil& recueil, int tempo,
+                    const std::function<void(std::string_view)>& vers) {
+  Ecrivain(piece, recueil, tempo, vers).ecrit();
+}
+
 std::string en_musicxml(const Piece& piece, const Recueil& recueil, int tempo) {
-  return Ecrivain(piece, recueil, tempo).ecrit();
+  std::string x;
+  ecrit_musicxml(piece, recueil, tempo, [&x](std::string_view morceau) { x += morceau; });
+  return x;
 }

@@ -7,12 +7,19 @@
 // colours its notes and stands above them in words.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "musique/piece.h"
 #include "recueil/recueil.h"
 
-// tempo: quarter notes per minute, as the score's metronome mark.
+// tempo: quarter notes per minute, as the score's metronome mark. The text
+// is handed to vers in pieces as it is written, so that a long score is
+// never held whole.
+void ecrit_musicxml(const Piece& piece, const Recueil& recueil, int tempo,
+                    const std::function<void(std::string_view)>& vers);
 std::string en_musicxml(const Piece& piece, const Recueil& recueil, int tempo);
 
 // The divisions of a quarter note the score uses: the least number that

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "export/midi.h"
+#include "export/musicxml.h"
+#include "tests/support/recueil.h"
+
+namespace {
+
+// Divisions make every value whole: a triplet's eighth is a sixth of a
+// quarter, a quintuplet's sixteenth three twentieths (five in the time of
+// three); tuplets of every
+// kind at once stay within what editors take, each instant rounded.
+TEST(Export, DivisionsHoldEveryValueWithinTheirBound) {
+  EXPECT_EQ(divisions_de(lis_piece(recueil_de("! ! [[ ! |", {"4", "4"}))), 2);
+  EXPECT_EQ(divisions_de(lis_piece(recueil_de("([[[)3 (fffff)5 ! ! |", {"4", "4"}))), 60);
+  std::string touffu;
+  for (int i = 0; i < 6; ++i) touffu += "(qqqqq)5 (qqqqqqq)7 (ttt)3 (fffffff)7 ";
+  EXPECT_LE(divisions_de(lis_piece(recueil_de(touffu + "||", {}))), 100800);
+}
+
+// The MIDI file plays repeats, holds a tie over the bar, and ends with the
+// piece: two tracks after the header, the notes' lengths in ticks.
+TEST(Export, MidiPlaysTheRepeatAndHoldsTheTie) {
+  const Piece p = lis_piece(recueil_de("|: ! ! ! !_| ! ! ! ! :| ||", {"4", "4"}));
+  const std::string f = en_midi(p, deroule(p, ordre_de_lecture(p)), 120);
+  ASSERT_EQ(f.substr(0, 14), std::string("MThd\0\0\0\6\0\1\0\2\1\xE0", 14));
+  // Tempo: 500000 microseconds a quarter.
+  EXPECT_NE(f.find(std::string("\xFF\x51\x03\x07\xA1\x20", 6)), std::string::npos);
+  std::size_t notes = 0;
+  for (std::size_t i = f.find("MTrk"); i + 2 < f.size(); ++i)
+    if (static_cast<unsigned char>(f[i]) == 0x99 && f[i + 1] == 38) ++notes;
+  EXPECT_EQ(notes, 14u);  // 7 sounds a time through, twice
+}
+
+}  // namespace
