@@ -56,7 +56,7 @@ TEST_F(Flux, ManySmallWritesComeOutWhole) {
 // The usual reasons in French; any other, the system's own words.
 TEST(Raisons, UsualOnesInFrenchOthersAsTheSystemSaysThem) {
   EXPECT_EQ(std::string(raison_systeme(ENOSPC)), latin1("plus de place sur le support"));
-  EXPECT_EQ(std::string(raison_systeme(ENOTDIR)), std::strerror(ENOTDIR));
+  EXPECT_EQ(std::string(raison_systeme(ELOOP)), std::strerror(ELOOP));
 }
 
 }  // namespace

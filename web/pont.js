@@ -107,5 +107,36 @@ function analyseTexte(module, motsTexte, texte) {
   return r;
 }
 
+// The console's export of a text (genre: "musicxml" or "midi"; tempo in
+// quarter notes per minute), made by the same C++: its bytes (empty when no
+// text was checked), the run's standard error and exit status.
+function exporte(module, mots, entree, genre, tempo) {
+  let tailleMots = 0;
+  for (const m of mots) tailleMots += m.length + 1;
+  const pMots = module._malloc(tailleMots + 1);
+  const pEntree = module._malloc(entree.length + 1);
+  let statut;
+  try {
+    let p = pMots;
+    for (const m of mots) {
+      module.HEAPU8.set(m, p);
+      module.HEAPU8[p + m.length] = 0;
+      p += m.length + 1;
+    }
+    module.HEAPU8.set(entree, pEntree);
+    statut = module._rythme_exporte(pMots, mots.length, pEntree, entree.length, genre === "midi" ? 1 : 0, tempo);
+  } finally {
+    module._free(pMots);
+    module._free(pEntree);
+  }
+  const tas = module.HEAPU8;
+  const copie = function (p, n) { return tas.slice(p, p + n); };
+  return {
+    octets: copie(module._rythme_export(), module._rythme_taille_export()),
+    erreur: copie(module._rythme_export_erreur(), module._rythme_taille_export_erreur()),
+    statut: statut,
+  };
+}
+
 if (typeof module !== "undefined" && module.exports)
-  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte };
+  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte, exporte };
