@@ -62,6 +62,7 @@
   let rangs = [];            // the listing's rows
   let debutsMesures = null;  // the first row of each measure, by number
   let partition = null;      // the score and its playback (portee.js)
+  let titre = "rythme";      // the text's name, for the files saved: the file opened, or the example chosen
 
   function element(nom, classe, texte) {
     const e = document.createElement(nom);
@@ -671,10 +672,42 @@
     lecteur.onload = function () {
       $("texte").value = deLatin1(new Uint8Array(lecteur.result));
       $("exemples").value = "";
+      titre = fichier.name.replace(/\.[^.]*$/, "") || "rythme";
       modifie(false);
       avisOutils("« " + fichier.name + " » ouvert.");
     };
     lecteur.readAsArrayBuffer(fichier);
+  }
+
+  // The console's export of the text as it stands (genre: "musicxml" or
+  // "midi"), made by the module in a worker of its own so that the analysis
+  // goes on, and downloaded under the text's title.
+  function exporteFichier(genre) {
+    $("exporter").open = false;
+    const source = "(" + travailleurRythme.toString() + ")();";
+    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
+    const w = new Worker(url);
+    const tempo = Math.min(1000, Math.max(1, Math.round(Number($("tempo").value) || 60)));
+    const fin = function () { w.terminate(); URL.revokeObjectURL(url); };
+    w.onmessage = function (e) {
+      fin();
+      const r = e.data.exportation;
+      if (!r || r.octets.length === 0) {
+        avisOutils(e.data.echec ? "Exportation impossible : " + e.data.echec
+                                : "Rien à exporter : le texte n'a pas été vérifié (voir les sorties brutes).");
+        return;
+      }
+      const a = element("a");
+      a.href = URL.createObjectURL(new Blob([r.octets], { type: genre === "midi" ? "audio/midi" : "application/vnd.recordare.musicxml+xml" }));
+      a.download = titre + (genre === "midi" ? ".mid" : ".musicxml");
+      document.body.appendChild(a);
+      a.click();
+      a.remove();
+      setTimeout(function () { URL.revokeObjectURL(a.href); }, 1000);
+      avisOutils("« " + a.download + " » exporté" + (r.statut === 0 ? "." : ", avec les fautes du texte marquées."));
+    };
+    w.onerror = function (e) { fin(); avisOutils("Exportation impossible : " + (e.message || e)); };
+    w.postMessage({ id: 0, exporte: genre, tempo: tempo, mots: mots(), texte: $("texte").value });
   }
 
   function enregistre() {
@@ -762,6 +795,7 @@
 
   function chargeExemple(i) {
     const e = EXEMPLES[i];
+    titre = e.nom.replace(/\.[^.]*$/, "");
     pose({ texte: e.texte, n: e.mots[0] || "", d: e.mots[1] || "", k: e.mots[2] || "" });
     modifie(false);
   }
@@ -792,6 +826,8 @@
     $("copie-erreur").addEventListener("click", function () { copie("erreur", this); });
     $("partage").addEventListener("click", partage);
     $("enregistre").addEventListener("click", enregistre);
+    $("exporte-musicxml").addEventListener("click", function () { exporteFichier("musicxml"); });
+    $("exporte-midi").addEventListener("click", function () { exporteFichier("midi"); });
     $("fichier").addEventListener("change", function () { if (this.files.length) ouvre(this.files[0]); this.value = ""; });
     construitLegende();
     partition = new PanneauPartition({

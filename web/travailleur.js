@@ -3,6 +3,8 @@
 // and the table of the signs read handed over rather than copied. The page sends one request at a time and
 // keeps only the latest edit waiting, so a run made stale is never started.
 // A trap of the module is answered { id, echec } and a new module is made.
+// An export ({ id, exporte: "musicxml" or "midi", tempo, mots, texte }) is
+// answered { id, exportation: { octets, erreur, statut } }.
 (function () {
   let pret = creeRythme();
   self.onmessage = function (e) {
@@ -10,6 +12,18 @@
     pret.then(function (m) {
       const debut = Date.now();
       let resultat;
+      if (demande.exporte) {
+        // An export: the console's file for this text, made by the same C++.
+        try {
+          const e = exporte(m, demande.mots.map(function (w) { return enLatin1(w).octets; }),
+                            enLatin1(demande.texte).octets, demande.exporte, demande.tempo);
+          self.postMessage({ id: demande.id, exportation: e }, [e.octets.buffer, e.erreur.buffer]);
+        } catch (err) {
+          pret = creeRythme();
+          self.postMessage({ id: demande.id, echec: String(err && err.message ? err.message : err) });
+        }
+        return;
+      }
       try {
         resultat = analyseTexte(m, demande.mots, demande.texte);
       } catch (err) {

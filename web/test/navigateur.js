@@ -195,6 +195,29 @@ async function principal(navigateur) {
   verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
           "once the field is right the analysis runs");
 
+  // Exporter: the console's files, downloaded under the example's name.
+  await page.select("#exemples", fautes);
+  await analysee(page);
+  await page.evaluate(() => {
+    window.__telecharges = [];
+    HTMLAnchorElement.prototype.click = function () {
+      const nom = this.download;
+      fetch(this.href).then((r) => r.arrayBuffer()).then((b) => {
+        window.__telecharges.push([nom, Array.from(new Uint8Array(b).slice(0, 40))]);
+      });
+    };
+  });
+  for (const [bouton, debut] of [["#exporte-musicxml", "<?xml version"], ["#exporte-midi", "MThd"]]) {
+    await page.click("#exporter summary");
+    await page.click(bouton);
+  }
+  await page.waitForFunction(() => window.__telecharges.length === 2, { timeout: 20000 });
+  const telecharges = Object.fromEntries((await page.evaluate(() => window.__telecharges))
+    .map(([nom, octets]) => [nom, String.fromCharCode(...octets)]));
+  verifie(telecharges["fautes.musicxml"] && telecharges["fautes.musicxml"].startsWith("<?xml version") &&
+          telecharges["fautes.mid"] && telecharges["fautes.mid"].startsWith("MThd"),
+          "Exporter downloads the MusicXML score and the MIDI file: " + Object.keys(telecharges).join(", "));
+
   // On a phone.
   const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
   await page.select("#exemples", fautes2);
