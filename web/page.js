@@ -30,7 +30,9 @@
   const AUTRES = [
     [".", "point (prolonge de moitié)"], ["_", "liaison"], [" ", "fin du temps (espace)"],
     ["|", "barre de mesure"], ["||", "double barre finale"], ["(", "début de groupe (triolet…)"],
-    [")3", "fin de triolet"], ["\n", "nouvelle ligne"],
+    [")3", "fin de triolet (chiffre de 2 à 7 : le genre du groupe)"], ["\n", "nouvelle ligne"],
+    ["|:", "début de reprise"], [":|", "fin de reprise"], ["|1.", "première fin (|2. la deuxième…)"],
+    ["3/4", "changement de mesure"], ["C", "mesure à 4/4 (C)"], ["C\\", "mesure à 2/2 (C barré)"],
   ];
   // The examples by what they show.
   const TITRES = {
@@ -56,7 +58,7 @@
   let enAttente = null;      // the latest edit, waiting for the worker
   let dernier = null;        // the last result shown, with its text and words
   let actif = -1;            // the report selected
-  let derniereFrappe = 0;    // when the text was last typed
+  let derniereFrappe = -Infinity;  // when the user last typed in the text (never, for a text opened)
   let minuterieCalme = null;
   let minuterieSauve = null;
   let rangs = [];            // the listing's rows
@@ -109,6 +111,9 @@
     const m = mots();
     ecritCommande(m);
     enAttente = { id: ++numero, mots: m, texte: $("texte").value };
+    // The verdict shown is no longer the text's: greyed, "analyse en cours…"
+    // (after a moment, so that a quick analysis does not flicker).
+    $("verdict").classList.add("perime");
     // A long run made stale is stopped: its worker is replaced.
     if (enVol !== null && performance.now() - enVol.debut > relance) {
       finVol();
@@ -180,9 +185,8 @@
     const r = dernier;
     if (actif >= r.rapports.length) actif = -1;
     classeRapports(r);
-    const echec = r.fatal !== "" || r.mot_refuse >= 0 || r.fautives.length > 0;
-    const fin = r.rapports.some(function (d) { return d.classe === "fin"; });
-    montreVerdict(verdict(r), echec ? "echec" : (r.mesures.length > 0 && !fin ? "reussite" : ""));
+    const echec = r.fatal !== "" || r.mot_refuse >= 0 || r.fautives.length > 0 || (!r.verdict.reussite && !enCours(r));
+    montreVerdict(verdict(r), echec ? "echec" : (r.verdict.reussite && r.mesures.length > 0 ? "reussite" : ""));
     montreChamps(r);
     montreHors(r);
     montreRapports(r);
@@ -201,20 +205,29 @@
     return /^\s*$/.test(t.value.slice(t.selectionEnd));
   }
 
-  // Each report's class: its kind, or "en-cours" for a report about the end
-  // of the text while the user is typing there (a blank, a new line, a tie
-  // or the measure not yet finished).
+  // A report that counts as a fault: what the checker counts so (all but
+  // advice and the meter inferred), the end in error included.
+  function estFaute(classe) { return classe === "faute" || classe === "correction" || classe === "fin"; }
+  function enCours(r) { return r.rapports.some(function (d) { return d.classe === "en-cours"; }); }
+
+  // Each report's class: its kind, or "en-cours" for a report that one more
+  // key at the end of the text could still change, while the user is typing
+  // there: a blank, a new line or a tie ending the text, an unfinished last
+  // measure, an open group. A bar the user wrote closes its measure: what is
+  // said about it is judged at once. The faulty measures are the checker's,
+  // less those whose faults are all in progress.
   function classeRapports(r) {
     let fin = r.texte.length;  // past the last character other than a blank
     while (fin > 0 && /\s/.test(r.texte[fin - 1])) fin--;
-    const enFin = saisieEnFin();
-    const fautives = new Set();
+    const enFin = saisieEnFin() && !/[|]$/.test(r.texte.slice(0, fin));
+    const fermes = new Set(), provisoires = new Set();
     r.rapports.forEach(function (d) {
       d.classe = enFin && Math.max(d.debut, d.fin) >= fin - 1 && d.nature !== "conseil" && d.nature !== "renseignement"
         ? "en-cours" : d.nature;
-      if (d.classe === "faute" || d.classe === "correction") fautives.add(d.mesure);
+      if (estFaute(d.classe)) fermes.add(d.mesure);
+      if (d.classe === "en-cours") provisoires.add(d.mesure);
     });
-    r.fautives = Array.from(fautives).sort(function (a, b) { return a - b; });
+    r.fautives = r.verdict.mesures_fautives.filter(function (m) { return fermes.has(m) || !provisoires.has(m); });
   }
 
   // After a pause, or once the caret has left the end of the text: shown
@@ -241,8 +254,14 @@
     const mesures = n + (n > 1 ? " mesures" : " mesure");
     if (r.texte.trim() === "" && n === 0) {
       lignes.push([{ texte: "Texte vide : écrivez des notes, ou choisissez un exemple." }]);
+    } else if (r.fautives.length === 0 && r.verdict.reussite) {
+      lignes.push([{ texte: "✔ " + mesures + ", aucune faute" }]);
+    } else if (r.fautives.length === 0 && enCours(r)) {
+      // Nothing judged faulty yet, but not a success either: the checker
+      // would end with status 1 on the text as it stands.
+      lignes.push([{ texte: n === 0 ? "… Mesure en cours, aucune faute jusqu'ici." : "… " + mesures + ", aucune faute jusqu'ici (mesure en cours)" }]);
     } else if (r.fautives.length === 0) {
-      lignes.push([{ texte: "✔ " + mesures + ", aucune faute" + (r.rapports.some(function (d) { return d.classe === "en-cours"; }) ? " (mesure en cours)" : "") }]);
+      lignes.push([{ texte: "✖ Le texte n'est pas vérifié jusqu'au bout (statut de sortie " + r.verdict.statut + ") : voyez les diagnostics." }]);
     } else {
       const k = r.fautives.length;
       // Beyond the reports listed, more measures may be faulty.
@@ -253,11 +272,11 @@
         parties.push({ mesure: m });
       });
       if (k > 30) parties.push({ texte: "…" });
-      parties.push({ texte: " (sur " + mesures + ")" });
+      if (n > 0 && !(k === 1 && n === 1)) parties.push({ texte: " (sur " + mesures + ")" });
       lignes.push(parties);
     }
     const conseils = r.rapports.filter(function (d) { return d.classe === "conseil"; }).length;
-    if (conseils > 0) lignes.push([{ texte: conseils + (conseils > 1 ? " conseils" : " conseil") + " d'écriture, à lire ci-contre.", classe: "conseils" }]);
+    if (conseils > 0) lignes.push([{ texte: conseils + (conseils > 1 ? " conseils" : " conseil") + " d'écriture, à lire dans les diagnostics.", classe: "conseils" }]);
     // What the checker says about the end of the text, in its words.
     r.rapports.filter(function (d) { return d.classe === "fin"; }).slice(0, 2).forEach(function (d) {
       lignes.push([{ texte: "⚠ " + d.message.split("\n")[0], classe: "fin" }]);
@@ -274,6 +293,7 @@
   function montreVerdict(lignes, classe) {
     if (!Array.isArray(lignes[0])) lignes = [lignes];
     const v = $("verdict");
+    v.classList.remove("perime");
     const cle = JSON.stringify(lignes) + classe;
     if (v.dataset.cle === cle) return;
     v.dataset.cle = cle;
@@ -349,7 +369,7 @@
       tete.appendChild(element("span", "nature", NATURES[d.classe]));
       b.appendChild(tete);
       b.appendChild(element("span", "message", d.message));
-      const pied = element("span", "pied", d.position + " · $" + d.code.toString(16).toUpperCase().padStart(4, "0") + " " + d.categorie);
+      const pied = element("span", "pied", d.position + (d.code !== 0 ? " · $" + d.code.toString(16).toUpperCase().padStart(4, "0") + " " + d.categorie : ""));
       pied.title = d.description;
       b.appendChild(pied);
       b.querySelectorAll("span.message, span.pied").forEach(function (s) { s.style.display = "block"; });
@@ -390,7 +410,7 @@
   function fauteVoisine(sens) {
     if (dernier === null || dernier.texte !== $("texte").value) return;
     const fautes = [];
-    dernier.rapports.forEach(function (d, i) { if (d.classe === "faute" || d.classe === "correction") fautes.push(i); });
+    dernier.rapports.forEach(function (d, i) { if (estFaute(d.classe)) fautes.push(i); });
     if (fautes.length === 0) return;
     let k;
     if (actif >= 0 && fautes.indexOf(actif) >= 0) {
@@ -406,7 +426,7 @@
 
   function allerALaMesure(m) {
     if (dernier === null) return;
-    const i = dernier.rapports.findIndex(function (d) { return d.mesure === m && (d.classe === "faute" || d.classe === "correction"); });
+    const i = dernier.rapports.findIndex(function (d) { return d.mesure === m && estFaute(d.classe); });
     if (i >= 0) selectionne(i);
     const rang = debutsMesures !== null ? debutsMesures.get(m) : undefined;
     if (rang !== undefined) $("listing").scrollTop = Math.max(0, rang * hauteurRang - hauteurRang);
@@ -629,11 +649,14 @@
     actif = -1;
   }
 
+  function gardeMaintenant() {
+    clearTimeout(minuterieSauve);
+    try { localStorage.setItem(cleTravail, JSON.stringify(travail())); } catch (e) { /* storage full or refused: nothing kept */ }
+  }
+
   function sauve() {
     clearTimeout(minuterieSauve);
-    minuterieSauve = setTimeout(function () {
-      try { localStorage.setItem(cleTravail, JSON.stringify(travail())); } catch (e) { /* storage full or refused: nothing kept */ }
-    }, 300);
+    minuterieSauve = setTimeout(gardeMaintenant, 300);
   }
 
   function depuisLien() {
@@ -670,11 +693,22 @@
   function ouvre(fichier) {
     const lecteur = new FileReader();
     lecteur.onload = function () {
-      $("texte").value = deLatin1(new Uint8Array(lecteur.result));
+      const octets = new Uint8Array(lecteur.result);
+      // A file in UTF-8 (bytes above 127 that make valid UTF-8) is read so;
+      // its characters outside Latin-1 are then sent as '?', as typed ones.
+      let texte = null;
+      if (octets.some(function (o) { return o > 127; })) {
+        try { texte = new TextDecoder("utf-8", { fatal: true }).decode(octets); } catch (e) { texte = null; }
+      }
+      const utf8 = texte !== null;
+      $("texte").value = utf8 ? texte : deLatin1(octets);
       $("exemples").value = "";
       titre = fichier.name.replace(/\.[^.]*$/, "") || "rythme";
       modifie(false);
-      avisOutils("« " + fichier.name + " » ouvert.");
+      // A text box holds no carriage return: say what the console would do.
+      const cr = octets.indexOf(13) >= 0;
+      avisOutils("« " + fichier.name + " » ouvert" + (utf8 ? ", lu en UTF-8" : "") +
+                 (cr ? " ; fins de ligne Windows converties (la console compterait chaque retour chariot comme une barre : tr -d '\\r')" : "") + ".");
     };
     lecteur.readAsArrayBuffer(fichier);
   }
@@ -774,8 +808,12 @@
     const t = $("texte");
     const a = t.selectionStart, b = t.selectionEnd;
     t.focus();
-    t.setRangeText(signe, a, b, "end");
-    modifie(true);
+    // Through the editing commands, so that the browser's undo keeps it (the
+    // input event then starts the analysis).
+    if (!document.execCommand("insertText", false, signe)) {
+      t.setRangeText(signe, a, b, "end");
+      modifie(true);
+    }
   }
 
   // ----- edits
@@ -814,9 +852,16 @@
       $(id).addEventListener("input", function () { menu.value = ""; modifie(false); });
     });
     $("texte").addEventListener("scroll", suitDefilement);
-    ["click", "keyup"].forEach(function (t) { $("texte").addEventListener(t, montreSousCurseur); });
+    ["click", "keyup"].forEach(function (t) {
+      $("texte").addEventListener(t, function () {
+        montreSousCurseur();
+        // The caret left the end of the text (a click, an arrow key): what
+        // was in progress there is judged at once.
+        if (dernier !== null && enCours(dernier) && !saisieEnFin()) rejuge();
+      });
+    });
     // Leaving the end of the text: what was in progress there is judged.
-    $("texte").addEventListener("blur", function () { derniereFrappe = 0; setTimeout(rejuge, 150); });
+    $("texte").addEventListener("blur", function () { derniereFrappe = -Infinity; setTimeout(rejuge, 150); });
     document.addEventListener("keydown", function (e) {
       if (e.key === "F8") { e.preventDefault(); fauteVoisine(e.shiftKey ? -1 : 1); }
     });
@@ -828,6 +873,10 @@
     $("enregistre").addEventListener("click", enregistre);
     $("exporte-musicxml").addEventListener("click", function () { exporteFichier("musicxml"); });
     $("exporte-midi").addEventListener("click", function () { exporteFichier("midi"); });
+    // "Ouvrir…" is reached with Tab and opened with Enter or Space.
+    document.querySelector('label[for="fichier"]').addEventListener("keydown", function (e) {
+      if (e.key === "Enter" || e.key === " ") { e.preventDefault(); $("fichier").click(); }
+    });
     $("fichier").addEventListener("change", function () { if (this.files.length) ouvre(this.files[0]); this.value = ""; });
     construitLegende();
     partition = new PanneauPartition({
@@ -836,12 +885,19 @@
     });
     window.panneauPartition = partition;
 
+    // A page left (a reload, a tab closed) keeps the last edit even before
+    // the pause that saves it.
+    window.addEventListener("pagehide", gardeMaintenant);
+
     // The work: from a shared link, else as it was left, else the first example.
     let garde = null;
     try { garde = JSON.parse(localStorage.getItem(cleTravail) || "null"); } catch (e) { garde = null; }
     const lien = depuisLien();
     demarreTravailleur();
     if (lien !== null) {
+      // Taken once: the address forgets it, and the work kept wins from the
+      // first edit on.
+      history.replaceState(null, "", location.pathname + location.search);
       pose(lien);
       modifie(false);
     } else if (garde !== null && typeof garde.texte === "string") {

@@ -155,6 +155,30 @@ async function principal(navigateur) {
   verifie(await page.evaluate(() => window.__fautesVues) === 0, "typing a correct piece key by key raises no fault");
   verifie((await verdict(page))[0] === "✔ 5 mesures, aucune faute", "and the verdict is the piece's");
 
+  // A text that arrives by a reload is judged whole at once: a fault is ✖
+  // with no key pressed; an unfinished last measure and an open group are
+  // faults, which F8 reaches.
+  const rouvre = async (texte) => {
+    await pose(page, { numerateur: "4", denominateur: "4", decomposition: "", texte: texte });
+    await page.reload();
+    await analysee(page);
+    return (await verdict(page))[0];
+  };
+  verifie((await rouvre("! ! ! ! |\n! ! |")).startsWith("✖ 1 mesure fautive : m. 2"), "a faulty text reloaded shows ✖ at once");
+  verifie((await rouvre("! ! !")).startsWith("✖ 1 mesure fautive : m. 1"), "an unfinished last measure reloaded is a fault");
+  await page.focus("#texte");
+  await page.keyboard.press("F8");
+  verifie(await page.$eval("#diagnostics li.actif", (li) => li.className.includes("fin")), "F8 reaches the unfinished measure");
+  verifie((await rouvre("! ! ([[[")).startsWith("✖"), "an open group reloaded is a fault");
+  // Typed at the end, the same unfinished measure is in progress, never ✔;
+  // leaving the end judges it.
+  await pose(page, { texte: "! ! !" });
+  const enCours = (await verdict(page))[0];
+  verifie(enCours === "… Mesure en cours, aucune faute jusqu'ici.", "typed, it is in progress: no ✔: " + enCours);
+  await page.evaluate(() => document.getElementById("texte").blur());
+  await page.waitForFunction(() => /^✖/.test(document.querySelector("#verdict .ligne").textContent), { timeout: 5000 });
+  verifie(true, "leaving the end of the text judges it");
+
   // Reload: the work comes back; a shared link opens the same text.
   await pose(page, { numerateur: "3", denominateur: "4", decomposition: "", texte: "! ! ! |\nd. ||" });
   await new Promise((ok) => setTimeout(ok, 500));
@@ -176,6 +200,13 @@ async function principal(navigateur) {
   await analysee(page2);
   verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\nd. ||" && await page2.$eval("#denominateur", (e) => e.value) === "4",
           "a shared link opens the same text and meter");
+  // The link is taken once: edits made after it survive a reload.
+  verifie(!page2.url().includes("#"), "the address forgets the link once it is read");
+  await pose(page2, { texte: "! ! ! |\n! ! ! ||" });
+  await new Promise((ok) => setTimeout(ok, 500));
+  await page2.reload();
+  await analysee(page2);
+  verifie(await page2.$eval("#texte", (t) => t.value) === "! ! ! |\n! ! ! ||", "an edit after opening a link survives a reload");
   await page2.close();
   await page.bringToFront();
 
