@@ -25,6 +25,8 @@
 #include "diagnostics/temoin_lecture.h"
 #include "driver/execution.h"
 #include "io/latin1.h"
+#include "musique/deroule.h"
+#include "musique/piece.h"
 #include "recueil/collecte.h"
 #include "recueil/recueil.h"
 
@@ -248,6 +250,20 @@ void ecrit_signes() {
   }
 }
 
+// The order the measures are played in (repeats taken, endings as written),
+// by their numbers: the playback follows it.
+void ecrit_ordre() {
+  const Piece piece = lis_piece(recueil);
+  nom("ordre");
+  json += '[';
+  for (const Tour& t : ordre_de_lecture(piece)) {
+    json += std::to_string(piece.mesures[static_cast<std::size_t>(t.mesure)].numero);
+    json += ',';
+  }
+  ferme(']');
+  json += ',';
+}
+
 void ecrit_json() {
   json = "{";
   entier("statut", recueil.verdict.statut);
@@ -262,6 +278,7 @@ void ecrit_json() {
   ecrit_rapports();
   ecrit_mesures();
   ecrit_signes();
+  ecrit_ordre();
   ferme('}');
 }
 

@@ -881,7 +881,7 @@
     construitLegende();
     partition = new PanneauPartition({
       partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"), boucle: $("boucle"),
-      metronome: $("metronome"), limite: $("partition-limite"), texte: $("texte"), selectionneRapport: selectionne,
+      metronome: $("metronome"), limite: $("partition-limite"), unite: $("unite-tempo"), son: $("son-muet"), texte: $("texte"), selectionneRapport: selectionne,
     });
     window.panneauPartition = partition;
 

@@ -14,23 +14,16 @@ function PanneauPartition(o) {
   this.r = null;
   this.mesures = [];
   this.lecture = null;  // the playback: { contexte, programme, depart, planificateur, minuterie, image }
-  this.depuis = 0;      // the measure to play from
   this.partition = new Partition(o.partition, {
     note: function (i, k) {
       const e = panneau.mesures[i].elements[k];
-      panneau.depuis = i;
       panneau.selectionne(e.debut, e.fin);
     },
     barre: function (i) {
       const b = panneau.mesures[i].barre;
-      panneau.depuis = Math.min(i + 1, panneau.mesures.length - 1);
       panneau.selectionne(b.debut, b.fin);
     },
     marque: function (rapport) { o.selectionneRapport(rapport); },
-  });
-  o.partition.addEventListener("click", function (ev) {
-    const div = ev.target.closest(".mesure");
-    if (div !== null) panneau.depuis = +div.dataset.mesure;
   });
   o.joue.addEventListener("click", function () { panneau.joue(); });
   o.arrete.addEventListener("click", function () { panneau.arrete(); });
@@ -57,7 +50,8 @@ PanneauPartition.prototype.montre = function (r) {
   if (r.signes_omis > 0)
     limite.textContent = "Texte trop long pour la partition : elle s'arrête à la mesure " +
       (mesures.length ? mesures[mesures.length - 1].numero : 0) + ".";
-  if (this.depuis >= mesures.length) this.depuis = 0;
+  // The metronome mark's note: ♩, or ♩. where the first meter's beat is dotted.
+  if (this.o.unite) this.o.unite.textContent = uniteDuTempo(mesures) === 24 ? "♩. =" : "♩ =";
   // The score follows the caret: what comes into view is drawn.
   this.suitLeCurseur();
   this.dureeDessin = performance.now() - debut;
@@ -82,15 +76,11 @@ PanneauPartition.prototype.suitLeCurseur = function () {
     let s = signeSous(this.mesures, a);
     if (s === null && a > 0) s = signeSous(this.mesures, a - 1);
     this.partition.surligne(s ? [s] : [], [], "actif");
-    if (s) {
-      this.depuis = s.mesure;
-      this.partition.montre(s.mesure);
-    }
+    if (s) this.partition.montre(s.mesure);
     return;
   }
   const couvertes = this.couvertes(a, b);
   this.partition.surligne([], couvertes, "actif");
-  if (couvertes.length) this.depuis = couvertes[0];
 };
 
 // The measures that characters [a, b) cover.
@@ -100,23 +90,39 @@ PanneauPartition.prototype.couvertes = function (a, b) {
   return couvertes;
 };
 
-// The measures to play: the ones selected in the text, or from the one
-// clicked (or under the caret) to the end; looped if asked.
+// The measures to play: the ones selected in the text, as written; with
+// nothing selected, the whole piece from its first measure, its repeats
+// taken and its endings as written (the order the checker's records give);
+// looped if asked.
 PanneauPartition.prototype.etendue = function () {
   const t = this.o.texte;
   if (t.selectionStart !== t.selectionEnd && this.r !== null) {
     const couvertes = this.couvertes(t.selectionStart, t.selectionEnd);
     if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: this.o.boucle.checked };
   }
-  return { depuis: this.depuis, jusqua: this.mesures.length - 1, boucle: this.o.boucle.checked };
+  return { piece: true, boucle: this.o.boucle.checked };
+};
+
+// The measures of the piece in the order they are played, as indices.
+PanneauPartition.prototype.ordre = function () {
+  const indices = new Map();
+  this.mesures.forEach(function (m, i) { if (!indices.has(m.numero)) indices.set(m.numero, i); });
+  const ordre = ((this.r && this.r.ordre) || []).map(function (n) { return indices.get(n); })
+    .filter(function (i) { return i !== undefined; });
+  // Measures drawn past the records' order (a text cut short): as written.
+  const dernier = ordre.length ? Math.max.apply(null, ordre) : -1;
+  for (let i = dernier + 1; i < this.mesures.length; i++) ordre.push(i);
+  return ordre;
 };
 
 // The schedule of the measures to play (or of those given), at the tempo set.
 PanneauPartition.prototype.programme = function (etendue) {
   const e = etendue || this.etendue();
   const tempo = Math.min(400, Math.max(20, +this.o.tempo.value || 60));
+  const unite = uniteDuTempo(this.mesures);
+  if (e.piece) return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, 0, 0, this.ordre(), unite) };
   const jusqua = Math.min(e.jusqua, this.mesures.length - 1);
-  return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, Math.min(e.depuis, jusqua), jusqua) };
+  return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, Math.min(e.depuis, jusqua), jusqua, null, unite) };
 };
 
 PanneauPartition.prototype.joue = function () {
@@ -124,35 +130,54 @@ PanneauPartition.prototype.joue = function () {
   if (this.mesures.length === 0) return;
   const Contexte = window.AudioContext || window.webkitAudioContext;
   const contexte = new Contexte();
+  // A context made before any click starts suspended in some browsers: the
+  // click that plays resumes it, and the page says so if sound cannot start.
+  const avis = this.o.son;
+  if (avis) avis.hidden = true;
+  const muet = function (raison) {
+    if (avis) { avis.textContent = "Le son ne peut pas démarrer dans ce navigateur" + (raison ? " : " + raison : "") + "."; avis.hidden = false; }
+  };
+  if (contexte.resume) contexte.resume().catch(function (e) { muet(String(e && e.message || e)); });
+  setTimeout(function () { if (contexte.state === "suspended" && panneau.lecture !== null) muet(""); }, 800);
   const { etendue, programme } = this.programme();
   const panneau = this;
   const lecture = { contexte: contexte, etendue: etendue, tour: 0 };
   this.lecture = lecture;
-  // Each round: the schedule from now; after the first, a loop goes on
-  // without its count-in, with the text as it now stands.
-  const lance = function () {
-    lecture.programme = lecture.tour === 0 ? programme : sansDecompte(panneau.programme(etendue).programme);
-    lecture.mesures = panneau.mesures;
-    lecture.depart = contexte.currentTime + 0.1;
-    lecture.planificateur = new Planificateur(contexte, lecture.programme, lecture.depart,
-                                              panneau.o.metronome ? panneau.o.metronome.checked : true);
-    lecture.note = -1;     // the last note started
-    lecture.joue = null;   // the element highlighted
-  };
-  lance();
+  const metronome = panneau.o.metronome ? panneau.o.metronome.checked : true;
+  // The first round: its schedule from now, after its count-in.
+  lecture.programme = programme;
+  lecture.mesures = panneau.mesures;
+  lecture.depart = contexte.currentTime + 0.1;
+  lecture.planificateur = new Planificateur(contexte, programme, lecture.depart, metronome);
+  lecture.note = -1;     // the last note started
+  lecture.joue = null;   // the element highlighted
+  lecture.suivant = null;  // a loop's next round, scheduled ahead to start on the last one's end
   this.o.joue.disabled = true;
   this.o.arrete.disabled = false;
   // Sounds are scheduled 1.5 s ahead, every 200 ms (timers go on in a tab
   // in the background, where frames stop).
   const planifie = function () {
     if (panneau.lecture !== lecture) return;
-    const t = contexte.currentTime - lecture.depart;
-    if (t >= lecture.programme.fin) {
-      if (!etendue.boucle) { panneau.arrete(); return; }
-      lecture.tour += 1;
-      lance();
+    const maintenant = contexte.currentTime;
+    const s = lecture.suivant;
+    if (s !== null && maintenant >= s.depart) {
+      lecture.planificateur.arrete();
+      Object.assign(lecture, { programme: s.programme, mesures: s.mesures, depart: s.depart, planificateur: s.planificateur,
+                               note: -1, joue: null, suivant: null });
     }
-    lecture.planificateur.jusqua(contexte.currentTime - lecture.depart + 1.5);
+    const t = maintenant - lecture.depart;
+    if (t >= lecture.programme.fin && !etendue.boucle) { panneau.arrete(); return; }
+    lecture.planificateur.jusqua(t + 1.5);
+    // A loop goes on without its count-in, with the text as it now stands,
+    // its round scheduled ahead so that it starts exactly on the last one's end.
+    if (etendue.boucle && lecture.suivant === null && t + 1.5 >= lecture.programme.fin) {
+      lecture.tour += 1;
+      const p = sansDecompte(panneau.programme(etendue).programme);
+      const depart = lecture.depart + lecture.programme.fin;
+      lecture.suivant = { programme: p, mesures: panneau.mesures, depart: depart,
+                          planificateur: new Planificateur(contexte, p, depart, metronome) };
+    }
+    if (lecture.suivant !== null) lecture.suivant.planificateur.jusqua(maintenant - lecture.suivant.depart + 1.5);
   };
   planifie();
   lecture.minuterie = setInterval(planifie, 200);
@@ -189,7 +214,7 @@ function sansDecompte(p) {
   const d = p.decompte;
   return {
     decompte: 0,
-    clics: p.clics.filter(function (c) { return c.t >= d; }).map(function (c) { return { t: c.t - d, fort: c.fort }; }),
+    clics: p.clics.filter(function (c) { return c.t >= d; }).map(function (c) { return { t: c.t - d, fort: c.fort, premier: c.premier }; }),
     notes: p.notes.map(function (n) {
       return { t: n.t - d, duree: n.duree, mesure: n.mesure, element: n.element,
                elements: n.elements.map(function (e) { return { mesure: e.mesure, element: e.element, t: e.t - d }; }) };
@@ -208,6 +233,7 @@ PanneauPartition.prototype.arrete = function () {
   clearInterval(l.minuterie);
   cancelAnimationFrame(l.image);
   l.planificateur.arrete();
+  if (l.suivant) l.suivant.planificateur.arrete();
   l.contexte.close();
   this.partition.surligne([], [], "joue");
 };

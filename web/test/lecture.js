@@ -30,8 +30,13 @@ creeRythme().then((module) => {
     partition.marqueLesRapports(m, r.rapports);
     return m;
   };
+  // The whole piece as the page plays it: in the order of the records, at a
+  // metronome mark of tempo on the first meter's note (♩, or ♩.).
   const onsets = (mots, texte, tempo) => {
-    const p = lecture.programmeDeLecture(mesures(mots, texte), tempo || 60);
+    const r = pont.analyseTexte(module, mots, texte);
+    const m = partition.mesuresDeLaPartition(r);
+    const indices = new Map(m.map((x, i) => [x.numero, i]));
+    const p = lecture.programmeDeLecture(m, tempo || 60, 0, 0, r.ordre.map((n) => indices.get(n)), lecture.uniteDuTempo(m));
     return { p: p, t: p.notes.map((n) => n.t - p.decompte) };
   };
 
@@ -55,6 +60,17 @@ creeRythme().then((module) => {
   // A short measure lasts what was written: the next one follows at once.
   s = onsets(["4", "4"], "! ! ! |\n! ! ! ! ||");
   verifie(proche(s.t, [0, 1, 2, 3, 4, 5, 6]) && s.p.clics.length === 4 + 3 + 4, "a short measure is played short", s.t);
+
+  // Repeats are taken, endings played as written; the quarter keeps its
+  // speed across a change to a meter of one ternary beat; each measure's
+  // first click is its own.
+  s = onsets(["4", "4"], "|: ! ! ! ! | [[ [[ ! ! |1. ! ! !_! :|\n! ! ! ! ||");
+  verifie(s.p.mesures.map((x) => x.mesure).join() === "0,1,2,0,1,3" && s.t.length === 4 + 6 + 3 + 4 + 6 + 4,
+          "a repeat with a first ending: 1 2 3 1 2 4", s.p.mesures.map((x) => x.mesure));
+  s = onsets(["4", "4"], "! ! ! ! |\n3/4 ! ! ! |\n! ! ! ||");
+  verifie(proche(s.t, [0, 1, 2, 3, 4, 5, 6, 7, 8, 9]), "the quarter keeps its speed from 4/4 to 3/4", s.t);
+  verifie(s.p.clics.filter((c) => c.premier).length === 1 + 3 && !s.p.clics[2].premier && s.p.clics[2].fort,
+          "each measure's first beat is marked apart from the other strong beats", s.p.clics);
 
   // What the score is drawn from.
   let m = mesures(["4", "4"], "! ! ! d |");
