@@ -14,6 +14,7 @@
   const limite = 30000;         // ms after which an analysis is given up: "texte trop long"
   const hauteurRang = 26;       // px, the listing's rows (index.html)
   const lienMax = 60000;        // characters of text a shared link may carry
+  const brutMontre = 256 * 1024;  // bytes of each raw stream put in the page; the rest is downloaded
   const relance = 500;          // ms of a run after which a newer edit stops it rather than waits
   const cleTravail = "rythme.travail";
 
@@ -605,9 +606,28 @@
       $("statut").textContent = "";
       return;
     }
-    $("sortie").textContent = deLatin1(r.sortie);
-    $("erreur").textContent = deLatin1(r.erreur);
+    // The first part of each stream at once, the whole as a download: a
+    // long text's output put in the page whole would freeze it.
+    [["sortie", r.sortie], ["erreur", r.erreur]].forEach(function (f) {
+      const octets = f[1];
+      const coupe = octets.length > brutMontre;
+      $(f[0]).textContent = deLatin1(coupe ? octets.subarray(0, brutMontre) : octets) +
+        (coupe ? "\n… (" + (octets.length - brutMontre) + " octets de plus : « Télécharger » donne le tout)" : "");
+    });
     $("statut").textContent = "Statut de sortie du programme : " + r.statut + ".";
+  }
+
+  // A stream's bytes as they are, in a file (Latin-1, as the console writes
+  // them into a file).
+  function telechargeFlux(quoi) {
+    if (dernier === null) return;
+    const a = element("a");
+    a.href = URL.createObjectURL(new Blob([dernier[quoi]], { type: "text/plain;charset=iso-8859-1" }));
+    a.download = titre + (quoi === "sortie" ? ".sortie.txt" : ".erreur.txt");
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(function () { URL.revokeObjectURL(a.href); }, 1000);
   }
 
   function deLatin1(octets) {
@@ -618,7 +638,7 @@
   }
 
   function copie(id, bouton) {
-    const texte = $(id).textContent;
+    const texte = dernier !== null ? deLatin1(dernier[id]) : $(id).textContent;  // the whole stream, not the part shown
     const fait = function () {
       const avant = bouton.textContent;
       bouton.textContent = "Copié";
@@ -871,6 +891,8 @@
     $("copie-erreur").addEventListener("click", function () { copie("erreur", this); });
     $("partage").addEventListener("click", partage);
     $("enregistre").addEventListener("click", enregistre);
+    $("telecharge-sortie").addEventListener("click", function () { telechargeFlux("sortie"); });
+    $("telecharge-erreur").addEventListener("click", function () { telechargeFlux("erreur"); });
     $("exporte-musicxml").addEventListener("click", function () { exporteFichier("musicxml"); });
     $("exporte-midi").addEventListener("click", function () { exporteFichier("midi"); });
     // "Ouvrir…" is reached with Tab and opened with Enter or Space.

@@ -249,6 +249,14 @@ async function principal(navigateur) {
           telecharges["fautes.mid"] && telecharges["fautes.mid"].startsWith("MThd"),
           "Exporter downloads the MusicXML score and the MIDI file: " + Object.keys(telecharges).join(", "));
 
+  // The raw outputs of a long text: the first part at once, the rest offered.
+  await pose(page, { numerateur: "4", denominateur: "4", decomposition: "", texte: "! ! ! ! |\n".repeat(3000) + "||" });
+  await page.evaluate(() => { document.getElementById("brut").open = true; });
+  await page.waitForFunction(() => /octets de plus : « Télécharger » donne le tout\)$/.test(document.getElementById("sortie").textContent),
+                             { timeout: 10000 });
+  verifie(await page.$eval("#sortie", (p) => p.textContent.length < 300 * 1024), "the raw output shows its first 256 KB and offers the rest");
+  await page.evaluate(() => { document.getElementById("brut").open = false; });
+
   // On a phone.
   const fautes2 = await page.$$eval("#exemples option", (os) => os.find((o) => o.title.startsWith("fautes.txt")).value);
   await page.select("#exemples", fautes2);
