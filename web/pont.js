@@ -138,5 +138,39 @@ function exporte(module, mots, entree, genre, tempo) {
   };
 }
 
+// Dictation: a rhythm drawn by the checker's module (level 1 to 7, a meter's
+// index, 2 to 8 measures, a seed), and a student's text graded against it,
+// beat by beat (see web/entree_dictee.cc).
+function lisJson(module, p) {
+  const n = module._rythme_dictee_taille();
+  return JSON.parse(deLatin1(module.HEAPU8.subarray(p, p + n)));
+}
+
+function dicteeGenere(module, niveau, metre, mesures, graine) {
+  return lisJson(module, module._rythme_dictee_genere(niveau, metre, mesures, graine));
+}
+
+function dicteeCorrige(module, mots, original, copie) {
+  const octets = [mots.map(function (m) { return enLatin1(m).octets; }), enLatin1(original).octets, enLatin1(copie).octets];
+  let tailleMots = 0;
+  for (const m of octets[0]) tailleMots += m.length + 1;
+  const pMots = module._malloc(tailleMots + 1), pO = module._malloc(octets[1].length + 1), pC = module._malloc(octets[2].length + 1);
+  try {
+    let p = pMots;
+    for (const m of octets[0]) {
+      module.HEAPU8.set(m, p);
+      module.HEAPU8[p + m.length] = 0;
+      p += m.length + 1;
+    }
+    module.HEAPU8.set(octets[1], pO);
+    module.HEAPU8.set(octets[2], pC);
+    return lisJson(module, module._rythme_dictee_corrige(pMots, mots.length, pO, octets[1].length, pC, octets[2].length));
+  } finally {
+    module._free(pMots);
+    module._free(pO);
+    module._free(pC);
+  }
+}
+
 if (typeof module !== "undefined" && module.exports)
-  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte, exporte };
+  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte, exporte, dicteeGenere, dicteeCorrige };

@@ -1,0 +1,42 @@
+// Dictation through the module, under node: rhythms drawn at every level and
+// meter are the same from the same seed and pass the checker with nothing
+// to say; a student who writes one with another spelling gets every beat
+// right (and a note on the spelling), one wrong value gets exactly that beat
+// wrong.
+//   node dictee.js SITE_DIR
+"use strict";
+const path = require("path");
+
+const site = process.argv[2];
+const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
+const pont = require(path.resolve(site, "pont.js"));
+
+function verifie(condition, quoi) {
+  if (!condition) { console.log("FAIL " + quoi); process.exit(1); }
+  console.log("ok - " + quoi);
+}
+
+creeRythme().then((module) => {
+  const metres = pont.dicteeGenere(module, 1, 0, 2, 0).metres;
+  verifie(metres.join(" ") === "2/4 3/4 4/4 6/8 3/8 2/2", "the meters offered: " + metres.join(" "));
+  let n = 0;
+  for (let niveau = 1; niveau <= 7; niveau++)
+    for (let metre = 0; metre < metres.length; metre++)
+      for (let graine = 0; graine < 20; graine++, n++) {
+        const d = pont.dicteeGenere(module, niveau, metre, 4, graine);
+        const r = pont.analyse(module, d.mots.map((m) => pont.enLatin1(m).octets), pont.enLatin1(d.texte).octets);
+        if (r.statut !== 0 || !r.verdict.reussite || r.rapports.some((x) => x.nature !== "renseignement"))
+          verifie(false, `level ${niveau}, ${metres[metre]}, seed ${graine}: ${d.texte}`);
+      }
+  verifie(true, n + " rhythms drawn, each passed by the checker without a word");
+  verifie(pont.dicteeGenere(module, 5, 2, 6, 1234).texte === pont.dicteeGenere(module, 5, 2, 6, 1234).texte,
+          "the same seed draws the same rhythm");
+
+  const mots = ["4", "4"];
+  let c = pont.dicteeCorrige(module, mots, "!. [ ! ! | [[ ! !_! ||", "!_[ [ ! ! | [[ ! d ||");
+  verifie(c.justes === 8 && c.premier_faux === -1, "another spelling of the same rhythm: every beat right");
+  verifie(c.autre_graphie === true, "with a note on the spelling");
+  c = pont.dicteeCorrige(module, mots, "!. [ ! ! | [[ ! !_! ||", "!. [ ! ! | ! ! !_! ||");
+  verifie(c.temps.map((t) => t[2]).join("") === "11110111" && c.premier_faux === 4,
+          "one wrong value: exactly its beat wrong, located in the student's text (bytes " + c.temps[4][3] + " to " + c.temps[4][4] + ")");
+});
