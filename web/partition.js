@@ -125,6 +125,10 @@ function mesuresDeLaPartition(r) {
     if (metre !== null && metre.numerateur > 0) {
       signature = metre.numerateur + "/" + metre.denominateur;
       if (m.changement !== null && m.changement.c) signature = m.changement.denominateur === 2 ? "C|" : "C";
+      // C and C barred stay written so until the text changes the meter.
+      else if (m.changement === null && precedente !== null && (precedente.signature === "C" || precedente.signature === "C|") &&
+               precedente.numerateur === metre.numerateur && precedente.denominateur === metre.denominateur)
+        signature = precedente.signature;
     }
     const avant = precedente === null ? "" : precedente.signature;
     m.signature = signature;

@@ -85,6 +85,9 @@ creeRythme().then((module) => {
           "true,0,simple,4/4,true false,1,reprise,4/4,false false,0,finale,C,true",
           "repeat signs, endings, a meter change written C, the final double bar",
           m.map((x) => [x.reprise, x.ordinal, x.barre.sorte, x.signature, x.montreMetre].join()));
+  m = mesures([], "C ! ! ! ! | ! ! ! ! |\nC\\ d d | d d ||");
+  verifie(m.map((x) => x.montreMetre).join() === "true,false,true,false",
+          "a time signature only where the text sets or changes the meter, not after C or C barred", m.map((x) => x.signature));
   m = mesures(["4", "4"], "t.. ! ! ! |");
   verifie(m[0].elements[0].debut === 0 && m[0].elements[0].fin === 3, "a value with too many dots is drawn on what was written",
           m[0].elements[0]);
