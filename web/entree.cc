@@ -148,6 +148,10 @@ void ecrit_mesures() {
     entier("numerateur", m.numerateur);
     entier("denominateur", m.denominateur);
     entier("valTps", m.valTps);
+    // The beat's base, and whether a beat is made of its sub-beats (6/8) or
+    // is one of them (6/8 counted in eighths).
+    entier("ennaire", m.ennaire);
+    booleen("compose", m.compose);
     champ("ecart", m.ecart);
     ferme('}');
     json += ',';

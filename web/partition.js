@@ -117,6 +117,7 @@ function mesuresDeLaPartition(r) {
     m.info = info;
     const metre = info !== null && info.denominateur > 0 && info.temps.length > 0
       ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.temps.length,
+          ennaire: info.ennaire, compose: info.compose,
           forts: info.temps.map(function (t) { return t[2] ? "F" : "f"; }).join("") }
       : precedente;
     m.metre = metre;
@@ -479,13 +480,17 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
   if (notes.length > 0) {
     const voix = new VF.Voice({ numBeats: 4, beatValue: 4 }).setMode(VF.Voice.Mode.SOFT);
     voix.addTickables(notes);
-    // Beams by beat, as the checker grouped the values.
+    // Beams by beat, as the checker grouped the values; in a ternary meter
+    // counted in its sub-beats (6/8 in eighths), by the compound beat they make.
     const poutres = [];
     let suite = [];
     const ferme = function () { if (suite.length > 1) poutres.push(new VF.Beam(suite)); suite = []; };
+    const metre = m.metre;
+    const parSousTemps = metre && !metre.compose && metre.ennaire > 2;
+    const battue = function (e) { return parSousTemps ? Math.floor((e.temps - 1) / metre.ennaire) : e.temps; };
     m.elements.forEach(function (e, i) {
       if (e.silence || e.base > 8) { ferme(); return; }
-      if (suite.length > 0 && m.elements[i - 1].temps !== e.temps) ferme();
+      if (suite.length > 0 && battue(m.elements[i - 1]) !== battue(e)) ferme();
       suite.push(notes[i]);
     });
     ferme();

@@ -101,10 +101,8 @@ async function principal(navigateur) {
   // The playback rendered offline: four quarters at 60 sound at 4, 5, 6, 7 s.
   await remplace(page, "#texte", "! ! ! ! ||");
   await attendsPartition(page);
-  const attaques = await page.evaluate(async () => {
-    const p = window.panneauPartition;
-    p.depuis = 0;
-    const { programme } = p.programme();
+  const rendu = () => page.evaluate(async () => {
+    const { programme } = window.panneauPartition.programme();
     const taux = 8000;
     const c = new OfflineAudioContext(1, Math.ceil(taux * (programme.fin + 0.5)), taux);
     joueProgramme(c, programme, 0, false);
@@ -121,7 +119,24 @@ async function principal(navigateur) {
     }
     return t;
   });
+  const attaques = await rendu();
   verifie(attaques.join() === "4,5,6,7", "rendered offline, the notes sound at 4, 5, 6 and 7 s", attaques);
+  // The whole piece: the repeat taken, the quarter at the same speed in 3/4.
+  await remplace(page, "#texte", "|: ! ! ! ! :|\n3/4 ! ! ! ||");
+  await attendsPartition(page);
+  const entier = await rendu();
+  verifie(entier.join() === "4,5,6,7,8,9,10,11,12,13,14", "with its repeat and a change to 3/4, the notes sound every second", entier);
+  // 6/8 counted in eighths: beamed by the compound beat.
+  await page.$eval("#numerateur", (e) => { e.value = "6"; });
+  await page.$eval("#denominateur", (e) => { e.value = "8"; });
+  await page.$eval("#decomposition", (e) => { e.value = "1"; });
+  await remplace(page, "#texte", "[[[ [[[ ||");
+  await attendsPartition(page);
+  const poutres = await page.$$eval("#partition .vf-beam", (b) => b.length);
+  verifie(poutres === 2, "6/8 counted in eighths: two beams of three", poutres);
+  await page.$eval("#decomposition", (e) => { e.value = ""; });
+  await page.$eval("#numerateur", (e) => { e.value = "4"; });
+  await page.$eval("#denominateur", (e) => { e.value = "4"; });
 
   // The play button: the note being played is highlighted, then stop.
   await page.$eval("#tempo", (t) => { t.value = "300"; });
