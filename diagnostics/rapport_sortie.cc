@@ -26,8 +26,8 @@ void desarme_rapport_de_sortie() { etat.diagnostics.rapportDeSortieArme = 0; }
 void rapport_de_sortie() {
   const EtatDiagnostics& d = etat.diagnostics;
   if (!d.rapportDeSortieArme) return;
-  sortie_printf("l. %d col. %d  Err. $%04X  cat. [%s]\n\r\t{%s}  D.Err. $%04X\n",
-                etat.position.numeroLigne, etat.position.numeroColonne,
+  sortie_printf("l. %lld col. %lld  Err. $%04X  cat. [%s]\n\r\t{%s}  D.Err. $%04X\n",
+                static_cast<long long>(etat.position.numeroLigne), static_cast<long long>(etat.position.numeroColonne),
                 static_cast<uint32_t>(d.codeCourant), categorie_erreur(d.codeCourant),
                 description_erreur(d.codeCourant), static_cast<uint32_t>(d.dernierCode));
   sortie_due();

@@ -61,7 +61,7 @@ void rapporte(std::string_view message, const Nature* nature) {
   const Position& p = etat.position;
   const int32_t temps = etat.mesure.nt + 1;
   const bool au_dela = temps > etat.metre.nbrTps;
-  const int32_t largeur = p.largeurCouverte;
+  const int64_t largeur = p.largeurCouverte;
   char tete[8 * Ecriture::chiffres_entier_max + 64];
   Ecriture e{tete};
   const bool sans_etendue = p.lignesCouvertes == 0 && largeur <= 0;  // the column in parentheses
@@ -81,7 +81,7 @@ void rapporte(std::string_view message, const Nature* nature) {
   if (p.lignesCouvertes != 0) {
     // The extent ends on a later line: "à", then where it ends.
     e.texte(au_dela ? ") à\n-. "_l1 : " à\n-. "_l1);
-    e.entier(static_cast<int32_t>(static_cast<uint32_t>(p.numeroLigne) + static_cast<uint32_t>(p.lignesCouvertes)));  // wraps past 2^31 lines
+    e.entier(p.numeroLigne + p.lignesCouvertes);
     e.texte(" col. ");
     e.entier(largeur != 0 ? largeur : 1);
     e.texte(" :  ");

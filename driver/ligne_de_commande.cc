@@ -32,18 +32,47 @@ bool nombre_entier(const char* mot, int32_t min, int32_t max, int32_t& valeur) {
   return true;
 }
 
-// The word as the message shows it: printable ASCII and Latin-1 letters kept,
-// control bytes as '?', and a long word cut.
+// The length of the UTF-8 character that starts at c, or 0 if none does.
+std::size_t caractere_utf8(const unsigned char* c) {
+  std::size_t n = 0;
+  if (*c >= 0xC2 && *c <= 0xDF) n = 2;
+  else if (*c >= 0xE0 && *c <= 0xEF) n = 3;
+  else if (*c >= 0xF0 && *c <= 0xF4) n = 4;
+  for (std::size_t i = 1; i < n; ++i)
+    if ((c[i] & 0xC0) != 0x80) return 0;
+  return n;
+}
+
+bool en_utf8(const char* mot) {
+  for (const auto* c = reinterpret_cast<const unsigned char*>(mot); *c != 0;) {
+    const std::size_t n = *c < 0x80 ? 1 : caractere_utf8(c);
+    if (n == 0) return false;
+    c += n;
+  }
+  return true;
+}
+
+// The word as the message shows it: its own bytes as typed (UTF-8 or
+// Latin-1), control bytes as '?', and a long word cut after 40 characters.
 std::string mot_montre(const char* mot) {
   constexpr std::size_t longueur_max = 40;
+  const bool utf8 = en_utf8(mot);
   std::string montre;
-  for (const char* c = mot; *c != '\0'; ++c) {
-    if (montre.size() == longueur_max) {
+  std::size_t caracteres = 0;
+  for (const char* c = mot; *c != '\0'; ++caracteres) {
+    if (caracteres == longueur_max) {
       montre += "...";
       break;
     }
     const auto octet = static_cast<unsigned char>(*c);
+    if (utf8 && octet >= 0x80) {  // a whole character: its continuation bytes are no controls
+      const std::size_t n = caractere_utf8(reinterpret_cast<const unsigned char*>(c));
+      montre.append(c, n);
+      c += n;
+      continue;
+    }
     montre += (octet < 0x20 || (octet >= 0x7F && octet < 0xA0)) ? '?' : *c;
+    ++c;
   }
   return montre;
 }
@@ -55,7 +84,9 @@ LigneDeCommande refus(MotFautif mot, const char* nom, const char* texte, const c
   l.message = "rythme : ";
   l.message += nom;
   l.message += " «"_l1;
+  l.debut_du_mot = l.message.size();
   l.message += mot_montre(texte);
+  l.fin_du_mot = l.message.size();
   l.message += "» refusé : "_l1;
   l.message += attendu;
   l.message += ".\n";

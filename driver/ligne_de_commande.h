@@ -28,6 +28,8 @@ struct LigneDeCommande {
   int16_t décomposition = 0;    // the third word, or 0
   MotFautif mot_fautif = MotFautif::aucun;  // which word was refused
   std::string message;          // refus: the whole text for standard error, Latin-1 bytes
+  std::size_t debut_du_mot = 0;  // refus: where the user's own bytes stand in `message`,
+  std::size_t fin_du_mot = 0;    // to be written as they are, never converted
 };
 
 // Reads argv[1..argc-1] (argv[0] is the program's name). Writes nothing.

@@ -35,7 +35,7 @@ void applique_ligne_de_commande(const LigneDeCommande& ligne) {
 // The line number's digits, kept while the line stays the same: a line holds
 // several pieces, and each piece two banners.
 struct ChiffresDeLigne {
-  int32_t ligne = 0;                                // the line they write (lines count from 1)
+  int64_t ligne = 0;                                // the line they write (lines count from 1)
   char chiffres[Ecriture::chiffres_entier_max]{};  // its decimal digits
   std::size_t longueur = 0;                         // how many
 };
@@ -115,7 +115,7 @@ bool texte_apres_double_barre() {
         applique_etendue();
         break;
       case '\v':
-        for (int32_t lignes = tabv(etat.position.numeroLigne); lignes > 0; --lignes) ligne_suivante();
+        for (int64_t lignes = tabv(etat.position.numeroLigne); lignes > 0; --lignes) ligne_suivante();
         break;
       default:
         fixe_etendue(0, 1);
@@ -166,7 +166,10 @@ int execute_demande(const LigneDeCommande& ligne) {
       return 0;
     case LigneDeCommande::Demande::refus:
       // Before any banner, and with no exit report: nothing was analysed.
-      erreur_ecrit(ligne.message);
+      erreur_ecrit_avec_octets_lus(
+          std::string_view(ligne.message).substr(0, ligne.debut_du_mot),
+          std::string_view(ligne.message).substr(ligne.debut_du_mot, ligne.fin_du_mot - ligne.debut_du_mot),
+          std::string_view(ligne.message).substr(ligne.fin_du_mot));
       return 1;
     case LigneDeCommande::Demande::analyse:
       break;

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "io/latin1.h"
@@ -287,8 +289,6 @@ void sortie_ecrit(std::string_view octets) {
   ecrit_tel_quel(octets);
 }
 
-void sortie_ecrit_octets_lus(std::string_view octets) { ecrit_tel_quel(octets); }
-
 void sortie_entier(int32_t n) {
   char* const debut = sortie_place(Ecriture::chiffres_entier_max);
   Ecriture e{debut};
@@ -308,6 +308,16 @@ void erreur_ecrit(std::string_view debut, std::string_view milieu, std::string_v
     insere_du(d, en_utf8(debut), en_utf8(milieu), en_utf8(fin));
   } else {
     insere_du(d, debut, milieu, fin);
+  }
+  if (d.immediat) livre_du(d);
+}
+
+void erreur_ecrit_avec_octets_lus(std::string_view avant, std::string_view lus, std::string_view apres) {
+  Destination& d = *erreur;
+  if (d.utf8) {
+    insere_du(d, en_utf8(avant), lus, en_utf8(apres));
+  } else {
+    insere_du(d, avant, lus, apres);
   }
   if (d.immediat) livre_du(d);
 }
@@ -404,10 +414,29 @@ void flux_termine() {
 
 namespace {
 
+// Whether the locale's name (language_TERRITORY.codeset@modifier) names
+// UTF-8 as its codeset, however spelt (UTF-8, utf8).
+bool nom_en_utf8(const char* nom) {
+  const char* point = std::strchr(nom, '.');
+  if (point == nullptr) return false;
+  std::string jeu;
+  for (const char* c = point + 1; *c != '\0' && *c != '@'; ++c)
+    if (*c != '-' && *c != '_') jeu += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+  return jeu == "utf8";
+}
+
 // Whether the user's locale (LC_ALL, LC_CTYPE, LANG) writes UTF-8. The
-// program itself keeps the C locale.
+// program itself keeps the C locale. A locale the system lacks still says
+// its codeset in its name (LANG=fr_FR.UTF-8 where only C.UTF-8 is installed):
+// the first of the three that is set is read.
 bool locale_en_utf8() {
-  if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
+  if (std::setlocale(LC_CTYPE, "") == nullptr) {
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+      const char* nom = std::getenv(variable);
+      if (nom != nullptr && *nom != '\0') return nom_en_utf8(nom);
+    }
+    return false;
+  }
   const bool utf8 = std::strcmp(::nl_langinfo(CODESET), "UTF-8") == 0;
   std::setlocale(LC_CTYPE, "C");
   return utf8;

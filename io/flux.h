@@ -12,8 +12,8 @@
 //  - otherwise bytes wait in a buffer until it is full, so that a long run
 //    makes few write calls.
 // The program's texts are Latin-1 (latin1.h) and go out so, except on a
-// terminal whose locale writes UTF-8, where they are turned into UTF-8; input
-// bytes echoed to standard output go out unchanged everywhere.
+// terminal whose locale writes UTF-8, where they are turned into UTF-8; the
+// user's own bytes (a refused word) go out unchanged everywhere.
 //
 // A write that fails is reported once on standard error (unless that is the
 // stream that failed) and nothing more is written to that stream; the run
@@ -32,8 +32,6 @@
 // Standard output.
 void sortie_ecrit(std::string_view octets);
 void sortie_entier(int32_t n);  // an integer in decimal, as "%d" writes it
-// Input bytes echoed as they were read, never converted.
-void sortie_ecrit_octets_lus(std::string_view octets);
 // Room for up to n bytes (n at most 65536) at the end of standard output, to
 // be written in place and handed over with sortie_avance.
 char* sortie_place(std::size_t n);
@@ -47,6 +45,9 @@ void sortie_due();
 void erreur_ecrit(std::string_view debut, std::string_view milieu = {}, std::string_view fin = {});
 void erreur_ecrit(std::string_view a, std::string_view b, std::string_view c, std::string_view d,
                   std::string_view e);
+// The program's text around bytes of the user's own (a word of the command
+// line), which go out as they are, never converted.
+void erreur_ecrit_avec_octets_lus(std::string_view avant, std::string_view lus, std::string_view apres);
 void erreur_vprintf(const char* format, va_list args);
 
 // A write has failed since the streams were last pointed somewhere (other
@@ -80,11 +81,11 @@ struct Ecriture {
     std::memcpy(fin, s.data(), s.size());
     fin += s.size();
   }
-  void entier(int32_t n) {
+  void entier(int64_t n) {
     // Beat numbers, values and columns are mostly one or two digits.
-    if (static_cast<uint32_t>(n) < 10) {
+    if (static_cast<uint64_t>(n) < 10) {
       *fin++ = static_cast<char>('0' + n);
-    } else if (static_cast<uint32_t>(n) < 100) {
+    } else if (static_cast<uint64_t>(n) < 100) {
       fin[0] = static_cast<char>('0' + n / 10);
       fin[1] = static_cast<char>('0' + n % 10);
       fin += 2;
@@ -92,7 +93,7 @@ struct Ecriture {
       fin = std::to_chars(fin, fin + chiffres_entier_max, n).ptr;
     }
   }
-  static constexpr std::size_t chiffres_entier_max = 11;  // "-2147483648"
+  static constexpr std::size_t chiffres_entier_max = 20;  // "-9223372036854775808"
 };
 
 // SIGINT, SIGTERM and SIGHUP write what is held before ending the process as

@@ -20,25 +20,25 @@ struct Source {
   const unsigned char* memoire = nullptr;  // bytes in memory, or null
   unsigned char lu[taille_lecture];        // what the last read of the descriptor brought
   bool epuisee = false;                    // the end of the source has been met
+  bool au_debut = true;                    // nothing has been read yet: a byte order mark may come
   int erreur = 0;                          // the system's error of a failed read, which ended the source
 };
 
 Source source;
 
-// Refills the read buffer; false at the end of the input or on a read error,
-// which is kept for the run to report. The read may wait for a person or a
-// program writing into a pipe: what has been analysed so far reaches them
-// first.
-bool relit_descripteur() {
+// One read of the descriptor into [ou, ou + n): how many bytes it brought, 0
+// at the end of the input, -1 on a read error, which is kept for the run to
+// report. The read may wait for a person or a program writing into a pipe:
+// what has been analysed so far reaches them first.
+ssize_t lit_descripteur(unsigned char* ou, std::size_t n) {
   for (;;) {
     flux_avant_lecture();
-    const ssize_t n = ::read(source.descripteur, source.lu, taille_lecture);
-    if (n > 0) {
-      if (temoin_source != nullptr) temoin_source(source.lu, static_cast<std::size_t>(n));
-      octets_en_main = {source.lu, source.lu + n};
-      return true;
+    const ssize_t lus = ::read(source.descripteur, ou, n);
+    if (lus > 0) {
+      if (temoin_source != nullptr) temoin_source(ou, static_cast<std::size_t>(lus));
+      return lus;
     }
-    if (n == 0) return false;
+    if (lus == 0) return 0;
     if (errno == EINTR) continue;
     if (errno == EAGAIN || errno == EWOULDBLOCK) {
       // A descriptor left non-blocking: no input yet is not its end.
@@ -47,8 +47,38 @@ bool relit_descripteur() {
       continue;
     }
     source.erreur = errno;
-    return false;
+    return -1;
   }
+}
+
+// Whether the n bytes are the start of a UTF-8 byte order mark, all of it or
+// a part that more bytes may complete.
+bool debut_de_marque(const unsigned char* octets, std::size_t n) {
+  const std::size_t compares = n < marque_d_ordre_utf8.size() ? n : marque_d_ordre_utf8.size();
+  return std::memcmp(octets, marque_d_ordre_utf8.data(), compares) == 0;
+}
+
+// Refills the read buffer; false at the end of the input or on a read error.
+// The first read completes a byte order mark begun (a pipe may cut it) and
+// drops it.
+bool relit_descripteur() {
+  ssize_t n = lit_descripteur(source.lu, taille_lecture);
+  if (n <= 0) return false;
+  if (source.au_debut) {
+    source.au_debut = false;
+    while (static_cast<std::size_t>(n) < marque_d_ordre_utf8.size() &&
+           debut_de_marque(source.lu, static_cast<std::size_t>(n))) {
+      const ssize_t suite = lit_descripteur(source.lu + n, taille_lecture - static_cast<std::size_t>(n));
+      if (suite <= 0) {
+        source.epuisee = true;  // the bytes at hand are still handed out
+        break;
+      }
+      n += suite;
+    }
+  }
+  octets_en_main = {source.lu, source.lu + n};
+  octets_en_main.debut += longueur_marque_d_ordre(source.lu, static_cast<std::size_t>(n));
+  return octets_en_main.debut < octets_en_main.fin || relit_descripteur();
 }
 
 void repart(int descripteur, const char* octets, std::size_t n) {
@@ -56,7 +86,9 @@ void repart(int descripteur, const char* octets, std::size_t n) {
   source.memoire = reinterpret_cast<const unsigned char*>(octets);
   source.epuisee = false;
   source.erreur = 0;
+  source.au_debut = source.memoire == nullptr;
   octets_en_main = {source.memoire, source.memoire == nullptr ? nullptr : source.memoire + n};
+  if (source.memoire != nullptr) octets_en_main.debut += longueur_marque_d_ordre(source.memoire, n);
 }
 
 }  // namespace
@@ -72,6 +104,10 @@ void source_depuis_memoire(const char* octets, std::size_t n) { repart(-1, octet
 void reinitialise_source() {
   tampon_jeton = TamponJeton{};
   source_depuis_descripteur(0);
+}
+
+std::size_t longueur_marque_d_ordre(const unsigned char* octets, std::size_t n) {
+  return n >= marque_d_ordre_utf8.size() && debut_de_marque(octets, n) ? marque_d_ordre_utf8.size() : 0;
 }
 
 int source_erreur_de_lecture() { return source.erreur; }

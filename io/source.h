@@ -6,11 +6,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 
 void source_depuis_descripteur(int descripteur);
 // The bytes must stay valid until the run ends.
 void source_depuis_memoire(const char* octets, std::size_t n);
+// A UTF-8 byte order mark, as editors write at the start of a text: skipped
+// there (neither handed out nor counted), like any other bytes elsewhere.
+constexpr std::string_view marque_d_ordre_utf8 = "\xEF\xBB\xBF";
+// Its length if the n bytes start with it, else 0.
+std::size_t longueur_marque_d_ordre(const unsigned char* octets, std::size_t n);
+
 // Forgets all input read or pushed back (the token buffer emptied), and goes
 // back to standard input.
 void reinitialise_source();

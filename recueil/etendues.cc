@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "io/source.h"
 #include "scanner/position.h"
 #include "state/etat.h"
 
@@ -24,7 +25,10 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   p = Position{};
   points_.reserve(texte.size() + 1);
   bool apres_barre = false;  // only blanks since the last bar
-  for (const char c : texte) {
+  // A byte order mark at the start is skipped: its bytes stand where the text starts.
+  const std::size_t marque = longueur_marque_d_ordre(reinterpret_cast<const unsigned char*>(texte.data()), texte.size());
+  points_.insert(points_.end(), marque, Point{});
+  for (const char c : texte.substr(marque)) {
     const unsigned char octet = static_cast<unsigned char>(c);
     points_.push_back({p.numeroLigne, p.numeroColonne});
     fixe_etendue(0, 0);

@@ -34,9 +34,9 @@ void avale_jeton() {
   applique_etendue();
 }
 
-int32_t lignes_des_tabulateurs_verticaux() {
-  int32_t lignes = 0;
-  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(ligne_plus(etat.position.numeroLigne, lignes));
+int64_t lignes_des_tabulateurs_verticaux() {
+  int64_t lignes = 0;
+  for (int32_t i = 0; i < longueur_jeton(); ++i) lignes += tabv(etat.position.numeroLigne + lignes);
   if (etat.position.numeroColonne != 1) {
     raz_diagnostic();
     signale_erreur("le tabulateur vertical n'est pas dans la colonne n° 1."_l1);
@@ -498,9 +498,9 @@ void nouvelles_lignes_blanc_barre() {
 
 // Vertical tabs move down to the next stops, the column unchanged.
 void tabulateurs_verticaux_blanc_barre() {
-  const int32_t lignes = lignes_des_tabulateurs_verticaux();
+  const int64_t lignes = lignes_des_tabulateurs_verticaux();
   regarde_suivant("la fin du fichier est prématurée après un tabulateur vertical."_l1);
-  for (int32_t i = 0; i < lignes; ++i) ligne_suivante();
+  for (int64_t i = 0; i < lignes; ++i) ligne_suivante();
 }
 
 // Form feeds after a bar start a new page: line 1, column 1.

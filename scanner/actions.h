@@ -13,7 +13,7 @@ enum class Suite { nue, blanc, liee };
 void raz_diagnostic();
 // The lines that the token's vertical tabs move down, stop by stop; warns
 // first when they do not stand in column 1.
-int32_t lignes_des_tabulateurs_verticaux();
+int64_t lignes_des_tabulateurs_verticaux();
 // Pushes a text back, so that it is read next, first byte first.
 void rend_texte(const char* texte);
 // The token's text is swallowed: its extent is applied, and scanning goes on.

@@ -21,7 +21,8 @@ void caractere_a_definir();
 // An unrecognised byte joins the open run; before a recognised byte the run
 // is reported at once.
 void non_reconnu(bool avant_reconnu);
-void octet_inconnu();
+// The token is given back whole, to be matched again from its first byte.
+void relit_le_jeton();
 
 // Reports the open unrecognised run, if any ($5000 current), at its start and
 // with its width, then moves the column past it.

@@ -194,8 +194,8 @@ TEST_F(Corrections, OctetsNonReconnus) {
        "l. 1 col. 1 à 2 m. 1 tps 1 :  trame de caractères (monème, lexème) non-reconnue.\n"},
       {"b", 0, "0@1:2 0@1:2 DBL_BARRE@1:2 0@1:2",
        "l. 1 col. 1 m. 1 tps 1 :  trame de caractères (monème, lexème) non-reconnue.\n"},
-      {"a\xe9!", 0, "SNORE2@1:2 0@1:3 0@1:3 DBL_BARRE@1:3 0@1:3",
-       "l. 1 col. 1 m. 1 tps 1 :  trame de caractères (monème, lexème) non-reconnue.\n"},
+      {"\xc3\xa9!", 0, "SNORE2@1:3 0@1:4 0@1:4 DBL_BARRE@1:4 0@1:4",
+       "l. 1 col. 1 à 2 m. 1 tps 1 :  trame de caractères (monème, lexème) non-reconnue.\n"},
       {"%!", 0, "SNORE2@1:2 0@1:3 0@1:3 DBL_BARRE@1:3 0@1:3", "l. 1 col. 1 m. 1 tps 1 :  '%' caractère à définir.\n"},
       {"?!", 0, "SNORE2@1:2 0@1:3 0@1:3 DBL_BARRE@1:3 0@1:3", "l. 1 col. 1 m. 1 tps 1 :  '?' caractère à définir.\n"},
       {"\x0f"

@@ -8,9 +8,9 @@
 #include "scanner/corrections.h"
 #include "state/etat.h"
 
-int32_t nouvelle_ligne() {
+int64_t nouvelle_ligne() {
   Position& p = etat.position;
-  p.numeroLigne = ligne_plus(p.numeroLigne, 1);
+  p.numeroLigne += 1;
   p.numeroColonne = 1;
   if (p.decalageColonne != 0) {
     p.numeroColonne += p.decalageColonne;
@@ -19,9 +19,9 @@ int32_t nouvelle_ligne() {
   return p.numeroLigne;
 }
 
-int32_t ligne_suivante() { return etat.position.numeroLigne = ligne_plus(etat.position.numeroLigne, 1); }
+int64_t ligne_suivante() { return etat.position.numeroLigne += 1; }
 
-void avance_colonne_par_le_detail(int32_t n) {
+void avance_colonne_par_le_detail(int64_t n) {
   Position& p = etat.position;
   EtatDiagnostics& d = etat.diagnostics;
   const int32_t code = d.codeCourant;
@@ -48,35 +48,35 @@ void avance_colonne_par_le_detail(int32_t n) {
   d.dernierCode = dernier;
 }
 
-int32_t tab(int32_t colonne) {
+int64_t tab(int64_t colonne) {
   if (colonne < 1) erreur_fatale("tab : erreur de programmation (numéro de colonne < 1)\n"_l1);
-  const int32_t l = etat.position.largeurTabulation;
+  const int64_t l = etat.position.largeurTabulation;
   return l - (colonne - 1) % l;
 }
 
-int32_t tabv(int32_t ligne) {
+int64_t tabv(int64_t ligne) {
   if (ligne < 1) erreur_fatale("tabv : erreur de programmation (numéro de ligne < 1)\n"_l1);
-  const int32_t h = etat.position.hauteurTabulationVerticale;
+  const int64_t h = etat.position.hauteurTabulationVerticale;
   return h - (ligne - 1) % h;
 }
 
 // An extent over line ends: down its lines, then along its last line.
 void applique_etendue_sur_des_lignes() {
   Position& p = etat.position;
-  for (int32_t i = 0; i < p.lignesCouvertes; ++i) nouvelle_ligne();
+  for (int64_t i = 0; i < p.lignesCouvertes; ++i) nouvelle_ligne();
   avance_colonne(p.largeurCouverte);
   p.lignesCouvertes = 0;
   p.largeurCouverte = 0;
 }
 
-void fixe_etendue(int32_t lignes, int32_t colonnes) {
+void fixe_etendue(int64_t lignes, int64_t colonnes) {
   etat.position.lignesCouvertes = lignes;
   etat.position.largeurCouverte = colonnes;
 }
 
 void etend_par_caractere_de_controle(int octet) {
   Position& p = etat.position;
-  const int32_t debut_ligne = p.lignesCouvertes == 0 ? p.numeroColonne : 1;
+  const int64_t debut_ligne = p.lignesCouvertes == 0 ? p.numeroColonne : 1;
   switch (octet) {
     case '\t':
       p.largeurCouverte += tab(debut_ligne + p.largeurCouverte);

@@ -8,21 +8,15 @@
 
 #include "state/etat.h"
 
-// A line number moved by n. Past 2^31 lines the number wraps (through
-// unsigned arithmetic, never an overflow) and prints as a negative one.
-inline int32_t ligne_plus(int32_t ligne, int32_t n) {
-  return static_cast<int32_t>(static_cast<uint32_t>(ligne) + static_cast<uint32_t>(n));
-}
-
 // One line down, at column 1 plus any column shift kept for this line end;
 // the new line number.
-int32_t nouvelle_ligne();
+int64_t nouvelle_ligne();
 // One line down, the column unchanged; the new line number.
-int32_t ligne_suivante();
+int64_t ligne_suivante();
 // Moves the column by n (negative moves back); a move below column 1 is
 // warned and stops at 1, a backspace at column 1 waits for the next move.
-void avance_colonne_par_le_detail(int32_t n);
-inline void avance_colonne(int32_t n) {
+void avance_colonne_par_le_detail(int64_t n);
+inline void avance_colonne(int64_t n) {
   Position& p = etat.position;
   if (p.deficitColonne == 0 && p.numeroColonne + n > 0) {
     p.numeroColonne += n;  // the usual move: nothing to warn of, nothing kept
@@ -32,8 +26,8 @@ inline void avance_colonne(int32_t n) {
 }
 // Columns from this column to the next tab stop, lines from this line to the
 // next vertical tab stop.
-int32_t tab(int32_t colonne);
-int32_t tabv(int32_t ligne);
+int64_t tab(int64_t colonne);
+int64_t tabv(int64_t ligne);
 
 // Moves the position past the extent, and zeroes it. An empty extent moves
 // nothing: a backward move kept at column 1 waits for the text that follows
@@ -48,7 +42,7 @@ inline void applique_etendue() {
   p.largeurCouverte = 0;
 }
 // The extent becomes nothing, or the given lines and columns.
-void fixe_etendue(int32_t lignes, int32_t colonnes);
+void fixe_etendue(int64_t lignes, int64_t colonnes);
 // Adds one byte to the extent by the width rules: a tab to its stop, a
 // newline one line down, a carriage return back to column 1, anything else
 // one column.

@@ -95,95 +95,6 @@ yyc_NORMAL:
 yyFillLabel0:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x0E:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case '"':
-		case '#':
-		case '$':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case ';':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel0;
-				goto yy233;
-			}
-			goto yy1;
 		case 0x08: goto yy3;
 		case '\t': goto yy4;
 		case '\n': goto yy6;
@@ -228,7 +139,12 @@ yyFillLabel0:
 		case 'x': goto yy39;
 		case '|': goto yy40;
 		case 0x7F: goto yy42;
-		default: goto yy44;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel0;
+				goto yy232;
+			}
+			goto yy1;
 	}
 yy1:
 	++tampon_jeton.longueur;
@@ -275,7 +191,7 @@ yyFillLabel1:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy45;
+		case '|': goto yy44;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel1;
@@ -292,7 +208,7 @@ yy4:
 yyFillLabel2:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy46;
+		case '\t': goto yy45;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel2;
@@ -306,7 +222,7 @@ yy6:
 yyFillLabel3:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy47;
+		case '\n': goto yy46;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel3;
@@ -320,7 +236,7 @@ yy8:
 yyFillLabel4:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy48;
+		case '\v': goto yy47;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel4;
@@ -334,7 +250,7 @@ yy10:
 yyFillLabel5:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy49;
+		case '\f': goto yy48;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel5;
@@ -348,8 +264,8 @@ yy12:
 yyFillLabel6:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy50;
-		case '\r': goto yy51;
+		case '\n': goto yy49;
+		case '\r': goto yy50;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel6;
@@ -366,7 +282,7 @@ yy15:
 yyFillLabel7:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy52;
+		case ' ': goto yy51;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel7;
@@ -383,9 +299,9 @@ yyFillLabel8:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '.': goto yy54;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '.': goto yy53;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel8;
@@ -400,8 +316,8 @@ yyFillLabel9:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy56;
-		case '_': goto yy57;
+		case ' ': goto yy55;
+		case '_': goto yy56;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel9;
@@ -418,14 +334,14 @@ yyFillLabel10:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy58;
+		case ' ': goto yy57;
 		case '2':
 		case '3':
 		case '4':
 		case '5':
 		case '6':
-		case '7': goto yy59;
-		case '_': goto yy61;
+		case '7': goto yy58;
+		case '_': goto yy60;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel10;
@@ -439,7 +355,7 @@ yy23:
 yyFillLabel11:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy62;
+		case '.': goto yy61;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel11;
@@ -456,8 +372,8 @@ yy26:
 yyFillLabel12:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy63;
-		case '0': goto yy64;
+		case '.': goto yy62;
+		case '0': goto yy63;
 		case '1':
 		case '2':
 		case '3':
@@ -466,7 +382,7 @@ yyFillLabel12:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy66;
+		case '9': goto yy65;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel12;
@@ -483,10 +399,10 @@ yyFillLabel13:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy67;
+		case ' ': goto yy66;
 		case '\n':
-		case '/': goto yy69;
-		case '.': goto yy70;
+		case '/': goto yy68;
+		case '.': goto yy69;
 		case '0':
 		case '1':
 		case '2':
@@ -496,7 +412,7 @@ yyFillLabel13:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy71;
+		case '9': goto yy70;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel13;
@@ -512,8 +428,8 @@ yy30:
 yyFillLabel14:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy72;
-		case '|': goto yy73;
+		case '\n': goto yy71;
+		case '|': goto yy72;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel14;
@@ -565,10 +481,10 @@ yyFillLabel15:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy45;
+		case '|': goto yy44;
 		case '\t':
-		case ' ': goto yy75;
-		case '\\': goto yy76;
+		case ' ': goto yy74;
+		case '\\': goto yy75;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel15;
@@ -622,7 +538,7 @@ yyFillLabel16:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy45;
+		case '|': goto yy44;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel16;
@@ -638,10 +554,10 @@ yy36:
 yyFillLabel17:
 	yych = octet_curseur();
 	switch (yych) {
-		case ')': goto yy78;
-		case ':': goto yy79;
-		case '_': goto yy80;
-		case '|': goto yy81;
+		case ')': goto yy77;
+		case ':': goto yy78;
+		case '_': goto yy79;
+		case '|': goto yy80;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel17;
@@ -658,9 +574,9 @@ yyFillLabel18:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '.': goto yy82;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '.': goto yy81;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel18;
@@ -675,9 +591,9 @@ yyFillLabel19:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '.': goto yy84;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '.': goto yy83;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel19;
@@ -694,11 +610,11 @@ yyFillLabel20:
 		case '\t':
 		case '\v':
 		case '\f':
-		case ' ': goto yy85;
-		case '\n': goto yy87;
+		case ' ': goto yy84;
+		case '\n': goto yy86;
 		case '0':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy88;
+			goto yy87;
 		case '1':
 		case '2':
 		case '3':
@@ -709,10 +625,10 @@ yyFillLabel20:
 		case '8':
 		case '9':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy89;
-		case ':': goto yy90;
-		case '_': goto yy92;
-		case '|': goto yy93;
+			goto yy88;
+		case ':': goto yy89;
+		case '_': goto yy91;
+		case '|': goto yy92;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel20;
@@ -766,7 +682,7 @@ yyFillLabel21:
 		case 't':
 		case 'w':
 		case 'x':
-		case '|': goto yy45;
+		case '|': goto yy44;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel21;
@@ -777,84 +693,81 @@ yy43:
 	{ rejete(err::supprimeur_droit_isolé, supprimeur_isole); continue; }
 yy44:
 	++tampon_jeton.longueur;
-	{ octet_inconnu(); continue; }
-yy45:
-	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	{ non_reconnu(true); continue; }
-yy46:
+yy45:
 	++tampon_jeton.longueur;
 yyFillLabel22:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy95;
+		case '\t': goto yy94;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel22;
 			}
 			goto yy5;
 	}
-yy47:
+yy46:
 	++tampon_jeton.longueur;
 yyFillLabel23:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy96;
+		case '\n': goto yy95;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel23;
 			}
 			goto yy7;
 	}
-yy48:
+yy47:
 	++tampon_jeton.longueur;
 yyFillLabel24:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy97;
+		case '\v': goto yy96;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel24;
 			}
 			goto yy9;
 	}
-yy49:
+yy48:
 	++tampon_jeton.longueur;
 yyFillLabel25:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy98;
+		case '\f': goto yy97;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel25;
 			}
 			goto yy11;
 	}
-yy50:
+yy49:
 	++tampon_jeton.longueur;
 	{ retour_chariot_nouvelle_ligne(); continue; }
-yy51:
+yy50:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	{ deux_retours_chariot(); continue; }
-yy52:
+yy51:
 	++tampon_jeton.longueur;
 yyFillLabel26:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy99;
+		case ' ': goto yy98;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel26;
 			}
 			goto yy16;
 	}
-yy53:
+yy52:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_TEMPS;
 	{ return valeur(Suite::blanc); }
-yy54:
+yy53:
 	++tampon_jeton.longueur;
 yyFillLabel27:
 	yych = octet_curseur();
@@ -862,34 +775,34 @@ yyFillLabel27:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '.': goto yy100;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '.': goto yy99;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel27;
 			}
 			goto yy18;
 	}
-yy55:
+yy54:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::LIURE;
 	{ return valeur(Suite::liee); }
-yy56:
+yy55:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ return ouvre_groupe(); }
-yy57:
+yy56:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, parenthese_avant_liure); continue; }
-yy58:
+yy57:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
-yy59:
+yy58:
 	++tampon_jeton.longueur;
 yyFillLabel28:
 	yych = octet_curseur();
@@ -897,52 +810,52 @@ yyFillLabel28:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy101;
-		case '_': goto yy102;
+		case ' ': goto yy100;
+		case '_': goto yy101;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel28;
 			}
-			goto yy60;
+			goto yy59;
 	}
-yy60:
+yy59:
 	{ return ferme_groupe(Suite::nue); }
-yy61:
+yy60:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
-yy62:
+yy61:
 	++tampon_jeton.longueur;
 yyFillLabel29:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy103;
+		case '.': goto yy102;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel29;
 			}
 			goto yy24;
 	}
-yy63:
+yy62:
 	++tampon_jeton.longueur;
 	{ rejete(err::ordinal_zéro, ordinal_nul); continue; }
-yy64:
+yy63:
 	++tampon_jeton.longueur;
 yyFillLabel30:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy104;
+		case '0': goto yy103;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel30;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy65:
+yy64:
 	tampon_jeton.longueur += -1;
 	{ zeros_de_tete(); continue; }
-yy66:
+yy65:
 	yyaccept = 0;
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
@@ -950,47 +863,47 @@ yyFillLabel31:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy67;
+		case ' ': goto yy66;
 		case '\n':
-		case '/': goto yy69;
-		case '.': goto yy70;
+		case '/': goto yy68;
+		case '.': goto yy69;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel31;
 			}
 			goto yy29;
 	}
-yy67:
+yy66:
 	++tampon_jeton.longueur;
 yyFillLabel32:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n':
-		case '/': goto yy69;
+		case '/': goto yy68;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel32;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy68:
+yy67:
 	tampon_jeton.longueur = tampon_jeton.marqueur;
 	switch (yyaccept) {
 		case 0: goto yy29;
 		case 1: goto yy31;
 		case 2: goto yy37;
 		case 3: goto yy41;
-		case 4: goto yy74;
-		default: goto yy86;
+		case 4: goto yy73;
+		default: goto yy85;
 	}
-yy69:
+yy68:
 	++tampon_jeton.longueur;
 yyFillLabel33:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy105;
-		case '0': goto yy106;
+		case ' ': goto yy104;
+		case '0': goto yy105;
 		case '1':
 		case '2':
 		case '3':
@@ -999,17 +912,17 @@ yyFillLabel33:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy107;
+		case '9': goto yy106;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel33;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy70:
+yy69:
 	++tampon_jeton.longueur;
 	{ rejete(err::ordinal_isolé, ordinal_isole); continue; }
-yy71:
+yy70:
 	yyaccept = 0;
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
@@ -1017,10 +930,10 @@ yyFillLabel34:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy67;
+		case ' ': goto yy66;
 		case '\n':
-		case '/': goto yy69;
-		case '.': goto yy70;
+		case '/': goto yy68;
+		case '.': goto yy69;
 		case '0':
 		case '1':
 		case '2':
@@ -1030,105 +943,105 @@ yyFillLabel34:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy109;
+		case '9': goto yy108;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel34;
 			}
 			goto yy29;
 	}
-yy72:
+yy71:
 	++tampon_jeton.longueur;
 yyFillLabel35:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy111;
+		case '|': goto yy110;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel35;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy73:
+yy72:
 	yyaccept = 4;
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel36:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy113;
-		case '_': goto yy114;
-		case '|': goto yy115;
+		case '\n': goto yy112;
+		case '_': goto yy113;
+		case '|': goto yy114;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel36;
 			}
-			goto yy74;
+			goto yy73;
 	}
-yy74:
+yy73:
 	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":|", 0, 0); }
-yy75:
+yy74:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure(4, 4); }
-yy76:
+yy75:
 	++tampon_jeton.longueur;
 yyFillLabel37:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy117;
+		case ' ': goto yy116;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel37;
 			}
-			goto yy77;
+			goto yy76;
 	}
-yy77:
+yy76:
 	{ return chg_mesure(2, 2); }
-yy78:
+yy77:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, parenthese_apres_liure); continue; }
-yy79:
+yy78:
 	++tampon_jeton.longueur;
 yyFillLabel38:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy118;
-		case '|': goto yy119;
+		case '\n': goto yy117;
+		case '|': goto yy118;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel38;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy80:
+yy79:
 	++tampon_jeton.longueur;
 yyFillLabel39:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy120;
+		case '_': goto yy119;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel39;
 			}
 			goto yy37;
 	}
-yy81:
+yy80:
 	++tampon_jeton.longueur;
 yyFillLabel40:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy121;
+		case '_': goto yy120;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel40;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy82:
+yy81:
 	++tampon_jeton.longueur;
 yyFillLabel41:
 	yych = octet_curseur();
@@ -1136,18 +1049,18 @@ yyFillLabel41:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy122;
-		case '.': goto yy123;
-		case '_': goto yy124;
+		case ' ': goto yy121;
+		case '.': goto yy122;
+		case '_': goto yy123;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel41;
 			}
-			goto yy83;
+			goto yy82;
 	}
-yy83:
+yy82:
 	{ valeur_surpointee(Suite::nue); continue; }
-yy84:
+yy83:
 	++tampon_jeton.longueur;
 yyFillLabel42:
 	yych = octet_curseur();
@@ -1155,22 +1068,22 @@ yyFillLabel42:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '.': goto yy123;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '.': goto yy122;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel42;
 			}
 			goto yy18;
 	}
-yy85:
+yy84:
 	++tampon_jeton.longueur;
-yy86:
+yy85:
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_BARRE;
 	{ return barre(true); }
-yy87:
+yy86:
 	yyaccept = 5;
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
@@ -1179,7 +1092,7 @@ yyFillLabel43:
 	switch (yych) {
 		case '0':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy125;
+			goto yy124;
 		case '1':
 		case '2':
 		case '3':
@@ -1190,16 +1103,16 @@ yyFillLabel43:
 		case '8':
 		case '9':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy126;
-		case ':': goto yy127;
-		case '|': goto yy129;
+			goto yy125;
+		case ':': goto yy126;
+		case '|': goto yy128;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel43;
 			}
-			goto yy86;
+			goto yy85;
 	}
-yy88:
+yy87:
 	++tampon_jeton.longueur;
 yyFillLabel44:
 	yych = octet_curseur();
@@ -1212,19 +1125,19 @@ yyFillLabel44:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy130;
+		case '9': goto yy129;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel44;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy89:
+yy88:
 	++tampon_jeton.longueur;
 yyFillLabel45:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy131;
+		case '.': goto yy130;
 		case '0':
 		case '1':
 		case '2':
@@ -1234,33 +1147,33 @@ yyFillLabel45:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy130;
+		case '9': goto yy129;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel45;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy90:
+yy89:
 	++tampon_jeton.longueur;
 yyFillLabel46:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy133;
-		case '|': goto yy134;
+		case '_': goto yy132;
+		case '|': goto yy133;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel46;
 			}
-			goto yy91;
+			goto yy90;
 	}
-yy91:
+yy90:
 	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 0, 0); }
-yy92:
+yy91:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, barre_avant_liure); continue; }
-yy93:
+yy92:
 	++tampon_jeton.longueur;
 yyFillLabel47:
 	yych = octet_curseur();
@@ -1269,77 +1182,77 @@ yyFillLabel47:
 		case '\n':
 		case '\v':
 		case '\f':
-		case ' ': goto yy135;
-		case ':': goto yy136;
+		case ' ': goto yy134;
+		case ':': goto yy135;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel47;
 			}
-			goto yy94;
+			goto yy93;
 	}
-yy94:
+yy93:
 	{ return double_barre(); }
-yy95:
+yy94:
 	++tampon_jeton.longueur;
 yyFillLabel48:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy138;
+		case '\t': goto yy137;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel48;
 			}
 			goto yy5;
 	}
-yy96:
+yy95:
 	++tampon_jeton.longueur;
 yyFillLabel49:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy139;
+		case '\n': goto yy138;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel49;
 			}
 			goto yy7;
 	}
-yy97:
+yy96:
 	++tampon_jeton.longueur;
 yyFillLabel50:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy140;
+		case '\v': goto yy139;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel50;
 			}
 			goto yy9;
 	}
-yy98:
+yy97:
 	++tampon_jeton.longueur;
 yyFillLabel51:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy141;
+		case '\f': goto yy140;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel51;
 			}
 			goto yy11;
 	}
-yy99:
+yy98:
 	++tampon_jeton.longueur;
 yyFillLabel52:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy142;
+		case ' ': goto yy141;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel52;
 			}
 			goto yy16;
 	}
-yy100:
+yy99:
 	++tampon_jeton.longueur;
 yyFillLabel53:
 	yych = octet_curseur();
@@ -1347,54 +1260,54 @@ yyFillLabel53:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy53;
-		case '_': goto yy55;
+		case ' ': goto yy52;
+		case '_': goto yy54;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel53;
 			}
 			goto yy18;
 	}
-yy101:
+yy100:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_TEMPS;
 	{ return ferme_groupe(Suite::blanc); }
-yy102:
+yy101:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::LIURE;
 	{ return ferme_groupe(Suite::liee); }
-yy103:
+yy102:
 	++tampon_jeton.longueur;
 yyFillLabel54:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy143;
+		case '.': goto yy142;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel54;
 			}
 			goto yy24;
 	}
-yy104:
+yy103:
 	++tampon_jeton.longueur;
 yyFillLabel55:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy144;
+		case '0': goto yy143;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel55;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy105:
+yy104:
 	++tampon_jeton.longueur;
 yyFillLabel56:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy106;
+		case '0': goto yy105;
 		case '1':
 		case '2':
 		case '3':
@@ -1403,14 +1316,14 @@ yyFillLabel56:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy107;
+		case '9': goto yy106;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel56;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy106:
+yy105:
 	++tampon_jeton.longueur;
 yyFillLabel57:
 	yych = octet_curseur();
@@ -1423,20 +1336,20 @@ yyFillLabel57:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy145;
+		case '9': goto yy144;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel57;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy107:
+yy106:
 	++tampon_jeton.longueur;
 yyFillLabel58:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy146;
+		case ' ': goto yy145;
 		case '0':
 		case '1':
 		case '2':
@@ -1448,129 +1361,129 @@ yyFillLabel58:
 		case '8':
 		case '9':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy148;
+			goto yy147;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel58;
 			}
-			goto yy108;
+			goto yy107;
 	}
-yy108:
+yy107:
 	{ return chg_mesure_ecrite(); }
-yy109:
+yy108:
 	++tampon_jeton.longueur;
 yyFillLabel59:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy149;
+		case '.': goto yy148;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel59;
 			}
-			goto yy110;
+			goto yy109;
 	}
-yy110:
+yy109:
 	tampon_jeton.longueur += -2;
 	{ rejete(err::nombre_trop_long, nombre_trop_long); continue; }
-yy111:
+yy110:
 	++tampon_jeton.longueur;
 yyFillLabel60:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy150;
+		case '_': goto yy149;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel60;
 			}
-			goto yy112;
+			goto yy111;
 	}
-yy112:
+yy111:
 	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":|", 1, -1); }
-yy113:
+yy112:
 	++tampon_jeton.longueur;
 yyFillLabel61:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy151;
+		case '|': goto yy150;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel61;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy114:
+yy113:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, reprise_liee); continue; }
-yy115:
+yy114:
 	++tampon_jeton.longueur;
 yyFillLabel62:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy153;
+		case '_': goto yy152;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel62;
 			}
-			goto yy116;
+			goto yy115;
 	}
-yy116:
+yy115:
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(true, ":", 0, 1); }
-yy117:
+yy116:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure(2, 2); }
-yy118:
+yy117:
 	++tampon_jeton.longueur;
 yyFillLabel63:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy154;
+		case '|': goto yy153;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel63;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy119:
+yy118:
 	++tampon_jeton.longueur;
 yyFillLabel64:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy155;
-		case '_': goto yy156;
-		case '|': goto yy157;
+		case '\n': goto yy154;
+		case '_': goto yy155;
+		case '|': goto yy156;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel64;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy120:
+yy119:
 	++tampon_jeton.longueur;
 yyFillLabel65:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy158;
+		case '_': goto yy157;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel65;
 			}
 			goto yy37;
 	}
-yy121:
+yy120:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::LIURE;
 	{ return barre_liee(); }
-yy122:
+yy121:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	{ valeur_surpointee(Suite::blanc); continue; }
-yy123:
+yy122:
 	++tampon_jeton.longueur;
 yyFillLabel66:
 	yych = octet_curseur();
@@ -1578,19 +1491,19 @@ yyFillLabel66:
 		case '\t':
 		case '\n':
 		case '\r':
-		case ' ': goto yy122;
-		case '_': goto yy124;
+		case ' ': goto yy121;
+		case '_': goto yy123;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel66;
 			}
-			goto yy83;
+			goto yy82;
 	}
-yy124:
+yy123:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	{ valeur_surpointee(Suite::liee); continue; }
-yy125:
+yy124:
 	++tampon_jeton.longueur;
 yyFillLabel67:
 	yych = octet_curseur();
@@ -1603,19 +1516,19 @@ yyFillLabel67:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy159;
+		case '9': goto yy158;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel67;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy126:
+yy125:
 	++tampon_jeton.longueur;
 yyFillLabel68:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy160;
+		case '.': goto yy159;
 		case '0':
 		case '1':
 		case '2':
@@ -1625,2311 +1538,2215 @@ yyFillLabel68:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy159;
+		case '9': goto yy158;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel68;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy127:
+yy126:
 	++tampon_jeton.longueur;
 yyFillLabel69:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy162;
-		case '|': goto yy163;
+		case '_': goto yy161;
+		case '|': goto yy162;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel69;
 			}
-			goto yy128;
+			goto yy127;
 	}
-yy128:
+yy127:
 	demarrage = Demarrage::REPRISE;
 	{ return barre_rendue(false, "|:", 1, -1); }
-yy129:
+yy128:
 	++tampon_jeton.longueur;
 yyFillLabel70:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy164;
+		case ':': goto yy163;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel70;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy130:
+yy129:
 	++tampon_jeton.longueur;
 yyFillLabel71:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy166;
+		case '.': goto yy165;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel71;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy131:
+yy130:
 	++tampon_jeton.longueur;
 yyFillLabel72:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy166;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel72;
+			}
+			goto yy131;
+	}
+yy131:
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+	demarrage = Demarrage::REPRISE;
+	{ return barre(false); }
+yy132:
+	++tampon_jeton.longueur;
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
+yy133:
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
+	{ barre_sautee(); continue; }
+yy134:
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -1;
+	{ return double_barre_blanc(); }
+yy135:
+	++tampon_jeton.longueur;
+yyFillLabel73:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy167;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel72;
-			}
-			goto yy132;
-	}
-yy132:
-	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
-	demarrage = Demarrage::REPRISE;
-	{ return barre(false); }
-yy133:
-	++tampon_jeton.longueur;
-	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
-yy134:
-	++tampon_jeton.longueur;
-	tampon_jeton.longueur += -2;
-	{ barre_sautee(); continue; }
-yy135:
-	++tampon_jeton.longueur;
-	tampon_jeton.longueur += -1;
-	{ return double_barre_blanc(); }
-yy136:
-	++tampon_jeton.longueur;
-yyFillLabel73:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy168;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel73;
 			}
-			goto yy137;
+			goto yy136;
 	}
-yy137:
+yy136:
 	tampon_jeton.longueur += -2;
 	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy138:
+yy137:
 	++tampon_jeton.longueur;
 yyFillLabel74:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy169;
+		case '\t': goto yy168;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel74;
 			}
 			goto yy5;
 	}
-yy139:
+yy138:
 	++tampon_jeton.longueur;
 yyFillLabel75:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy170;
+		case '\n': goto yy169;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel75;
 			}
 			goto yy7;
 	}
-yy140:
+yy139:
 	++tampon_jeton.longueur;
 yyFillLabel76:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy171;
+		case '\v': goto yy170;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel76;
 			}
 			goto yy9;
 	}
-yy141:
+yy140:
 	++tampon_jeton.longueur;
 yyFillLabel77:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy172;
+		case '\f': goto yy171;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel77;
 			}
 			goto yy11;
 	}
-yy142:
+yy141:
 	++tampon_jeton.longueur;
 yyFillLabel78:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy173;
+		case ' ': goto yy172;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel78;
 			}
 			goto yy16;
 	}
-yy143:
+yy142:
 	++tampon_jeton.longueur;
 yyFillLabel79:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy174;
+		case '.': goto yy173;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel79;
 			}
 			goto yy24;
 	}
-yy144:
+yy143:
 	++tampon_jeton.longueur;
 yyFillLabel80:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy175;
+		case '0': goto yy174;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel80;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy145:
+yy144:
 	++tampon_jeton.longueur;
 yyFillLabel81:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy146;
+		case ' ': goto yy145;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel81;
 			}
-			goto yy108;
+			goto yy107;
 	}
-yy146:
+yy145:
 	++tampon_jeton.longueur;
-yy147:
+yy146:
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ return chg_mesure_ecrite(); }
-yy148:
+yy147:
 	++tampon_jeton.longueur;
 yyFillLabel82:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy176;
+		case ' ': goto yy175;
 		case '\n':
-		case '/': goto yy177;
+		case '/': goto yy176;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel82;
 			}
-			goto yy108;
+			goto yy107;
 	}
-yy149:
+yy148:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -3;
 	{ rejete(err::ordinal_trop_long, ordinal_trop_long); continue; }
-yy150:
+yy149:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, reprise_liee); continue; }
-yy151:
+yy150:
 	++tampon_jeton.longueur;
 yyFillLabel83:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy178;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel83;
+			}
+			goto yy151;
+	}
+yy151:
+	tampon_jeton.longueur += -1;
+	demarrage = Demarrage::REPRISE;
+	{ return barre_rendue(true, ":", 1, -1); }
+yy152:
+	++tampon_jeton.longueur;
+	{ retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
+yy153:
+	++tampon_jeton.longueur;
+yyFillLabel84:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy179;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel83;
-			}
-			goto yy152;
-	}
-yy152:
-	tampon_jeton.longueur += -1;
-	demarrage = Demarrage::REPRISE;
-	{ return barre_rendue(true, ":", 1, -1); }
-yy153:
-	++tampon_jeton.longueur;
-	{ retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
-yy154:
-	++tampon_jeton.longueur;
-yyFillLabel84:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy180;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel84;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy155:
+yy154:
 	++tampon_jeton.longueur;
 yyFillLabel85:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy181;
+		case '|': goto yy180;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel85;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy156:
+yy155:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -3;
 	demarrage = Demarrage::REPRISE;
 	{ return barre_liee(); }
-yy157:
+yy156:
 	++tampon_jeton.longueur;
 yyFillLabel86:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy182;
+		case '_': goto yy181;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel86;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy158:
+yy157:
 	++tampon_jeton.longueur;
 yyFillLabel87:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy183;
+		case '_': goto yy182;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel87;
 			}
 			goto yy37;
 	}
-yy159:
+yy158:
 	++tampon_jeton.longueur;
 yyFillLabel88:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy184;
+		case '.': goto yy183;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel88;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy160:
+yy159:
 	++tampon_jeton.longueur;
 yyFillLabel89:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy184;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel89;
+			}
+			goto yy160;
+	}
+yy160:
+	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+	demarrage = Demarrage::REPRISE;
+	{ return barre(false); }
+yy161:
+	++tampon_jeton.longueur;
+	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
+yy162:
+	++tampon_jeton.longueur;
+	tampon_jeton.longueur += -2;
+	{ barre_sautee(); continue; }
+yy163:
+	++tampon_jeton.longueur;
+yyFillLabel90:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy185;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel89;
+				if (remplit_tampon() == 0) goto yyFillLabel90;
 			}
-			goto yy161;
+			goto yy164;
 	}
-yy161:
-	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
+yy164:
+	tampon_jeton.longueur += -2;
 	demarrage = Demarrage::REPRISE;
 	{ return barre(false); }
-yy162:
+yy165:
 	++tampon_jeton.longueur;
-	{ retire_liure(err::deux_points_de_reprise_ou_lier, barre_reprise_liee); continue; }
-yy163:
-	++tampon_jeton.longueur;
-	tampon_jeton.longueur += -2;
-	{ barre_sautee(); continue; }
-yy164:
-	++tampon_jeton.longueur;
-yyFillLabel90:
+yyFillLabel91:
 	yych = octet_curseur();
 	switch (yych) {
 		case '_': goto yy186;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel90;
-			}
-			goto yy165;
-	}
-yy165:
-	tampon_jeton.longueur += -2;
-	demarrage = Demarrage::REPRISE;
-	{ return barre(false); }
-yy166:
-	++tampon_jeton.longueur;
-yyFillLabel91:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy187;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel91;
 			}
-			goto yy132;
+			goto yy131;
 	}
-yy167:
+yy166:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
-yy168:
+yy167:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
-yy169:
+yy168:
 	++tampon_jeton.longueur;
 yyFillLabel92:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy188;
+		case '\t': goto yy187;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel92;
 			}
 			goto yy5;
 	}
-yy170:
+yy169:
 	++tampon_jeton.longueur;
 yyFillLabel93:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy189;
+		case '\n': goto yy188;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel93;
 			}
 			goto yy7;
 	}
-yy171:
+yy170:
 	++tampon_jeton.longueur;
 yyFillLabel94:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy190;
+		case '\v': goto yy189;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel94;
 			}
 			goto yy9;
 	}
-yy172:
+yy171:
 	++tampon_jeton.longueur;
 yyFillLabel95:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy191;
+		case '\f': goto yy190;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel95;
 			}
 			goto yy11;
 	}
-yy173:
+yy172:
 	++tampon_jeton.longueur;
 yyFillLabel96:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy192;
+		case ' ': goto yy191;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel96;
 			}
 			goto yy16;
 	}
-yy174:
+yy173:
 	++tampon_jeton.longueur;
 yyFillLabel97:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy193;
+		case '.': goto yy192;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel97;
 			}
 			goto yy24;
 	}
-yy175:
+yy174:
 	++tampon_jeton.longueur;
 yyFillLabel98:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy194;
+		case '0': goto yy193;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel98;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy176:
+yy175:
 	++tampon_jeton.longueur;
 yyFillLabel99:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\n':
-		case '/': goto yy177;
+		case '/': goto yy176;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel99;
 			}
-			goto yy147;
+			goto yy146;
 	}
-yy177:
+yy176:
 	++tampon_jeton.longueur;
 yyFillLabel100:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy195;
+		case ' ': goto yy194;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel100;
 			}
-			goto yy178;
+			goto yy177;
 	}
-yy178:
+yy177:
 	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
 	{ return chg_mesure_ecrite(); }
-yy179:
+yy178:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::liure_à_relier, reprise_double_liee); continue; }
-yy180:
+yy179:
 	++tampon_jeton.longueur;
 	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":|_", 1, -1); }
-yy181:
+yy180:
 	++tampon_jeton.longueur;
 yyFillLabel101:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy196;
+		case '_': goto yy195;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel101;
 			}
-			goto yy68;
+			goto yy67;
 	}
-yy182:
+yy181:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -2;
 	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 0, 2); }
-yy183:
+yy182:
 	++tampon_jeton.longueur;
 yyFillLabel102:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy197;
+		case '_': goto yy196;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel102;
 			}
 			goto yy37;
 	}
-yy184:
+yy183:
 	++tampon_jeton.longueur;
 yyFillLabel103:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy198;
+		case '_': goto yy197;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel103;
 			}
-			goto yy161;
+			goto yy160;
 	}
-yy185:
+yy184:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_lie); continue; }
-yy186:
+yy185:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::deux_points_de_reprise_ou_lier, double_barre_reprise_liee); continue; }
-yy187:
+yy186:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
-yy188:
+yy187:
 	++tampon_jeton.longueur;
 yyFillLabel104:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy199;
+		case '\t': goto yy198;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel104;
 			}
 			goto yy5;
 	}
-yy189:
+yy188:
 	++tampon_jeton.longueur;
 yyFillLabel105:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy200;
+		case '\n': goto yy199;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel105;
 			}
 			goto yy7;
 	}
-yy190:
+yy189:
 	++tampon_jeton.longueur;
 yyFillLabel106:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy201;
+		case '\v': goto yy200;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel106;
 			}
 			goto yy9;
 	}
-yy191:
+yy190:
 	++tampon_jeton.longueur;
 yyFillLabel107:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy202;
+		case '\f': goto yy201;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel107;
 			}
 			goto yy11;
 	}
-yy192:
+yy191:
 	++tampon_jeton.longueur;
 yyFillLabel108:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy203;
+		case ' ': goto yy202;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel108;
 			}
 			goto yy16;
 	}
-yy193:
+yy192:
 	++tampon_jeton.longueur;
 yyFillLabel109:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy204;
+		case '.': goto yy203;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel109;
 			}
 			goto yy24;
 	}
-yy194:
+yy193:
 	++tampon_jeton.longueur;
 yyFillLabel110:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy205;
+		case '0': goto yy204;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel110;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy195:
+yy194:
 	++tampon_jeton.longueur;
-	goto yy178;
-yy196:
+	goto yy177;
+yy195:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -2;
 	demarrage = Demarrage::REPRISE;
 	{ return barre_liee_rendue(":", 1, -1); }
-yy197:
+yy196:
 	++tampon_jeton.longueur;
 yyFillLabel111:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy206;
+		case '_': goto yy205;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel111;
 			}
 			goto yy37;
 	}
-yy198:
+yy197:
 	++tampon_jeton.longueur;
 	{ retire_liure(err::ordinal_de_reprise_ou_lier, ordinal_deux_chiffres_lie); continue; }
-yy199:
+yy198:
 	++tampon_jeton.longueur;
 yyFillLabel112:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy207;
+		case '\t': goto yy206;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel112;
 			}
 			goto yy5;
 	}
-yy200:
+yy199:
 	++tampon_jeton.longueur;
 yyFillLabel113:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy208;
+		case '\n': goto yy207;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel113;
 			}
 			goto yy7;
 	}
-yy201:
+yy200:
 	++tampon_jeton.longueur;
 yyFillLabel114:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy209;
+		case '\v': goto yy208;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel114;
 			}
 			goto yy9;
 	}
-yy202:
+yy201:
 	++tampon_jeton.longueur;
 yyFillLabel115:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy210;
+		case '\f': goto yy209;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel115;
 			}
 			goto yy11;
 	}
-yy203:
+yy202:
 	++tampon_jeton.longueur;
 yyFillLabel116:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy211;
+		case ' ': goto yy210;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel116;
 			}
 			goto yy16;
 	}
-yy204:
+yy203:
 	++tampon_jeton.longueur;
 yyFillLabel117:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy212;
+		case '.': goto yy211;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel117;
 			}
 			goto yy24;
 	}
-yy205:
+yy204:
 	++tampon_jeton.longueur;
 yyFillLabel118:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy213;
+		case '0': goto yy212;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel118;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy206:
+yy205:
 	++tampon_jeton.longueur;
 yyFillLabel119:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy214;
+		case '_': goto yy213;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel119;
 			}
 			goto yy37;
 	}
-yy207:
+yy206:
 	++tampon_jeton.longueur;
 yyFillLabel120:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy215;
+		case '\t': goto yy214;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel120;
 			}
 			goto yy5;
 	}
-yy208:
+yy207:
 	++tampon_jeton.longueur;
 yyFillLabel121:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy216;
+		case '\n': goto yy215;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel121;
 			}
 			goto yy7;
 	}
-yy209:
+yy208:
 	++tampon_jeton.longueur;
 yyFillLabel122:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy217;
+		case '\v': goto yy216;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel122;
 			}
 			goto yy9;
 	}
-yy210:
+yy209:
 	++tampon_jeton.longueur;
 yyFillLabel123:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy218;
+		case '\f': goto yy217;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel123;
 			}
 			goto yy11;
 	}
-yy211:
+yy210:
 	++tampon_jeton.longueur;
 yyFillLabel124:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy219;
+		case ' ': goto yy218;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel124;
 			}
 			goto yy16;
 	}
-yy212:
+yy211:
 	++tampon_jeton.longueur;
 yyFillLabel125:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy220;
+		case '.': goto yy219;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel125;
 			}
 			goto yy24;
 	}
-yy213:
+yy212:
 	++tampon_jeton.longueur;
 yyFillLabel126:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy221;
+		case '0': goto yy220;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel126;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy214:
+yy213:
 	++tampon_jeton.longueur;
 yyFillLabel127:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy222;
+		case '_': goto yy221;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel127;
 			}
 			goto yy37;
 	}
-yy215:
+yy214:
 	++tampon_jeton.longueur;
 yyFillLabel128:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy223;
+		case '\t': goto yy222;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel128;
 			}
 			goto yy5;
 	}
-yy216:
+yy215:
 	++tampon_jeton.longueur;
 yyFillLabel129:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy224;
+		case '\n': goto yy223;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel129;
 			}
 			goto yy7;
 	}
-yy217:
+yy216:
 	++tampon_jeton.longueur;
 yyFillLabel130:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy225;
+		case '\v': goto yy224;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel130;
 			}
 			goto yy9;
 	}
-yy218:
+yy217:
 	++tampon_jeton.longueur;
 yyFillLabel131:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy226;
+		case '\f': goto yy225;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel131;
 			}
 			goto yy11;
 	}
-yy219:
+yy218:
 	++tampon_jeton.longueur;
 yyFillLabel132:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy227;
+		case ' ': goto yy226;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel132;
 			}
 			goto yy16;
 	}
-yy220:
+yy219:
 	++tampon_jeton.longueur;
 yyFillLabel133:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy228;
+		case '.': goto yy227;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel133;
 			}
 			goto yy24;
 	}
-yy221:
+yy220:
 	++tampon_jeton.longueur;
 yyFillLabel134:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy229;
+		case '0': goto yy228;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel134;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy222:
+yy221:
 	++tampon_jeton.longueur;
 yyFillLabel135:
 	yych = octet_curseur();
 	switch (yych) {
-		case '_': goto yy230;
+		case '_': goto yy229;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel135;
 			}
 			goto yy37;
 	}
-yy223:
+yy222:
 	++tampon_jeton.longueur;
 	goto yy5;
-yy224:
+yy223:
 	++tampon_jeton.longueur;
 	goto yy7;
-yy225:
+yy224:
 	++tampon_jeton.longueur;
 	goto yy9;
-yy226:
+yy225:
 	++tampon_jeton.longueur;
 	goto yy11;
-yy227:
+yy226:
 	++tampon_jeton.longueur;
 	goto yy16;
-yy228:
+yy227:
 	++tampon_jeton.longueur;
 	goto yy24;
-yy229:
+yy228:
 	++tampon_jeton.longueur;
 yyFillLabel136:
+	yych = octet_curseur();
+	switch (yych) {
+		case '0': goto yy230;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel136;
+			}
+			goto yy64;
+	}
+yy229:
+	++tampon_jeton.longueur;
+	goto yy37;
+yy230:
+	++tampon_jeton.longueur;
+yyFillLabel137:
 	yych = octet_curseur();
 	switch (yych) {
 		case '0': goto yy231;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel136;
-			}
-			goto yy65;
-	}
-yy230:
-	++tampon_jeton.longueur;
-	goto yy37;
-yy231:
-	++tampon_jeton.longueur;
-yyFillLabel137:
-	yych = octet_curseur();
-	switch (yych) {
-		case '0': goto yy232;
-		default:
-			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel137;
 			}
-			goto yy65;
+			goto yy64;
 	}
-yy232:
+yy231:
 	++tampon_jeton.longueur;
-	goto yy65;
-yy233:
+	goto yy64;
+yy232:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_TEMPS:
 yyFillLabel138:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy236;
-		case '\n': goto yy238;
-		case '\r': goto yy240;
-		case ' ': goto yy241;
+		case '\t': goto yy235;
+		case '\n': goto yy237;
+		case '\r': goto yy239;
+		case ' ': goto yy240;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel138;
-				goto yy270;
+				goto yy269;
 			}
-			goto yy235;
+			goto yy234;
 	}
-yy235:
+yy234:
 	++tampon_jeton.longueur;
-	{ octet_inconnu(); continue; }
-yy236:
+	demarrage = Demarrage::NORMAL;
+	{ relit_le_jeton(); continue; }
+yy235:
 	++tampon_jeton.longueur;
 yyFillLabel139:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy243;
+		case '\t': goto yy242;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel139;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy237:
+yy236:
 	{ blancs_apres(fin_apres_tabulations); continue; }
-yy238:
+yy237:
 	++tampon_jeton.longueur;
 yyFillLabel140:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy244;
+		case '\n': goto yy243;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel140;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy239:
+yy238:
 	{ nouvelles_lignes_blanc_temps(); continue; }
-yy240:
+yy239:
 	++tampon_jeton.longueur;
 	{ retour_chariot_blanc_temps(); continue; }
-yy241:
+yy240:
 	++tampon_jeton.longueur;
 yyFillLabel141:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy245;
+		case ' ': goto yy244;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel141;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy242:
+yy241:
 	{ blancs_apres(fin_apres_espaces); continue; }
-yy243:
+yy242:
 	++tampon_jeton.longueur;
 yyFillLabel142:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy246;
+		case '\t': goto yy245;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel142;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy244:
+yy243:
 	++tampon_jeton.longueur;
 yyFillLabel143:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy247;
+		case '\n': goto yy246;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel143;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy245:
+yy244:
 	++tampon_jeton.longueur;
 yyFillLabel144:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy248;
+		case ' ': goto yy247;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel144;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy246:
+yy245:
 	++tampon_jeton.longueur;
 yyFillLabel145:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy249;
+		case '\t': goto yy248;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel145;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy247:
+yy246:
 	++tampon_jeton.longueur;
 yyFillLabel146:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy250;
+		case '\n': goto yy249;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel146;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy248:
+yy247:
 	++tampon_jeton.longueur;
 yyFillLabel147:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy251;
+		case ' ': goto yy250;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel147;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy249:
+yy248:
 	++tampon_jeton.longueur;
 yyFillLabel148:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy252;
+		case '\t': goto yy251;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel148;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy250:
+yy249:
 	++tampon_jeton.longueur;
 yyFillLabel149:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy253;
+		case '\n': goto yy252;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel149;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy251:
+yy250:
 	++tampon_jeton.longueur;
 yyFillLabel150:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy254;
+		case ' ': goto yy253;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel150;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy252:
+yy251:
 	++tampon_jeton.longueur;
 yyFillLabel151:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy255;
+		case '\t': goto yy254;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel151;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy253:
+yy252:
 	++tampon_jeton.longueur;
 yyFillLabel152:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy256;
+		case '\n': goto yy255;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel152;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy254:
+yy253:
 	++tampon_jeton.longueur;
 yyFillLabel153:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy257;
+		case ' ': goto yy256;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel153;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy255:
+yy254:
 	++tampon_jeton.longueur;
 yyFillLabel154:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy258;
+		case '\t': goto yy257;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel154;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy256:
+yy255:
 	++tampon_jeton.longueur;
 yyFillLabel155:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy259;
+		case '\n': goto yy258;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel155;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy257:
+yy256:
 	++tampon_jeton.longueur;
 yyFillLabel156:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy260;
+		case ' ': goto yy259;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel156;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy258:
+yy257:
 	++tampon_jeton.longueur;
 yyFillLabel157:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy261;
+		case '\t': goto yy260;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel157;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy259:
+yy258:
 	++tampon_jeton.longueur;
 yyFillLabel158:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy262;
+		case '\n': goto yy261;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel158;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy260:
+yy259:
 	++tampon_jeton.longueur;
 yyFillLabel159:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy263;
+		case ' ': goto yy262;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel159;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy261:
+yy260:
 	++tampon_jeton.longueur;
 yyFillLabel160:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy264;
+		case '\t': goto yy263;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel160;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy262:
+yy261:
 	++tampon_jeton.longueur;
 yyFillLabel161:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy265;
+		case '\n': goto yy264;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel161;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy263:
+yy262:
 	++tampon_jeton.longueur;
 yyFillLabel162:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy266;
+		case ' ': goto yy265;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel162;
 			}
-			goto yy242;
+			goto yy241;
 	}
-yy264:
+yy263:
 	++tampon_jeton.longueur;
 yyFillLabel163:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy267;
+		case '\t': goto yy266;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel163;
 			}
-			goto yy237;
+			goto yy236;
 	}
-yy265:
+yy264:
 	++tampon_jeton.longueur;
 yyFillLabel164:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy268;
+		case '\n': goto yy267;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel164;
 			}
-			goto yy239;
+			goto yy238;
 	}
-yy266:
+yy265:
 	++tampon_jeton.longueur;
 yyFillLabel165:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy269;
+		case ' ': goto yy268;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel165;
 			}
-			goto yy242;
+			goto yy241;
 	}
+yy266:
+	++tampon_jeton.longueur;
+	goto yy236;
 yy267:
 	++tampon_jeton.longueur;
-	goto yy237;
+	goto yy238;
 yy268:
 	++tampon_jeton.longueur;
-	goto yy239;
+	goto yy241;
 yy269:
-	++tampon_jeton.longueur;
-	goto yy242;
-yy270:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_INDICATION:
 yyFillLabel166:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy273;
-		case ' ': goto yy275;
+		case '\t': goto yy272;
+		case ' ': goto yy274;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel166;
-				goto yy295;
+				goto yy294;
 			}
-			goto yy272;
+			goto yy271;
 	}
-yy272:
+yy271:
 	++tampon_jeton.longueur;
-	{ octet_inconnu(); continue; }
-yy273:
+	demarrage = Demarrage::NORMAL;
+	{ relit_le_jeton(); continue; }
+yy272:
 	++tampon_jeton.longueur;
 yyFillLabel167:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy277;
+		case '\t': goto yy276;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel167;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy274:
+yy273:
 	{ blancs_apres(fin_apres_tabulations); continue; }
-yy275:
+yy274:
 	++tampon_jeton.longueur;
 yyFillLabel168:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy278;
+		case ' ': goto yy277;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel168;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy276:
+yy275:
 	{ blancs_apres(fin_apres_espaces); continue; }
-yy277:
+yy276:
 	++tampon_jeton.longueur;
 yyFillLabel169:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy279;
+		case '\t': goto yy278;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel169;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy278:
+yy277:
 	++tampon_jeton.longueur;
 yyFillLabel170:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy280;
+		case ' ': goto yy279;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel170;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy279:
+yy278:
 	++tampon_jeton.longueur;
 yyFillLabel171:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy281;
+		case '\t': goto yy280;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel171;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy280:
+yy279:
 	++tampon_jeton.longueur;
 yyFillLabel172:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy282;
+		case ' ': goto yy281;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel172;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy281:
+yy280:
 	++tampon_jeton.longueur;
 yyFillLabel173:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy283;
+		case '\t': goto yy282;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel173;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy282:
+yy281:
 	++tampon_jeton.longueur;
 yyFillLabel174:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy284;
+		case ' ': goto yy283;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel174;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy283:
+yy282:
 	++tampon_jeton.longueur;
 yyFillLabel175:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy285;
+		case '\t': goto yy284;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel175;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy284:
+yy283:
 	++tampon_jeton.longueur;
 yyFillLabel176:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy286;
+		case ' ': goto yy285;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel176;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy285:
+yy284:
 	++tampon_jeton.longueur;
 yyFillLabel177:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy287;
+		case '\t': goto yy286;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel177;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy286:
+yy285:
 	++tampon_jeton.longueur;
 yyFillLabel178:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy288;
+		case ' ': goto yy287;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel178;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy287:
+yy286:
 	++tampon_jeton.longueur;
 yyFillLabel179:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy289;
+		case '\t': goto yy288;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel179;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy288:
+yy287:
 	++tampon_jeton.longueur;
 yyFillLabel180:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy290;
+		case ' ': goto yy289;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel180;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy289:
+yy288:
 	++tampon_jeton.longueur;
 yyFillLabel181:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy291;
+		case '\t': goto yy290;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel181;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy290:
+yy289:
 	++tampon_jeton.longueur;
 yyFillLabel182:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy292;
+		case ' ': goto yy291;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel182;
 			}
-			goto yy276;
+			goto yy275;
 	}
-yy291:
+yy290:
 	++tampon_jeton.longueur;
 yyFillLabel183:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy293;
+		case '\t': goto yy292;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel183;
 			}
-			goto yy274;
+			goto yy273;
 	}
-yy292:
+yy291:
 	++tampon_jeton.longueur;
 yyFillLabel184:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy294;
+		case ' ': goto yy293;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel184;
 			}
-			goto yy276;
+			goto yy275;
 	}
+yy292:
+	++tampon_jeton.longueur;
+	goto yy273;
 yy293:
 	++tampon_jeton.longueur;
-	goto yy274;
+	goto yy275;
 yy294:
-	++tampon_jeton.longueur;
-	goto yy276;
-yy295:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_BLANC_BARRE:
 yyFillLabel185:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy298;
-		case '\n': goto yy300;
-		case '\v': goto yy302;
-		case '\f': goto yy304;
-		case ' ': goto yy306;
+		case '\t': goto yy297;
+		case '\n': goto yy299;
+		case '\v': goto yy301;
+		case '\f': goto yy303;
+		case ' ': goto yy305;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel185;
-				goto yy353;
+				goto yy352;
 			}
-			goto yy297;
+			goto yy296;
 	}
-yy297:
+yy296:
 	++tampon_jeton.longueur;
-	{ octet_inconnu(); continue; }
-yy298:
+	demarrage = Demarrage::NORMAL;
+	{ relit_le_jeton(); continue; }
+yy297:
 	++tampon_jeton.longueur;
 yyFillLabel186:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy308;
+		case '\t': goto yy307;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel186;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy299:
+yy298:
 	{ blancs_apres(fin_apres_tabulations); continue; }
-yy300:
+yy299:
 	++tampon_jeton.longueur;
 yyFillLabel187:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy309;
+		case '\n': goto yy308;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel187;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy301:
+yy300:
 	{ nouvelles_lignes_blanc_barre(); continue; }
-yy302:
+yy301:
 	++tampon_jeton.longueur;
 yyFillLabel188:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy310;
+		case '\v': goto yy309;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel188;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy303:
+yy302:
 	{ tabulateurs_verticaux_blanc_barre(); continue; }
-yy304:
+yy303:
 	++tampon_jeton.longueur;
 yyFillLabel189:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy311;
+		case '\f': goto yy310;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel189;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy305:
+yy304:
 	{ sauts_de_page_blanc_barre(); continue; }
-yy306:
+yy305:
 	++tampon_jeton.longueur;
 yyFillLabel190:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy312;
+		case ' ': goto yy311;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel190;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy307:
+yy306:
 	{ blancs_apres(fin_apres_espaces); continue; }
-yy308:
+yy307:
 	++tampon_jeton.longueur;
 yyFillLabel191:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy313;
+		case '\t': goto yy312;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel191;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy309:
+yy308:
 	++tampon_jeton.longueur;
 yyFillLabel192:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy314;
+		case '\n': goto yy313;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel192;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy310:
+yy309:
 	++tampon_jeton.longueur;
 yyFillLabel193:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy315;
+		case '\v': goto yy314;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel193;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy311:
+yy310:
 	++tampon_jeton.longueur;
 yyFillLabel194:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy316;
+		case '\f': goto yy315;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel194;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy312:
+yy311:
 	++tampon_jeton.longueur;
 yyFillLabel195:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy317;
+		case ' ': goto yy316;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel195;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy313:
+yy312:
 	++tampon_jeton.longueur;
 yyFillLabel196:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy318;
+		case '\t': goto yy317;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel196;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy314:
+yy313:
 	++tampon_jeton.longueur;
 yyFillLabel197:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy319;
+		case '\n': goto yy318;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel197;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy315:
+yy314:
 	++tampon_jeton.longueur;
 yyFillLabel198:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy320;
+		case '\v': goto yy319;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel198;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy316:
+yy315:
 	++tampon_jeton.longueur;
 yyFillLabel199:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy321;
+		case '\f': goto yy320;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel199;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy317:
+yy316:
 	++tampon_jeton.longueur;
 yyFillLabel200:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy322;
+		case ' ': goto yy321;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel200;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy318:
+yy317:
 	++tampon_jeton.longueur;
 yyFillLabel201:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy323;
+		case '\t': goto yy322;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel201;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy319:
+yy318:
 	++tampon_jeton.longueur;
 yyFillLabel202:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy324;
+		case '\n': goto yy323;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel202;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy320:
+yy319:
 	++tampon_jeton.longueur;
 yyFillLabel203:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy325;
+		case '\v': goto yy324;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel203;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy321:
+yy320:
 	++tampon_jeton.longueur;
 yyFillLabel204:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy326;
+		case '\f': goto yy325;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel204;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy322:
+yy321:
 	++tampon_jeton.longueur;
 yyFillLabel205:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy327;
+		case ' ': goto yy326;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel205;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy323:
+yy322:
 	++tampon_jeton.longueur;
 yyFillLabel206:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy328;
+		case '\t': goto yy327;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel206;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy324:
+yy323:
 	++tampon_jeton.longueur;
 yyFillLabel207:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy329;
+		case '\n': goto yy328;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel207;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy325:
+yy324:
 	++tampon_jeton.longueur;
 yyFillLabel208:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy330;
+		case '\v': goto yy329;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel208;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy326:
+yy325:
 	++tampon_jeton.longueur;
 yyFillLabel209:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy331;
+		case '\f': goto yy330;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel209;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy327:
+yy326:
 	++tampon_jeton.longueur;
 yyFillLabel210:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy332;
+		case ' ': goto yy331;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel210;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy328:
+yy327:
 	++tampon_jeton.longueur;
 yyFillLabel211:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy333;
+		case '\t': goto yy332;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel211;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy329:
+yy328:
 	++tampon_jeton.longueur;
 yyFillLabel212:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy334;
+		case '\n': goto yy333;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel212;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy330:
+yy329:
 	++tampon_jeton.longueur;
 yyFillLabel213:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy335;
+		case '\v': goto yy334;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel213;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy331:
+yy330:
 	++tampon_jeton.longueur;
 yyFillLabel214:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy336;
+		case '\f': goto yy335;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel214;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy332:
+yy331:
 	++tampon_jeton.longueur;
 yyFillLabel215:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy337;
+		case ' ': goto yy336;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel215;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy333:
+yy332:
 	++tampon_jeton.longueur;
 yyFillLabel216:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy338;
+		case '\t': goto yy337;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel216;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy334:
+yy333:
 	++tampon_jeton.longueur;
 yyFillLabel217:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy339;
+		case '\n': goto yy338;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel217;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy335:
+yy334:
 	++tampon_jeton.longueur;
 yyFillLabel218:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy340;
+		case '\v': goto yy339;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel218;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy336:
+yy335:
 	++tampon_jeton.longueur;
 yyFillLabel219:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy341;
+		case '\f': goto yy340;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel219;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy337:
+yy336:
 	++tampon_jeton.longueur;
 yyFillLabel220:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy342;
+		case ' ': goto yy341;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel220;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy338:
+yy337:
 	++tampon_jeton.longueur;
 yyFillLabel221:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy343;
+		case '\t': goto yy342;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel221;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy339:
+yy338:
 	++tampon_jeton.longueur;
 yyFillLabel222:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy344;
+		case '\n': goto yy343;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel222;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy340:
+yy339:
 	++tampon_jeton.longueur;
 yyFillLabel223:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy345;
+		case '\v': goto yy344;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel223;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy341:
+yy340:
 	++tampon_jeton.longueur;
 yyFillLabel224:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy346;
+		case '\f': goto yy345;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel224;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy342:
+yy341:
 	++tampon_jeton.longueur;
 yyFillLabel225:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy347;
+		case ' ': goto yy346;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel225;
 			}
-			goto yy307;
+			goto yy306;
 	}
-yy343:
+yy342:
 	++tampon_jeton.longueur;
 yyFillLabel226:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\t': goto yy348;
+		case '\t': goto yy347;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel226;
 			}
-			goto yy299;
+			goto yy298;
 	}
-yy344:
+yy343:
 	++tampon_jeton.longueur;
 yyFillLabel227:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy349;
+		case '\n': goto yy348;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel227;
 			}
-			goto yy301;
+			goto yy300;
 	}
-yy345:
+yy344:
 	++tampon_jeton.longueur;
 yyFillLabel228:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\v': goto yy350;
+		case '\v': goto yy349;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel228;
 			}
-			goto yy303;
+			goto yy302;
 	}
-yy346:
+yy345:
 	++tampon_jeton.longueur;
 yyFillLabel229:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\f': goto yy351;
+		case '\f': goto yy350;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel229;
 			}
-			goto yy305;
+			goto yy304;
 	}
-yy347:
+yy346:
 	++tampon_jeton.longueur;
 yyFillLabel230:
 	yych = octet_curseur();
 	switch (yych) {
-		case ' ': goto yy352;
+		case ' ': goto yy351;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel230;
 			}
-			goto yy307;
+			goto yy306;
 	}
+yy347:
+	++tampon_jeton.longueur;
+	goto yy298;
 yy348:
 	++tampon_jeton.longueur;
-	goto yy299;
+	goto yy300;
 yy349:
 	++tampon_jeton.longueur;
-	goto yy301;
+	goto yy302;
 yy350:
 	++tampon_jeton.longueur;
-	goto yy303;
+	goto yy304;
 yy351:
 	++tampon_jeton.longueur;
-	goto yy305;
+	goto yy306;
 yy352:
-	++tampon_jeton.longueur;
-	goto yy307;
-yy353:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_LIURE:
 yyFillLabel231:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy356;
-		case '_': goto yy358;
+		case '\n': goto yy355;
+		case '_': goto yy357;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel231;
-				goto yy378;
+				goto yy377;
 			}
-			goto yy355;
+			goto yy354;
 	}
-yy355:
+yy354:
 	++tampon_jeton.longueur;
-	{ octet_inconnu(); continue; }
-yy356:
+	demarrage = Demarrage::NORMAL;
+	{ relit_le_jeton(); continue; }
+yy355:
 	++tampon_jeton.longueur;
 yyFillLabel232:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy360;
+		case '\n': goto yy359;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel232;
 			}
-			goto yy357;
+			goto yy356;
 	}
-yy357:
+yy356:
 	{ nouvelle_ligne_liure(); continue; }
-yy358:
+yy357:
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel233:
 	yych = octet_curseur();
 	switch (yych) {
-		case 0x00:
-		case 0x01:
-		case 0x02:
-		case 0x03:
-		case 0x04:
-		case 0x05:
-		case 0x06:
-		case 0x07:
-		case 0x08:
-		case '\t':
-		case '\v':
-		case '\f':
-		case '\r':
-		case 0x0E:
-		case 0x0F:
-		case 0x10:
-		case 0x11:
-		case 0x12:
-		case 0x13:
-		case 0x14:
-		case 0x15:
-		case 0x16:
-		case 0x17:
-		case 0x18:
-		case 0x19:
-		case 0x1A:
-		case 0x1B:
-		case 0x1C:
-		case 0x1D:
-		case 0x1E:
-		case 0x1F:
-		case ' ':
-		case '"':
-		case '#':
-		case '$':
-		case '%':
-		case '&':
-		case '\'':
-		case '*':
-		case '+':
-		case ',':
-		case '/':
-		case ';':
-		case '?':
-		case '@':
-		case 'A':
-		case 'B':
-		case 'C':
-		case 'D':
-		case 'E':
-		case 'F':
-		case 'G':
-		case 'H':
-		case 'I':
-		case 'J':
-		case 'K':
-		case 'L':
-		case 'M':
-		case 'N':
-		case 'O':
-		case 'P':
-		case 'Q':
-		case 'R':
-		case 'S':
-		case 'T':
-		case 'U':
-		case 'V':
-		case 'W':
-		case 'X':
-		case 'Y':
-		case 'Z':
-		case '\\':
-		case ']':
-		case '^':
-		case '`':
-		case 'a':
-		case 'b':
-		case 'c':
-		case 'e':
-		case 'g':
-		case 'h':
-		case 'i':
-		case 'j':
-		case 'l':
-		case 'm':
-		case 'n':
-		case 'p':
-		case 'r':
-		case 's':
-		case 'u':
-		case 'v':
-		case 'y':
-		case 'z':
-		case '{':
-		case '}':
-		case '~':
-		case 0x7F:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel233;
-				goto yy359;
-			}
-			goto yy361;
+		case '\n':
+		case '_': goto yy358;
 		case '!':
 		case '-':
 		case '<':
@@ -3943,11 +3760,11 @@ yyFillLabel233:
 		case 'q':
 		case 't':
 		case 'w':
-		case 'x': goto yy362;
-		case '(': goto yy363;
+		case 'x': goto yy361;
+		case '(': goto yy362;
 		case ')':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy364;
+			goto yy363;
 		case '.':
 		case '0':
 		case '1':
@@ -3958,177 +3775,182 @@ yyFillLabel233:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy365;
+		case '9': goto yy364;
 		case ':':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy367;
+			goto yy366;
 		case '|':
 			tampon_jeton.marqueurContexte = tampon_jeton.longueur;
-			goto yy368;
-		default: goto yy359;
+			goto yy367;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel233;
+				goto yy358;
+			}
+			goto yy360;
 	}
-yy359:
+yy358:
 	{ liure_seule(); continue; }
-yy360:
+yy359:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::NORMAL;
 	{ avale_jeton(); continue; }
-yy361:
+yy360:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::NORMAL;
 	{ liure_mal_terminee(); continue; }
-yy362:
+yy361:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::NORMAL;
 	{ liure_avant_valeur(); continue; }
-yy363:
+yy362:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
-yy364:
+yy363:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur = tampon_jeton.marqueurContexte;
 	demarrage = Demarrage::NORMAL;
 	{ liure_rendue(); continue; }
-yy365:
+yy364:
 	++tampon_jeton.longueur;
 yyFillLabel234:
 	yych = octet_curseur();
 	switch (yych) {
-		case '(': goto yy369;
+		case '(': goto yy368;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel234;
 			}
-			goto yy366;
+			goto yy365;
 	}
-yy366:
+yy365:
 	tampon_jeton.longueur = tampon_jeton.marqueur;
-	goto yy359;
-yy367:
+	goto yy358;
+yy366:
 	++tampon_jeton.longueur;
 yyFillLabel235:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy370;
-		case '|': goto yy371;
+		case '\n': goto yy369;
+		case '|': goto yy370;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel235;
 			}
-			goto yy366;
+			goto yy365;
 	}
-yy368:
+yy367:
 	++tampon_jeton.longueur;
 yyFillLabel236:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy372;
-		case ':': goto yy373;
-		case '_': goto yy364;
+		case '\n': goto yy371;
+		case ':': goto yy372;
+		case '_': goto yy363;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel236;
 			}
-			goto yy366;
+			goto yy365;
 	}
-yy369:
+yy368:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::NORMAL;
 	{ liure_devant_groupe(); continue; }
-yy370:
+yy369:
 	++tampon_jeton.longueur;
 yyFillLabel237:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy374;
+		case '|': goto yy373;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel237;
 			}
-			goto yy366;
+			goto yy365;
 	}
-yy371:
+yy370:
 	++tampon_jeton.longueur;
 yyFillLabel238:
 	yych = octet_curseur();
 	switch (yych) {
-		case '\n': goto yy370;
-		case '_': goto yy364;
-		case '|': goto yy374;
+		case '\n': goto yy369;
+		case '_': goto yy363;
+		case '|': goto yy373;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel238;
 			}
-			goto yy366;
+			goto yy365;
 	}
-yy372:
+yy371:
 	++tampon_jeton.longueur;
 yyFillLabel239:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy375;
+		case ':': goto yy374;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel239;
 			}
-			goto yy366;
+			goto yy365;
+	}
+yy372:
+	++tampon_jeton.longueur;
+yyFillLabel240:
+	yych = octet_curseur();
+	switch (yych) {
+		case '|': goto yy375;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel240;
+			}
+			goto yy365;
 	}
 yy373:
 	++tampon_jeton.longueur;
-yyFillLabel240:
+yyFillLabel241:
+	yych = octet_curseur();
+	switch (yych) {
+		case '_': goto yy363;
+		default:
+			if (manque_octet()) {
+				if (remplit_tampon() == 0) goto yyFillLabel241;
+			}
+			goto yy365;
+	}
+yy374:
+	++tampon_jeton.longueur;
+yyFillLabel242:
 	yych = octet_curseur();
 	switch (yych) {
 		case '|': goto yy376;
 		default:
 			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel240;
+				if (remplit_tampon() == 0) goto yyFillLabel242;
 			}
-			goto yy366;
-	}
-yy374:
-	++tampon_jeton.longueur;
-yyFillLabel241:
-	yych = octet_curseur();
-	switch (yych) {
-		case '_': goto yy364;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel241;
-			}
-			goto yy366;
+			goto yy365;
 	}
 yy375:
 	++tampon_jeton.longueur;
-yyFillLabel242:
-	yych = octet_curseur();
-	switch (yych) {
-		case '|': goto yy377;
-		default:
-			if (manque_octet()) {
-				if (remplit_tampon() == 0) goto yyFillLabel242;
-			}
-			goto yy366;
-	}
+	{ liure_devant_barre_reprise(0); continue; }
 yy376:
 	++tampon_jeton.longueur;
-	{ liure_devant_barre_reprise(0); continue; }
-yy377:
-	++tampon_jeton.longueur;
 	{ liure_devant_barre_reprise(1); continue; }
-yy378:
+yy377:
 	{ fin_entree(); return 0; }
 /* *********************************** */
 yyc_REPRISE:
 yyFillLabel243:
 	yych = octet_curseur();
 	switch (yych) {
-		case '0': goto yy382;
+		case '0': goto yy381;
 		case '1':
 		case '2':
 		case '3':
@@ -4137,21 +3959,22 @@ yyFillLabel243:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy383;
-		case ':': goto yy384;
-		case '|': goto yy385;
+		case '9': goto yy382;
+		case ':': goto yy383;
+		case '|': goto yy384;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel243;
-				goto yy398;
+				goto yy397;
 			}
-			goto yy380;
+			goto yy379;
 	}
-yy380:
+yy379:
 	++tampon_jeton.longueur;
+yy380:
+	demarrage = Demarrage::NORMAL;
+	{ relit_le_jeton(); continue; }
 yy381:
-	{ octet_inconnu(); continue; }
-yy382:
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel244:
@@ -4165,20 +3988,20 @@ yyFillLabel244:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy386;
+		case '9': goto yy385;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel244;
 			}
-			goto yy381;
+			goto yy380;
 	}
-yy383:
+yy382:
 	++tampon_jeton.longueur;
 	tampon_jeton.marqueur = tampon_jeton.longueur;
 yyFillLabel245:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy388;
+		case '.': goto yy387;
 		case '0':
 		case '1':
 		case '2':
@@ -4188,69 +4011,69 @@ yyFillLabel245:
 		case '6':
 		case '7':
 		case '8':
-		case '9': goto yy386;
+		case '9': goto yy385;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel245;
 			}
-			goto yy381;
+			goto yy380;
 	}
-yy384:
+yy383:
 	++tampon_jeton.longueur;
 yyFillLabel246:
 	yych = octet_curseur();
 	switch (yych) {
-		case '|': goto yy390;
+		case '|': goto yy389;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel246;
 			}
-			goto yy381;
+			goto yy380;
 	}
-yy385:
+yy384:
 	++tampon_jeton.longueur;
 yyFillLabel247:
 	yych = octet_curseur();
 	switch (yych) {
-		case ':': goto yy392;
+		case ':': goto yy391;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel247;
 			}
-			goto yy381;
+			goto yy380;
 	}
-yy386:
+yy385:
 	++tampon_jeton.longueur;
 yyFillLabel248:
 	yych = octet_curseur();
 	switch (yych) {
-		case '.': goto yy388;
+		case '.': goto yy387;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel248;
 			}
-			goto yy387;
+			goto yy386;
 	}
-yy387:
+yy386:
 	tampon_jeton.longueur = tampon_jeton.marqueur;
-	goto yy381;
-yy388:
+	goto yy380;
+yy387:
 	++tampon_jeton.longueur;
 yyFillLabel249:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy394;
+		case ' ': goto yy393;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel249;
 			}
-			goto yy389;
+			goto yy388;
 	}
-yy389:
+yy388:
 	demarrage = Demarrage::NORMAL;
 	{ ecrit_ordinal(); continue; }
-yy390:
+yy389:
 	++tampon_jeton.longueur;
 yyFillLabel250:
 	yych = octet_curseur();
@@ -4259,53 +4082,53 @@ yyFillLabel250:
 		case '\n':
 		case '\v':
 		case '\f':
-		case ' ': goto yy395;
-		case '_': goto yy396;
+		case ' ': goto yy394;
+		case '_': goto yy395;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel250;
 			}
-			goto yy391;
+			goto yy390;
 	}
-yy391:
+yy390:
 	{ if (fin_de_reprise()) return DBL_BARRE; continue; }
-yy392:
+yy391:
 	++tampon_jeton.longueur;
 yyFillLabel251:
 	yych = octet_curseur();
 	switch (yych) {
 		case '\t':
-		case ' ': goto yy397;
+		case ' ': goto yy396;
 		default:
 			if (manque_octet()) {
 				if (remplit_tampon() == 0) goto yyFillLabel251;
 			}
-			goto yy393;
+			goto yy392;
 	}
-yy393:
+yy392:
 	demarrage = Demarrage::NORMAL;
 	{ ecrit_reprise("|: "); continue; }
-yy394:
+yy393:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_ordinal(); continue; }
-yy395:
+yy394:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_BARRE;
 	{ ecrit_reprise(":|\n"); continue; }
-yy396:
+yy395:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::LIURE;
 	{ ecrit_reprise("  :|_\n"); continue; }
-yy397:
+yy396:
 	++tampon_jeton.longueur;
 	tampon_jeton.longueur += -1;
 	demarrage = Demarrage::BLANC_INDICATION;
 	{ ecrit_reprise("|: "); continue; }
-yy398:
+yy397:
 	{ fin_entree(); return 0; }
 }
 

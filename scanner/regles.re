@@ -46,7 +46,7 @@
   ORD        = NOMBRE ".";                 // a repeat ordinal
   SEP        = BL? [/\n] BL?;              // between numerator and denominator
   RECONNU    = [\x08-\x0d\x0f !%()\-./0-9:<=>?[_dfkoqtwx|];
-  NONRECONNU = [\x00-\x7f] \ RECONNU;
+  NONRECONNU = [\x00-\xff] \ RECONNU;       // a byte from 0x80 up is one more unknown character
 */
 
 namespace {
@@ -243,7 +243,7 @@ int lance_automate() {
     <LIURE> "_" BAR NL ":" BAR                          { liure_devant_barre_reprise(1); continue; }
     <LIURE> "_" / "("                         => NORMAL { liure_devant_groupe(); continue; }
     <LIURE> "_" [.0-9] / "("                  => NORMAL { liure_devant_groupe(); continue; }
-    <LIURE> "_" / ([\x00-\x7f] \ [\n_od![ftq=<>kxw\-().0-9:|])
+    <LIURE> "_" / ([\x00-\xff] \ [\n_od![ftq=<>kxw\-().0-9:|])
                                               => NORMAL { liure_mal_terminee(); continue; }
 
     // The repeat sign or ordinal after a bar.
@@ -255,9 +255,11 @@ int lance_automate() {
     <REPRISE> ":" BAR / "_"                   => LIURE            { ecrit_reprise("  :|_\n"); continue; }
     <REPRISE> ":" BAR / B                     => BLANC_BARRE      { ecrit_reprise(":|\n"); continue; }
 
-    // The end of the input, and bytes that no rule takes.
-    <*> $   { fin_entree(); return 0; }
-    <*> *   { octet_inconnu(); continue; }
+    // The end of the input. Every state is entered before the bytes it
+    // reads; should a byte come that its rules do not take, it is read again
+    // as the notation's own (every byte has a meaning or a report there).
+    <*> $             { fin_entree(); return 0; }
+    <*> * => NORMAL   { relit_le_jeton(); continue; }
     */
   }
 }

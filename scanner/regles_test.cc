@@ -83,7 +83,7 @@ TEST_F(Regles, JetonsDeLaNotation) {
       {"!:|", 9999, {SNOR, '|', 0, DBL_BARRE, 0}},
       {"!_:|_!", 9999, {SNORL, SBARRE_LIURE, 0, SNOR, FIN}},
       {"!_:||_!", 9999, {SNORL, SBARRE_LIURE, 0, SNOR, FIN}},
-      // Bytes above 127 are echoed and skipped.
+      // A byte above 127 is an unknown character: no token, nothing echoed.
       {"!\xE9!", 9999, {SNOR, SNOR, FIN}},
   };
   for (const Cas& c : cas) {
@@ -149,7 +149,7 @@ TEST_F(Regles, DenominateurCoupe) {
 TEST_F(Regles, EchosDesReprises) {
   const std::pair<const char*, const char*> cas[] = {
       {"|1. !", "1. "},   {"|12.\t!", "12. "}, {"|:!", "|: "},        {"|: !", "|: "},
-      {"!:|!", ":|\n"},   {"!:| !", ":|\n"},   {"!_:|_!", "  :|_\n"}, {"!\xE9\x80!", "\xE9\x80"},
+      {"!:|!", ":|\n"},   {"!:| !", ":|\n"},   {"!_:|_!", "  :|_\n"}, {"!\xE9\x80!", ""},
       {"!|\n1.!", "1. "}, {"!|\n|:!", "|: "},  {"!|\n:|!", ":|\n"},
   };
   for (const auto& [texte, echo] : cas) {
@@ -176,7 +176,8 @@ TEST_F(Regles, Positions) {
       {"\b!!|", {{SNOR, 1, 1}, {SNOR, 1, 1}, {DBL_BARRE, 1, 2}, {0, 1, 3}}},
       {"\b\b!!|", {{SNOR, 1, 1}, {SNOR, 1, 1}, {DBL_BARRE, 1, 2}, {0, 1, 3}}},
       {"!\n|\f\f!|", {{SNORE, 1, 1}, {'|', 2, 1}, {0, 2, 2}, {SNOR, 1, 1}, {DBL_BARRE, 1, 2}, {0, 1, 3}}},
-      {"!\xE9!|", {{SNOR, 1, 1}, {SNOR, 1, 2}, {DBL_BARRE, 1, 3}, {0, 1, 4}}},
+      {"!\xE9!|", {{SNOR, 1, 1}, {SNOR, 1, 3}, {DBL_BARRE, 1, 4}, {0, 1, 5}}},
+      {"\xEF\xBB\xBF!|\xEF\xBB\xBF", {{SNOR, 1, 1}, {'|', 1, 2}, {0, 1, 3}, {0, 1, 6}, {DBL_BARRE, 1, 6}, {0, 1, 6}}},
       {"!               !|", {{SNORE, 1, 1}, {SNOR, 1, 17}, {DBL_BARRE, 1, 18}, {0, 1, 19}}},
       {"4\n\t8 !|", {{CHG_MESURE, 1, 1}, {0, 2, 5}, {SNOR, 2, 6}, {DBL_BARRE, 2, 7}, {0, 2, 8}}},
       {"4\t/\t8\t!|", {{CHG_MESURE, 1, 1}, {0, 1, 8}, {SNOR, 1, 10}, {DBL_BARRE, 1, 11}, {0, 1, 12}}},
@@ -195,6 +196,21 @@ TEST_F(Regles, Positions) {
     for (std::size_t i = 0; i < lus.size(); ++i)
       EXPECT_EQ(lus[i], c.lus[i]) << c.texte << " #" << i << " : " << lus[i].ligne << ':' << lus[i].colonne;
   }
+}
+
+// Past 2^31 lines and columns the numbers go on: tabs and vertical tabs
+// reach their stops there, and the reports say where (UBSan watches).
+TEST_F(Regles, AuDelaDe2Puissance31) {
+  etat.position.numeroLigne = INT32_MAX;
+  etat.position.numeroColonne = INT32_MAX;
+  lis_jetons("\t \v!|");
+  EXPECT_EQ(erreur,
+            "l. 2147483647 col. 2147483647 \xE0 2147483649 m. 1 tps 1 :  tabulateur mal-plac\xE9.\n"
+            "l. 2147483647 col. 2147483650 m. 1 tps 1 :  espaceur mal-plac\xE9.\n"
+            "l. 2147483647 (col. 2147483651) m. 1 tps 1 :  le tabulateur vertical n'est pas dans la colonne n\xB0 1.\n"
+            "l. 2147483647 (col. 2147483651) m. 1 tps 1 :  tabulateur vertical mal-plac\xE9.\n");
+  EXPECT_EQ(etat.position.numeroLigne, 2147483650);
+  EXPECT_EQ(etat.position.numeroColonne, 2147483653);
 }
 
 // Inside a measure, a carriage return after a beat only takes the column

@@ -174,19 +174,26 @@ def sur_un_terminal(rythme, mots, entree, langue):
 
 
 def terminal(rythme, _genere):
-    # A late bar (a report with accents) and a byte above 127, echoed.
+    # A late bar (a report with accents) after a byte above 127, which is
+    # reported like any unknown character.
     entree = b"! ! ! d |\xe9 ! ! ! ! |"
     utf8 = sur_un_terminal(rythme, ["4", "4"], entree, "C.UTF-8")
     latin1 = sur_un_terminal(rythme, ["4", "4"], entree, "C")
     assert "trouvé\t4".encode("utf-8") in utf8 and "est tardive".encode("utf-8") in utf8, utf8
     assert "Mesure binaire (ou unaire) à la noire".encode("utf-8") in utf8, utf8
-    assert b"\n\xe9!" in utf8, "the echoed byte was converted"
-    # Under LANG=C the same run, byte for byte in ISO-8859-1: the UTF-8 run
-    # read back (the echoed byte, not UTF-8, kept as it is) gives it exactly.
+    assert "non-reconnue".encode("utf-8") in utf8 and b"\xe9" not in utf8, utf8
+    # Under LANG=C the same run, byte for byte in ISO-8859-1.
     assert "trouvé\t4".encode("latin-1") in latin1 and "é".encode("utf-8") not in latin1, latin1
-    assert utf8.decode("utf-8", "surrogateescape").encode("latin-1", "surrogateescape") == latin1
-    # A locale the system lacks is no UTF-8 locale.
-    assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX.UTF-8") == latin1
+    assert utf8.decode("utf-8").encode("latin-1") == latin1
+    # A UTF-8 locale the system lacks still names its codeset; a locale
+    # without one is no UTF-8 locale.
+    assert sur_un_terminal(rythme, ["4", "4"], entree, "fr_FR.UTF-8") == utf8
+    assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX") == latin1
+    # A refused word is shown as typed, whatever the terminal.
+    refus = sur_un_terminal(rythme, ["é", "4"], b"", "C.UTF-8")
+    assert "«é» refusé".encode("utf-8") in refus, refus
+    refus = sur_un_terminal(rythme, [b"\xe9", "4"], b"", "C")
+    assert "«é» refusé".encode("latin-1") in refus, refus
     return 0
 
 

@@ -9,8 +9,8 @@
 
 struct Lu {
   int jeton;        // the token handed out
-  int32_t ligne;    // line of its first character
-  int32_t colonne;  // column of its first character
+  int64_t ligne;    // line of its first character
+  int64_t colonne;  // column of its first character
   bool operator==(const Lu&) const = default;
 };
 
