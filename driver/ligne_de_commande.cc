@@ -124,7 +124,7 @@ LigneDeCommande lit_ligne_de_commande(int argc, const char* const* argv) {
 const char* texte_aide() {
   return "usage : rythme [numérateur dénominateur [décomposition]] < texte\n"
          "       rythme [--musicxml FICHIER] [--midi FICHIER] [--tempo N] [numérateur ...] < texte\n"
-         "       rythme --help | --version\n"
+         "       rythme --help | -h | --version\n"
          "Vérifie le rythme d'un texte noté un caractère par valeur, lu sur l'entrée\n"
          "standard : la liste des mesures va sur la sortie standard, les fautes (en\n"
          "français, situées par ligne, colonne, mesure et temps) sur la sortie d'erreur.\n"
