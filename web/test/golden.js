@@ -51,7 +51,7 @@ function exportations(tous) {
       else autre = true;
     } else break;
   }
-  if (i === 0) return null;
+  if (i === 0) return tous.length && /^--(musicxml|midi|tempo)$/.test(tous[0].toString("latin1")) ? { pris: 0, genre: null } : null;
   return { pris: i, genre: autre || !(tempo >= 1 && tempo <= 1000) ? null : genre, tempo: tempo };
 }
 
