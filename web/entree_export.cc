@@ -47,7 +47,12 @@ int rythme_exporte(const char* mots, int nombre_mots, const char* entree, int ta
     fin.fatal = "l'analyse a été interrompue par une exception inattendue"_l1;
   }
   const Recueil recueil = collecte.termine(fin);
-  if (recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return execution.statut;
+  // No text checked: a word refused, an internal failure, --help or --version.
+  std::vector<const char*> argv{"rythme"};
+  for (const std::string& mot : ligne) argv.push_back(mot.c_str());
+  const bool analyse = lit_ligne_de_commande(static_cast<int>(argv.size()), argv.data()).demande ==
+                       LigneDeCommande::Demande::analyse;
+  if (!analyse || recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return execution.statut;
   const Piece piece = lis_piece(recueil);
   fichier = genre == 1 ? en_midi(piece, deroule(piece, ordre_de_lecture(piece)), tempo)
                        : en_musicxml(piece, recueil, tempo);

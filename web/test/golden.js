@@ -67,7 +67,7 @@ creeRythme().then((module) => {
     if (options === null) {
       const r = pont.analyse(module, tous, lit(path.join(d, "stdin")));
       obtenus = { stdout: r.sortie, stderr: r.erreur, status: Buffer.from(r.statut + "\n") };
-    } else if (options.genre) {
+    } else if (options.genre && !(tous.length === options.pris + 1 && /^(--help|-h|--version)$/.test(tous[options.pris].toString("latin1")))) {
       // One export on standard output, in the listing's place: the page's
       // export of the same text must be those bytes.
       const r = pont.exporte(module, tous.slice(options.pris), lit(path.join(d, "stdin")), options.genre, options.tempo);
