@@ -197,8 +197,20 @@ def terminal(rythme, _genere):
     return 0
 
 
+def bom_split(rythme, _genere):
+    # A byte order mark that a pipe delivers in two reads is still skipped.
+    attendu = subprocess.run([rythme, "4", "4"], input=b"! ! ! ! ||", capture_output=True)
+    proc = subprocess.Popen([rythme, "4", "4"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    proc.stdin.write(b"\xef")
+    proc.stdin.flush()
+    time.sleep(0.3)
+    sortie, erreur = proc.communicate(b"\xbb\xbf! ! ! ! ||", timeout=DELAI)
+    assert (sortie, erreur, proc.returncode) == (attendu.stdout, attendu.stderr, attendu.returncode), (sortie, erreur)
+    return 0
+
+
 if __name__ == "__main__":
     rythme, genere, cas = sys.argv[1:4]
     essais = {"write_errors": write_errors, "read_errors": read_errors, "nonblocking": nonblocking,
-              "stalled_signal": stalled_signal, "terminal": terminal}
+              "stalled_signal": stalled_signal, "terminal": terminal, "bom_split": bom_split}
     sys.exit(essais[cas](rythme, genere) or 0)
