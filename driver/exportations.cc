@@ -26,14 +26,6 @@ std::string nom_montre(std::string_view nom) {
   return montre;
 }
 
-std::string refus_option(const char* option, const char* attendu) {
-  std::string m = "rythme : l'option ";
-  m += option;
-  m += attendu;
-  m += ".\n";
-  return m;
-}
-
 // All of octets on descriptor fd; a reader gone away is not a failure.
 int ecrit_tout(int fd, std::string_view octets) {
   const char* o = octets.data();
@@ -95,8 +87,10 @@ int lit_exportations(int argc, const char* const* argv, Exportations& e, std::st
     std::string* fichier = mot == "--musicxml" ? &e.musicxml : mot == "--midi" ? &e.midi : nullptr;
     if (fichier == nullptr && mot != "--tempo") break;
     if (i + 1 == argc || argv[i + 1][0] == '\0') {
-      refus = refus_option(argv[i], fichier != nullptr ? " attend un nom de fichier (- : la sortie standard)"
-                                                      : " attend un nombre de noires par minute");
+      refus = "rythme : l'option ";
+      refus += argv[i];
+      refus += fichier != nullptr ? " attend un nom de fichier (- : la sortie standard).\n"
+                                  : " attend un nombre de noires par minute.\n";
       return -1;
     }
     const char* valeur = argv[++i];
@@ -104,15 +98,17 @@ int lit_exportations(int argc, const char* const* argv, Exportations& e, std::st
       *fichier = valeur;
       continue;
     }
-    char* fin = nullptr;
-    errno = 0;
-    const long tempo = std::strtol(valeur, &fin, 10);
-    if (*fin != '\0' || errno != 0 || tempo < tempo_min || tempo > tempo_max || !(*valeur >= '0' && *valeur <= '9')) {
-      refus = "rythme : tempo «"_l1 + nom_montre(valeur).substr(0, 40) +
-              "» refusé : un nombre entier de noires par minute, de 1 à 1000, est attendu.\n"_l1;
+    // Digits only, and no more of them than the bound needs.
+    int tempo = 0;
+    const char* c = valeur;
+    for (; *c >= '0' && *c <= '9' && tempo <= tempo_max; ++c) tempo = tempo * 10 + (*c - '0');
+    if (*c != '\0' || tempo < tempo_min || tempo > tempo_max) {
+      refus = "rythme : tempo «"_l1;
+      refus += nom_montre(std::string_view(valeur).substr(0, 40));
+      refus += "» refusé : un nombre entier de noires par minute, de 1 à 1000, est attendu.\n"_l1;
       return -1;
     }
-    e.tempo = static_cast<int>(tempo);
+    e.tempo = tempo;
   }
   if (e.musicxml == "-" && e.midi == "-") {
     refus = "rythme : une seule exportation peut aller sur la sortie standard (-).\n";
