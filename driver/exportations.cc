@@ -62,10 +62,12 @@ class Fichier {
     }
   }
   void ecrit(std::string_view octets) {
-    if (numero_ == 0 && fd_ >= 0) numero_ = ecrit_tout(fd_, octets);
+    if (numero_ == 0) numero_ = ecrit_tout(fd_, octets);  // fd_ is open while nothing failed
   }
   bool ferme() {
-    if (fd_ > 1 && ::close(fd_) != 0 && numero_ == 0 && errno != EINTR) numero_ = errno;
+    // A file written whole may still fail as it is closed (a disk full on a
+    // network file system): said as any other failure.
+    if (fd_ > 1 && ::close(fd_) != 0 && numero_ == 0) numero_ = errno;  // GCOVR_EXCL_BR_LINE: no test can make close fail
     if (numero_ == 0) return true;
     const std::string lieu = nom_ == "-" ? std::string("la sortie standard") : "«"_l1 + nom_montre(nom_) + "»"_l1;
     erreur_ecrit("rythme : écriture impossible sur "_l1, lieu, " : ", raison_systeme(numero_), ".\n");
@@ -118,18 +120,17 @@ int lit_exportations(int argc, const char* const* argv, Exportations& e, std::st
 }
 
 bool ecrit_exportations(const Exportations& e, const Recueil& recueil) {
-  if (recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return true;
   const Piece piece = lis_piece(recueil);
   bool ecrits = true;
   if (!e.musicxml.empty()) {
     Fichier f(e.musicxml);
     ecrit_musicxml(piece, recueil, e.tempo, [&f](std::string_view morceau) { f.ecrit(morceau); });
-    ecrits = f.ferme() && ecrits;
+    if (!f.ferme()) ecrits = false;
   }
   if (!e.midi.empty()) {
     Fichier f(e.midi);
     f.ecrit(en_midi(piece, deroule(piece, ordre_de_lecture(piece)), e.tempo));
-    ecrits = f.ferme() && ecrits;
+    if (!f.ferme()) ecrits = false;
   }
   return ecrits;
 }

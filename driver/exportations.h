@@ -22,7 +22,7 @@ struct Exportations {
 // for standard error (Latin-1).
 int lit_exportations(int argc, const char* const* argv, Exportations& e, std::string& refus);
 
-// Writes the exports the records allow (nothing when no text was checked: a
-// word refused, --help). False when a file could not be written: the reason
-// is then on standard error.
+// Writes the exports from the records of a text checked (the caller runs
+// none for a word refused or --help). False when a file could not be
+// written: the reason is then on standard error.
 bool ecrit_exportations(const Exportations& e, const Recueil& recueil);
