@@ -188,6 +188,7 @@ def terminal(rythme, _genere):
     # A UTF-8 locale the system lacks still names its codeset; a locale
     # without one is no UTF-8 locale.
     assert sur_un_terminal(rythme, ["4", "4"], entree, "fr_FR.UTF-8") == utf8
+    assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX.utf_8@euro") == utf8
     assert sur_un_terminal(rythme, ["4", "4"], entree, "xx_XX") == latin1
     # A refused word is shown as typed, whatever the terminal.
     refus = sur_un_terminal(rythme, ["é", "4"], b"", "C.UTF-8")
