@@ -63,8 +63,8 @@ def textes():
     for exemple in sorted((source / "examples").glob("*.txt")):
         yield exemple.stem, [], exemple.read_bytes()
     for cas in sorted((source / "tests" / "golden").iterdir()):
-        mots = (cas / "args").read_text().split("\n")[:-1] if (cas / "args").exists() else []
-        if any(m.startswith("-") and not m[1:].isdigit() for m in mots) or not (cas / "stdin").exists():
+        mots = (cas / "args").read_bytes().split(b"\n")[:-1] if (cas / "args").exists() else []
+        if any(m.startswith(b"-") and not m[1:].isdigit() for m in mots) or not (cas / "stdin").exists():
             continue
         if (cas / "status").read_text().strip() == "0":
             yield "golden_" + cas.name, mots, (cas / "stdin").read_bytes()
