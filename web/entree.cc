@@ -24,11 +24,10 @@
 #include "diagnostics/catalogue.h"
 #include "diagnostics/temoin_lecture.h"
 #include "driver/execution.h"
-#include "io/latin1.h"
 #include "musique/deroule.h"
 #include "musique/piece.h"
-#include "recueil/collecte.h"
 #include "recueil/recueil.h"
+#include "web/seance.h"
 
 namespace {
 
@@ -293,25 +292,8 @@ extern "C" {
 // One analysis. mots: nombre_mots words, each ended by a NUL, one after the
 // other; entree: taille bytes of input. Returns the exit status.
 int rythme_analyse(const char* mots, int nombre_mots, const char* entree, int taille) {
-  std::vector<std::string> ligne;
-  for (int i = 0; i < nombre_mots; ++i) {
-    ligne.emplace_back(mots);
-    mots += ligne.back().size() + 1;
-  }
   const std::string_view texte(entree, taille > 0 ? static_cast<std::size_t>(taille) : 0);
-  Collecte collecte(texte, {rapports_max, signes_max});
-  FinDuRun fin;
-  try {
-    derniere = execute_en_memoire(ligne, texte);
-    fin = derniere.fin();
-  } catch (...) {
-    // Anything the run itself does not turn into an exit status ends this
-    // analysis only.
-    derniere = Execution{};
-    fin.statut = derniere.statut = 1;
-    fin.fatal = "l'analyse a été interrompue par une exception inattendue"_l1;
-  }
-  recueil = collecte.termine(fin);
+  recueil = seance(mots_recus(mots, nombre_mots), texte, {rapports_max, signes_max}, derniere);
   ecrit_json();
   return derniere.statut;
 }

@@ -10,20 +10,11 @@
 #include "dictee/correction.h"
 #include "dictee/generateur.h"
 #include "driver/execution.h"
-#include "recueil/collecte.h"
+#include "web/seance.h"
 
 namespace {
 
 std::string json;
-
-std::vector<std::string> lit_mots(const char* mots, int nombre) {
-  std::vector<std::string> ligne;
-  for (int i = 0; i < nombre; ++i) {
-    ligne.emplace_back(mots);
-    mots += ligne.back().size() + 1;
-  }
-  return ligne;
-}
 
 void chaine(std::string_view s) {
   json += '"';
@@ -39,9 +30,8 @@ void chaine(std::string_view s) {
 }
 
 Recueil recueil_de(const std::vector<std::string>& mots, std::string_view texte) {
-  Collecte collecte(texte);
-  const Execution e = execute_en_memoire(mots, texte);
-  return collecte.termine(e.fin());
+  Execution e;
+  return seance(mots, texte, {}, e);
 }
 
 }  // namespace
@@ -74,7 +64,7 @@ const char* rythme_dictee_genere(int niveau, int metre, int mesures, double grai
 // ...], "justes": n, "premier_faux": i or -1, "autre_graphie": bool}.
 const char* rythme_dictee_corrige(const char* mots, int nombre_mots, const char* original, int taille_original,
                                   const char* copie, int taille_copie) {
-  const std::vector<std::string> ligne = lit_mots(mots, nombre_mots);
+  const std::vector<std::string> ligne = mots_recus(mots, nombre_mots);
   const Recueil o = recueil_de(ligne, std::string_view(original, static_cast<std::size_t>(taille_original)));
   const Recueil c = recueil_de(ligne, std::string_view(copie, static_cast<std::size_t>(taille_copie)));
   const Correction k = corrige(o, c);

@@ -11,10 +11,9 @@
 #include "driver/execution.h"
 #include "export/midi.h"
 #include "export/musicxml.h"
-#include "io/latin1.h"
 #include "musique/deroule.h"
 #include "musique/piece.h"
-#include "recueil/collecte.h"
+#include "web/seance.h"
 
 namespace {
 
@@ -29,24 +28,10 @@ extern "C" {
 // Returns the run's exit status; the export is empty when no text was
 // checked (a word refused, an internal failure).
 int rythme_exporte(const char* mots, int nombre_mots, const char* entree, int taille, int genre, int tempo) {
-  std::vector<std::string> ligne;
-  for (int i = 0; i < nombre_mots; ++i) {
-    ligne.emplace_back(mots);
-    mots += ligne.back().size() + 1;
-  }
+  const std::vector<std::string> ligne = mots_recus(mots, nombre_mots);
   const std::string_view texte(entree, taille > 0 ? static_cast<std::size_t>(taille) : 0);
   fichier.clear();
-  Collecte collecte(texte);
-  FinDuRun fin;
-  try {
-    execution = execute_en_memoire(ligne, texte);
-    fin = execution.fin();
-  } catch (...) {
-    execution = Execution{};
-    fin.statut = execution.statut = 1;
-    fin.fatal = "l'analyse a été interrompue par une exception inattendue"_l1;
-  }
-  const Recueil recueil = collecte.termine(fin);
+  const Recueil recueil = seance(ligne, texte, {}, execution);
   // No text checked: a word refused, an internal failure, --help or --version.
   std::vector<const char*> argv{"rythme"};
   for (const std::string& mot : ligne) argv.push_back(mot.c_str());

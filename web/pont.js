@@ -45,16 +45,14 @@ function motsDesChamps(numerateur, denominateur, decomposition) {
   return [numerateur, denominateur, decomposition].filter(function (m) { return m !== ""; });
 }
 
-// One whole analysis. mots: the command-line words, each a Uint8Array;
-// entree: the input bytes. Returns the records (see web/entree.cc) with the
-// table of the signs read (signes, an Int32Array) and the two streams' bytes
-// (sortie, erreur). An exception from the module (a trap)
-// goes to the caller, whose module is then spent.
-function analyse(module, mots, entree) {
+// Calls f(pMots, pointeurs) with the words (each a Uint8Array, put one after
+// the other, each ended by a NUL) and each byte array of tampons in the
+// module's memory, freed once f has returned; returns what f returns.
+function avecMemoire(module, mots, tampons, f) {
   let tailleMots = 0;
   for (const m of mots) tailleMots += m.length + 1;
   const pMots = module._malloc(tailleMots + 1);
-  const pEntree = module._malloc(entree.length + 1);
+  const pointeurs = tampons.map(function (t) { return module._malloc(t.length + 1); });
   try {
     let p = pMots;
     for (const m of mots) {
@@ -62,12 +60,23 @@ function analyse(module, mots, entree) {
       module.HEAPU8[p + m.length] = 0;
       p += m.length + 1;
     }
-    module.HEAPU8.set(entree, pEntree);
-    module._rythme_analyse(pMots, mots.length, pEntree, entree.length);
+    tampons.forEach(function (t, i) { module.HEAPU8.set(t, pointeurs[i]); });
+    return f(pMots, pointeurs);
   } finally {
     module._free(pMots);
-    module._free(pEntree);
+    pointeurs.forEach(function (q) { module._free(q); });
   }
+}
+
+// One whole analysis. mots: the command-line words, each a Uint8Array;
+// entree: the input bytes. Returns the records (see web/entree.cc) with the
+// table of the signs read (signes, an Int32Array) and the two streams' bytes
+// (sortie, erreur). An exception from the module (a trap)
+// goes to the caller, whose module is then spent.
+function analyse(module, mots, entree) {
+  avecMemoire(module, mots, [entree], function (pMots, p) {
+    module._rythme_analyse(pMots, mots.length, p[0], entree.length);
+  });
   // Read after the run: the memory may have grown, which replaces HEAPU8.
   const tas = module.HEAPU8;
   const copie = function (p, n) { return tas.slice(p, p + n); };
@@ -111,24 +120,9 @@ function analyseTexte(module, motsTexte, texte) {
 // quarter notes per minute), made by the same C++: its bytes (empty when no
 // text was checked), the run's standard error and exit status.
 function exporte(module, mots, entree, genre, tempo) {
-  let tailleMots = 0;
-  for (const m of mots) tailleMots += m.length + 1;
-  const pMots = module._malloc(tailleMots + 1);
-  const pEntree = module._malloc(entree.length + 1);
-  let statut;
-  try {
-    let p = pMots;
-    for (const m of mots) {
-      module.HEAPU8.set(m, p);
-      module.HEAPU8[p + m.length] = 0;
-      p += m.length + 1;
-    }
-    module.HEAPU8.set(entree, pEntree);
-    statut = module._rythme_exporte(pMots, mots.length, pEntree, entree.length, genre === "midi" ? 1 : 0, tempo);
-  } finally {
-    module._free(pMots);
-    module._free(pEntree);
-  }
+  const statut = avecMemoire(module, mots, [entree], function (pMots, p) {
+    return module._rythme_exporte(pMots, mots.length, p[0], entree.length, genre === "midi" ? 1 : 0, tempo);
+  });
   const tas = module.HEAPU8;
   const copie = function (p, n) { return tas.slice(p, p + n); };
   return {
@@ -151,25 +145,10 @@ function dicteeGenere(module, niveau, metre, mesures, graine) {
 }
 
 function dicteeCorrige(module, mots, original, copie) {
-  const octets = [mots.map(function (m) { return enLatin1(m).octets; }), enLatin1(original).octets, enLatin1(copie).octets];
-  let tailleMots = 0;
-  for (const m of octets[0]) tailleMots += m.length + 1;
-  const pMots = module._malloc(tailleMots + 1), pO = module._malloc(octets[1].length + 1), pC = module._malloc(octets[2].length + 1);
-  try {
-    let p = pMots;
-    for (const m of octets[0]) {
-      module.HEAPU8.set(m, p);
-      module.HEAPU8[p + m.length] = 0;
-      p += m.length + 1;
-    }
-    module.HEAPU8.set(octets[1], pO);
-    module.HEAPU8.set(octets[2], pC);
-    return lisJson(module, module._rythme_dictee_corrige(pMots, mots.length, pO, octets[1].length, pC, octets[2].length));
-  } finally {
-    module._free(pMots);
-    module._free(pO);
-    module._free(pC);
-  }
+  const o = enLatin1(original).octets, c = enLatin1(copie).octets;
+  return avecMemoire(module, mots.map(function (m) { return enLatin1(m).octets; }), [o, c], function (pMots, p) {
+    return lisJson(module, module._rythme_dictee_corrige(pMots, mots.length, p[0], o.length, p[1], c.length));
+  });
 }
 
 if (typeof module !== "undefined" && module.exports)
