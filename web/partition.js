@@ -468,7 +468,6 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
   const ctx = renderer.getContext();
   const stave = new VF.Stave(0, 22, largeur);
   stave.setConfigForLines([{ visible: false }, { visible: false }, { visible: true }, { visible: false }, { visible: false }]);
-  stave.setMeasure(m.numero);
   if (m.montreMetre) stave.addTimeSignature(m.signature);
   if (m.reprise) stave.setBegBarType(VF.BarlineType.REPEAT_BEGIN);
   else stave.setBegBarType(VF.BarlineType.NONE);
@@ -476,6 +475,12 @@ Partition.prototype.dessineMesure = function (VF, m, lieeDeLaPrecedente, div) {
   stave.setEndBarType(fins[m.barre.sorte]);
   if (m.ordinal > 0) stave.setVoltaType(VF.VoltaType.BEGIN, m.ordinal + ".", 14);
   stave.setContext(ctx).draw();
+  // The measure number, inside its own drawing: drawn by the staff it would
+  // stand left of x = 0 and lose its first digits from 10 on.
+  ctx.save();
+  ctx.setFont("Arial", 10);
+  ctx.fillText(String(m.numero), 2, stave.getYForLine(2) - 24);  // above a time signature
+  ctx.restore();
 
   if (notes.length > 0) {
     const voix = new VF.Voice({ numBeats: 4, beatValue: 4 }).setMode(VF.Voice.Mode.SOFT);

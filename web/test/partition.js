@@ -126,6 +126,15 @@ async function principal(navigateur) {
   await attendsPartition(page);
   const entier = await rendu();
   verifie(entier.join() === "4,5,6,7,8,9,10,11,12,13,14", "with its repeat and a change to 3/4, the notes sound every second", entier);
+  // Measure numbers from 10 on keep all their digits, inside their drawing.
+  await remplace(page, "#texte", "! ! ! ! | ".repeat(11) + "||");
+  await attendsPartition(page);
+  await page.evaluate(() => { const p = document.getElementById("partition"); p.scrollTop = p.scrollHeight; });
+  await page.waitForFunction(() => [...document.querySelectorAll("#partition .mesure svg text")].some((t) => t.textContent === "11"),
+                             { timeout: 5000 });
+  const onze = await page.$$eval("#partition .mesure svg text", (ts) => ts.filter((t) => t.textContent === "11")
+    .map((t) => { const b = t.getBBox(); return [b.x, b.x + b.width, t.ownerSVGElement.getBBox().width]; }));
+  verifie(onze.length === 1 && onze[0][0] >= 0, "measure 11 is numbered whole, inside its drawing", onze);
   // 6/8 counted in eighths: beamed by the compound beat.
   await page.$eval("#numerateur", (e) => { e.value = "6"; });
   await page.$eval("#denominateur", (e) => { e.value = "8"; });
