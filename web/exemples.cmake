@@ -1,6 +1,6 @@
-# Writes the page's script: the shipped examples (examples/*.txt, with the
-# command line examples/README.md gives each one), then the script itself.
-#   cmake -DEXEMPLES=dir -DSCRIPT=page.js -DSORTIE=out.js -P exemples.cmake
+# Writes the module of the shipped examples (examples/*.txt, with the command
+# line examples/README.md gives each one), which the page's bundle imports.
+#   cmake -DEXEMPLES=dir -DSORTIE=exemples.js -P exemples.cmake
 # Each text is written as a JavaScript string of its bytes, one character per
 # byte (Latin-1), so any byte survives.
 cmake_policy(SET CMP0007 NEW)
@@ -66,9 +66,7 @@ if(entrees STREQUAL "")
   message(FATAL_ERROR "no example found in examples/README.md")
 endif()
 
-file(READ ${SCRIPT} script)
 file(WRITE ${SORTIE}.tmp
-  "// Written by web/exemples.cmake from examples/ and web/page.js.\n"
-  "\"use strict\";\n"
-  "var EXEMPLES = [\n${entrees}];\n\n${script}")
+  "// Written by web/exemples.cmake from examples/.\n"
+  "export const EXEMPLES = [\n${entrees}];\n")
 file(RENAME ${SORTIE}.tmp ${SORTIE})

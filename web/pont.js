@@ -1,14 +1,14 @@
 // The bridge to the checker's WebAssembly module (rythme_wasm.js): the text
 // and the words go in as Latin-1 bytes, the records and the two streams come
-// out, with every byte offset also given in the text's characters. Loaded by
-// the Web Worker that runs the analysis for the page, and by the tests under
-// node.
+// out, with every byte offset also given in the text's characters. Imported
+// by the Web Worker that runs the analysis for the page, and by the tests
+// under node.
 
 // The text as the bytes a Latin-1 file would hold. A character outside
 // Latin-1 cannot be in such a file: it is sent as '?', one byte, which the
 // checker reports where it stands. debuts[i] is where byte i's character
 // starts in the text (in UTF-16 units), debuts[n] the text's length.
-function enLatin1(texte) {
+export function enLatin1(texte) {
   const n = texte.length;
   const octets = new Uint8Array(n);
   const debuts = new Int32Array(n + 1);
@@ -32,7 +32,7 @@ function enLatin1(texte) {
 }
 
 // Latin-1 bytes read as characters: byte n is the character U+00nn.
-function deLatin1(octets) {
+export function deLatin1(octets) {
   let s = "";
   for (let i = 0; i < octets.length; i += 8192)
     s += String.fromCharCode.apply(null, octets.subarray(i, i + 8192));
@@ -41,7 +41,7 @@ function deLatin1(octets) {
 
 // The command-line words of the three fields: an empty field is no word, and
 // the words keep their order, as a shell would pass them.
-function motsDesChamps(numerateur, denominateur, decomposition) {
+export function motsDesChamps(numerateur, denominateur, decomposition) {
   return [numerateur, denominateur, decomposition].filter(function (m) { return m !== ""; });
 }
 
@@ -73,7 +73,7 @@ function avecMemoire(module, mots, tampons, f) {
 // table of the signs read (signes, an Int32Array) and the two streams' bytes
 // (sortie, erreur). An exception from the module (a trap)
 // goes to the caller, whose module is then spent.
-function analyse(module, mots, entree) {
+export function analyse(module, mots, entree) {
   avecMemoire(module, mots, [entree], function (pMots, p) {
     module._rythme_analyse(pMots, mots.length, p[0], entree.length);
   });
@@ -94,7 +94,7 @@ function analyse(module, mots, entree) {
 // The analysis of a text typed in the page: the byte offsets of the records
 // turned into the text's characters (debut, fin), and the characters sent as
 // '?' (hors).
-function analyseTexte(module, motsTexte, texte) {
+export function analyseTexte(module, motsTexte, texte) {
   const code = enLatin1(texte);
   const r = analyse(module, motsTexte.map(function (m) { return enLatin1(m).octets; }), code.octets);
   const d = code.debuts;
@@ -119,7 +119,7 @@ function analyseTexte(module, motsTexte, texte) {
 // The console's export of a text (genre: "musicxml" or "midi"; tempo in
 // quarter notes per minute), made by the same C++: its bytes (empty when no
 // text was checked), the run's standard error and exit status.
-function exporte(module, mots, entree, genre, tempo) {
+export function exporte(module, mots, entree, genre, tempo) {
   const statut = avecMemoire(module, mots, [entree], function (pMots, p) {
     return module._rythme_exporte(pMots, mots.length, p[0], entree.length, genre === "midi" ? 1 : 0, tempo);
   });
@@ -140,16 +140,13 @@ function lisJson(module, p) {
   return JSON.parse(deLatin1(module.HEAPU8.subarray(p, p + n)));
 }
 
-function dicteeGenere(module, niveau, metre, mesures, graine) {
+export function dicteeGenere(module, niveau, metre, mesures, graine) {
   return lisJson(module, module._rythme_dictee_genere(niveau, metre, mesures, graine));
 }
 
-function dicteeCorrige(module, mots, original, copie) {
+export function dicteeCorrige(module, mots, original, copie) {
   const o = enLatin1(original).octets, c = enLatin1(copie).octets;
   return avecMemoire(module, mots.map(function (m) { return enLatin1(m).octets; }), [o, c], function (pMots, p) {
     return lisJson(module, module._rythme_dictee_corrige(pMots, mots.length, p[0], o.length, p[1], c.length));
   });
 }
-
-if (typeof module !== "undefined" && module.exports)
-  module.exports = { enLatin1, deLatin1, motsDesChamps, analyse, analyseTexte, exporte, dicteeGenere, dicteeCorrige };

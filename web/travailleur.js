@@ -5,36 +5,40 @@
 // A trap of the module is answered { id, echec } and a new module is made.
 // An export ({ id, exporte: "musicxml" or "midi", tempo, mots, texte }) is
 // answered { id, exportation: { octets, erreur, statut } }.
-(function () {
-  let pret = creeRythme();
-  self.onmessage = function (e) {
-    const demande = e.data;
-    pret.then(function (m) {
-      const debut = Date.now();
-      let resultat;
-      if (demande.exporte) {
-        // An export: the console's file for this text, made by the same C++.
-        try {
-          const e = exporte(m, demande.mots.map(function (w) { return enLatin1(w).octets; }),
-                            enLatin1(demande.texte).octets, demande.exporte, demande.tempo);
-          self.postMessage({ id: demande.id, exportation: e }, [e.octets.buffer, e.erreur.buffer]);
-        } catch (err) {
-          pret = creeRythme();
-          self.postMessage({ id: demande.id, echec: String(err && err.message ? err.message : err) });
-        }
-        return;
-      }
+// Bundled with the checker's module into one script, whose text the page
+// starts as a Web Worker (a page opened from file:// may not load a worker
+// from a file).
+import creeRythme from "@rythme/module";
+import { analyseTexte, enLatin1, exporte } from "./pont.js";
+
+let pret = creeRythme();
+self.onmessage = function (e) {
+  const demande = e.data;
+  pret.then(function (m) {
+    const debut = Date.now();
+    let resultat;
+    if (demande.exporte) {
+      // An export: the console's file for this text, made by the same C++.
       try {
-        resultat = analyseTexte(m, demande.mots, demande.texte);
+        const e = exporte(m, demande.mots.map(function (w) { return enLatin1(w).octets; }),
+                          enLatin1(demande.texte).octets, demande.exporte, demande.tempo);
+        self.postMessage({ id: demande.id, exportation: e }, [e.octets.buffer, e.erreur.buffer]);
       } catch (err) {
         pret = creeRythme();
         self.postMessage({ id: demande.id, echec: String(err && err.message ? err.message : err) });
-        return;
       }
-      self.postMessage({ id: demande.id, resultat: resultat, duree: Date.now() - debut },
-                       [resultat.sortie.buffer, resultat.erreur.buffer, resultat.signes.buffer]);
-    }, function (err) {
-      self.postMessage({ id: demande.id, echec: "le module WebAssembly n'a pas pu être chargé : " + err });
-    });
-  };
-})();
+      return;
+    }
+    try {
+      resultat = analyseTexte(m, demande.mots, demande.texte);
+    } catch (err) {
+      pret = creeRythme();
+      self.postMessage({ id: demande.id, echec: String(err && err.message ? err.message : err) });
+      return;
+    }
+    self.postMessage({ id: demande.id, resultat: resultat, duree: Date.now() - debut },
+                     [resultat.sortie.buffer, resultat.erreur.buffer, resultat.signes.buffer]);
+  }, function (err) {
+    self.postMessage({ id: demande.id, echec: "le module WebAssembly n'a pas pu être chargé : " + err });
+  });
+};

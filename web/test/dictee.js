@@ -8,15 +8,14 @@
 const path = require("path");
 
 const site = process.argv[2];
-const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const pont = require(path.resolve(site, "pont.js"));
+const { charge } = require("./modules.js");
 
 function verifie(condition, quoi) {
   if (!condition) { console.log("FAIL " + quoi); process.exit(1); }
   console.log("ok - " + quoi);
 }
 
-creeRythme().then((module) => {
+charge(site).then(({ module, pont }) => {
   const metres = pont.dicteeGenere(module, 1, 0, 2, 0).metres;
   verifie(metres.join(" ") === "2/4 3/4 4/4 6/8 3/8 2/2", "the meters offered: " + metres.join(" "));
   let n = 0;

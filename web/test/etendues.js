@@ -8,8 +8,7 @@
 const path = require("path");
 
 const site = process.argv[2];
-const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const pont = require(path.resolve(site, "pont.js"));
+const { charge } = require("./modules.js");
 
 // [words, text, the reports: "line:column" @ offset in the text = "covered text"]
 const cas = [
@@ -37,7 +36,7 @@ const cas = [
    ["2:1 @10=%", "2:2 @11=", "2:2 @11=", "4:4 @14=%", "4:5 @15= ", "4:8 @18=|"]],
 ];
 
-creeRythme().then((module) => {
+charge(site).then(({ module, pont }) => {
   let echecs = 0;
   for (const [mots, texte, attendus] of cas) {
     const r = pont.analyseTexte(module, mots, texte);

@@ -9,8 +9,7 @@ const fs = require("fs");
 const path = require("path");
 
 const [site, dossier] = process.argv.slice(2);
-const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const pont = require(path.resolve(site, "pont.js"));
+const { charge } = require("./modules.js");
 
 function lit(fichier) {
   return fs.existsSync(fichier) ? fs.readFileSync(fichier) : Buffer.alloc(0);
@@ -55,7 +54,7 @@ function exportations(tous) {
   return { pris: i, genre: autre || !(tempo >= 1 && tempo <= 1000) ? null : genre, tempo: tempo };
 }
 
-creeRythme().then((module) => {
+charge(site).then(({ module, pont }) => {
   const cas = fs.readdirSync(dossier).filter((n) => fs.statSync(path.join(dossier, n)).isDirectory()).sort();
   let echecs = 0;
   let console_seule = 0;

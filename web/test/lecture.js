@@ -6,10 +6,7 @@
 const path = require("path");
 
 const site = process.argv[2];
-const creeRythme = require(path.resolve(site, "rythme_wasm.js"));
-const pont = require(path.resolve(site, "pont.js"));
-const partition = require(path.resolve(site, "partition.js"));
-const lecture = require(path.resolve(site, "lecture.js"));
+const { charge } = require("./modules.js");
 
 let echecs = 0;
 function verifie(condition, quoi, detail) {
@@ -23,7 +20,7 @@ function verifie(condition, quoi, detail) {
 
 const proche = (a, b) => a.length === b.length && a.every((x, i) => Math.abs(x - b[i]) < 1e-9);
 
-creeRythme().then((module) => {
+charge(site).then(({ module, pont, mesures: partition, lecture }) => {
   const mesures = (mots, texte) => {
     const r = pont.analyseTexte(module, mots, texte);
     const m = partition.mesuresDeLaPartition(r);

@@ -10,6 +10,7 @@ const path = require("path");
 
 const [site, modules, chromium, captures] = process.argv.slice(2);
 const { dansUnNavigateur } = require("./lance_navigateur.js");
+const { importe } = require("./modules.js");
 
 function verifie(condition, quoi, detail) {
   if (!condition) throw new Error("failed: " + quoi + (detail !== undefined ? " (got " + JSON.stringify(detail) + ")" : ""));
@@ -33,6 +34,7 @@ async function remplace(page, selecteur, texte) {
 }
 
 async function principal(navigateur) {
+  const { lisSigne } = await importe("partition/mesures.js");
   fs.mkdirSync(captures, { recursive: true });
   const erreurs = [];
   const page = await navigateur.newPage();
@@ -49,20 +51,24 @@ async function principal(navigateur) {
   for (const [valeur, nom] of exemples) {
     await page.select("#exemples", valeur);
     await attendsPartition(page);
-    const compte = await page.evaluate(() => {
+    const { r, dessine } = await page.evaluate(() => {
       const r = window.panneauPartition.r;
-      const signes = Array.from({ length: r.signes.length / r.par_signe }, (_, k) => lisSigne(r, k));
-      const valeurs = signes.filter((s) => s.signe === "valeur");
       const q = (s) => document.querySelectorAll("#partition " + s);
       return {
-        lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
-             valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
-             signes.filter((s) => s.lie).length, signes.filter((s) => s.signe === "fermeture").length].join(),
+        r: { signes: Array.from(r.signes), par_signe: r.par_signe, noms_des_signes: r.noms_des_signes },
         dessine: [q(".mesure").length, q(".vf-stavenote:not(.silence)").length, q(".vf-stavenote.silence").length,
                   [...q(".vf-stavenote")].reduce((n, g) => n + +g.dataset.points, 0), q(".vf-stavetie.liaison").length,
                   q(".vf-tuplet").length].join(),
       };
     });
+    const signes = Array.from({ length: r.signes.length / r.par_signe }, (_, k) => lisSigne(r, k));
+    const valeurs = signes.filter((s) => s.signe === "valeur");
+    const compte = {
+      lu: [new Set(valeurs.map((s) => s.mesure)).size, valeurs.filter((s) => !s.silence).length,
+           valeurs.filter((s) => s.silence).length, valeurs.reduce((n, s) => n + s.points, 0),
+           signes.filter((s) => s.lie).length, signes.filter((s) => s.signe === "fermeture").length].join(),
+      dessine: dessine,
+    };
     verifie(compte.lu === compte.dessine, `${nom.split(" ")[0]}: measures, notes, rests, dots, ties, tuplets drawn as read (${compte.lu})`, compte);
     const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
     await (await page.$(".partition")).screenshot({ path: fichier });
@@ -105,7 +111,7 @@ async function principal(navigateur) {
     const { programme } = window.panneauPartition.programme();
     const taux = 8000;
     const c = new OfflineAudioContext(1, Math.ceil(taux * (programme.fin + 0.5)), taux);
-    joueProgramme(c, programme, 0, false);
+    window.panneauPartition.joueProgramme(c, programme, 0, false);
     const son = (await c.startRendering()).getChannelData(0);
     const t = [];
     let silence = taux;  // samples since the last sound

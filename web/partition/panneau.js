@@ -6,9 +6,11 @@
 //     area), selectionneRapport(i) });
 //   p.montre(r)  after each analysis (r: the records, offsets in the text's
 //                characters, r.texte the text analysed)
-"use strict";
+import { Partition } from "./dessin.js";
+import { Planificateur, joueProgramme, programmeDeLecture, uniteDuTempo } from "./lecture.js";
+import { marqueLesRapports, mesuresDeLaPartition, signeSous } from "./mesures.js";
 
-function PanneauPartition(o) {
+export function PanneauPartition(o) {
   const panneau = this;
   this.o = o;
   this.r = null;
@@ -237,3 +239,6 @@ PanneauPartition.prototype.arrete = function () {
   l.contexte.close();
   this.partition.surligne([], [], "joue");
 };
+
+// A schedule played whole on a context, at once (the tests render it offline).
+PanneauPartition.prototype.joueProgramme = joueProgramme;

@@ -3,8 +3,6 @@
 // the tests can read it, then played with Web Audio: a click on each beat,
 // the first of each measure higher, then the strong beats, a short tone at each note's onset, rests
 // silent, tied notes held.
-"use strict";
-
 // The schedule of the measures to play (indices into mesures, from
 // mesuresDeLaPartition): the list ordre, or else measures [depuis, jusqua],
 // at tempo note values per minute, as a metronome mark says it: unite is the
@@ -15,7 +13,7 @@
 // Returns { decompte (the count-in's length), clics: [{ t, fort, premier }],
 //           notes: [{ t, duree, mesure, element, elements (the tied ones) }],
 //           mesures: [{ mesure, t, duree }], fin }.
-function programmeDeLecture(mesures, tempo, depuis, jusqua, ordre, unite) {
+export function programmeDeLecture(mesures, tempo, depuis, jusqua, ordre, unite) {
   if (!ordre) {
     depuis = Math.max(0, depuis || 0);
     if (jusqua === undefined) jusqua = mesures.length - 1;
@@ -64,12 +62,10 @@ function programmeDeLecture(mesures, tempo, depuis, jusqua, ordre, unite) {
 
 // The metronome mark's note: a dotted quarter where the first meter's beat
 // is one (6/8, 9/8, 3/8...), else a quarter. In quads.
-function uniteDuTempo(mesures) {
+export function uniteDuTempo(mesures) {
   const m = mesures.find(function (x) { return x.metre; });
   return m && m.metre.valTps === 24 ? 24 : 16;
 }
-
-if (typeof module !== "undefined" && module.exports) module.exports = { programmeDeLecture, uniteDuTempo };
 
 // Plays a schedule on an audio context (an AudioContext, or an
 // OfflineAudioContext in the tests) from its time `depart`, as far as it is
@@ -78,7 +74,7 @@ if (typeof module !== "undefined" && module.exports) module.exports = { programm
 // on the strong ones) unless
 // metronome is false, a tone a little shorter than each note, so that
 // repeated notes are heard apart.
-function Planificateur(contexte, programme, depart, metronome) {
+export function Planificateur(contexte, programme, depart, metronome) {
   this.contexte = contexte;
   this.programme = programme;
   this.depart = depart;
@@ -129,6 +125,6 @@ Planificateur.prototype.arrete = function () {
 };
 
 // The whole schedule at once (the tests render it offline).
-function joueProgramme(contexte, programme, depart, metronome) {
+export function joueProgramme(contexte, programme, depart, metronome) {
   return new Planificateur(contexte, programme, depart, metronome).jusqua(Infinity);
 }
