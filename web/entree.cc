@@ -253,15 +253,28 @@ void ecrit_signes() {
   }
 }
 
-// The order the measures are played in (repeats taken, endings as written),
-// by their numbers: the playback follows it.
-void ecrit_ordre() {
+// How the piece is played and bracketed, by the measures' numbers: the
+// order they are played in (repeats taken, endings as written), which the
+// playback follows; and the endings' brackets, each measure in one as
+// [numero, ending, starts, ends, closed], which the score draws.
+void ecrit_lecture() {
   const Piece piece = lis_piece(recueil);
   nom("ordre");
   json += '[';
   for (const Tour& t : ordre_de_lecture(piece)) {
     json += std::to_string(piece.mesures[static_cast<std::size_t>(t.mesure)].numero);
     json += ',';
+  }
+  ferme(']');
+  json += ',';
+  nom("voltas");
+  json += '[';
+  for (const MesureLue& m : piece.mesures) {
+    if (m.volta.numero == 0) continue;
+    for (const int32_t v : {m.numero, m.volta.numero, int32_t{m.volta.commence}, int32_t{m.volta.termine}, int32_t{m.volta.fermee}}) {
+      json += std::to_string(v);
+      json += ',';
+    }
   }
   ferme(']');
   json += ',';
@@ -281,7 +294,7 @@ void ecrit_json() {
   ecrit_rapports();
   ecrit_mesures();
   ecrit_signes();
-  ecrit_ordre();
+  ecrit_lecture();
   ferme('}');
 }
 

@@ -154,6 +154,7 @@ document.addEventListener("DOMContentLoaded", function () {
   partition = new PanneauPartition({
     partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"), boucle: $("boucle"),
     metronome: $("metronome"), limite: $("partition-limite"), unite: $("unite-tempo"), son: $("son-muet"), texte: $("texte"), selectionneRapport: selectionne,
+    titre: function () { return etat.titre; },
   });
   // The tests reach the score through this.
   window.panneauPartition = partition;

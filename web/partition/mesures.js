@@ -5,6 +5,8 @@
 // ---------------------------------------------------------------------------
 // The measures.
 
+export { marqueLesRapports, signeSous } from "./reperes.js";
+
 // From the records of one analysis (signes, mesures, rapports; offsets in the
 // text's characters) to the measures to draw: [{ numero, elements, groupes,
 // barre, reprise, ordinal, changement, metre, signature, montreMetre, info,
@@ -14,99 +16,134 @@
 // The end bar: { sorte: "simple" | "finale" | "reprise" | "aucune", debut,
 // fin, ecrite (false for the end of a measure closed by count) }.
 export function mesuresDeLaPartition(r) {
-  const infos = new Map();
-  for (const m of r.mesures || []) infos.set(m.numero, m);
-  const mesures = [];
-  let courante = null;  // the measure being filled, until its bar
-  let attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };  // for the next measure
-  let groupe = null;
-  const nouvelle = function (numero, debut) {
-    courante = { numero: numero, elements: [], groupes: [], barre: null, reprise: attente.reprise,
-                 ordinal: attente.ordinal, changement: attente.changement,
-                 debut: attente.debut >= 0 ? attente.debut : debut, fin: debut, marques: [] };
-    attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };
-    mesures.push(courante);
-  };
-  const derniere = function () { return mesures.length ? mesures[mesures.length - 1] : null; };
+  const lecteur = new Lecteur();
   const nombre = r.signes ? r.signes.length / r.par_signe : 0;
   for (let k = 0; k < nombre; k++) {
     const s = lisSigne(r, k);
-    switch (s.signe) {
-      case "valeur":
-      case "ouverture":
-        if (courante === null || courante.numero !== s.mesure) {
-          if (courante !== null && courante.barre === null) courante.barre = { sorte: "simple", debut: -1, fin: -1, ecrite: false };
-          nouvelle(s.mesure, s.debut);
-        }
-        courante.fin = Math.max(courante.fin, s.fin);
-        if (s.signe === "ouverture") {
-          groupe = { debut: s.debut, fin: s.fin, premier: courante.elements.length, dernier: -1, genre: 0, somme: 0, valeur: 0 };
-          courante.groupes.push(groupe);
-          break;
-        }
-        courante.elements.push({ silence: s.silence, base: s.base, points: s.points, valeur: s.valeur, lie: s.lie,
-                                 temps: s.temps, debut: s.debut, fin: s.fin, duree: s.valeur,
-                                 groupe: groupe !== null ? courante.groupes.length - 1 : -1 });
-        break;
-      case "fermeture":
-        if (courante !== null && groupe !== null) {
-          groupe.dernier = courante.elements.length - 1;
-          groupe.somme = s.somme;
-          groupe.valeur = s.valeur;
-          groupe.genre = s.genre;
-          groupe.fin = s.fin;
-          courante.fin = Math.max(courante.fin, s.fin);
-          // Each element takes its share of the group's value.
-          for (let i = groupe.premier; i <= groupe.dernier; i++)
-            courante.elements[i].duree = groupe.somme > 0 ? courante.elements[i].valeur * groupe.valeur / groupe.somme : 0;
-          if (s.lie && groupe.dernier >= 0) courante.elements[groupe.dernier].lie = true;
-        }
-        groupe = null;
-        break;
-      case "barre":
-      case "barre_liee":
-      case "double_barre": {
-        const sorte = s.signe === "double_barre" ? "finale" : "simple";
-        if (courante !== null && courante.barre === null) {
-          courante.barre = { sorte: sorte, debut: s.debut, fin: s.fin, ecrite: true };
-          courante.fin = Math.max(courante.fin, s.fin);
-          courante = null;
-        } else {
-          const m = courante || derniere();
-          // A bar after a bar: the first one was the measure's, this one ends the text.
-          if (m !== null && sorte === "finale") m.barre = { sorte: "finale", debut: s.debut, fin: s.fin, ecrite: true };
-          else if (attente.debut < 0) attente.debut = s.debut;
-          courante = null;
-        }
-        groupe = null;
-        break;
-      }
-      case "debut_reprise":
-        attente.reprise = true;
-        if (attente.debut < 0) attente.debut = s.debut;
-        break;
-      case "fin_reprise": {
-        const m = courante || derniere();
-        if (m !== null) {
-          const finale = m.barre !== null && m.barre.sorte === "finale";
-          m.barre = { sorte: "reprise", debut: m.barre && m.barre.debut >= 0 ? m.barre.debut : s.debut, fin: s.fin, ecrite: true, finale: finale };
-          m.fin = Math.max(m.fin, s.fin);
-        }
-        courante = null;
-        break;
-      }
-      case "ordinal":
-        attente.ordinal = s.numero;
-        if (attente.debut < 0) attente.debut = s.debut;
-        break;
-      case "changement":
-        attente.changement = { numerateur: s.numerateur, denominateur: s.denominateur, c: s.c, debut: s.debut, fin: s.fin };
-        if (attente.debut < 0) attente.debut = s.debut;
-        break;
-    }
+    const lis = lecteur[s.signe];
+    if (lis) lis.call(lecteur, s);
   }
-  // The meter of each measure, as the checker listed it; a measure the text
-  // left unfinished keeps the one before.
+  const mesures = lecteur.mesures;
+  fixeLesMetres(mesures, r.mesures || []);
+  fixeLesVoltas(mesures, r.voltas || []);
+  // How far the text is read by each measure's end, never going back.
+  let finMax = -1;
+  for (const m of mesures) {
+    if (m.barre === null) m.barre = { sorte: "aucune", debut: -1, fin: -1, ecrite: false };
+    finMax = Math.max(finMax, m.fin, m.barre.fin);
+    m.finMax = finMax;
+  }
+  return mesures;
+}
+
+// Reads the signs one after the other into measures: one method per kind
+// of sign.
+function Lecteur() {
+  this.mesures = [];
+  this.courante = null;  // the measure being filled, until its bar
+  this.groupe = null;    // the tuplet group open
+  this.attente = Lecteur.rien();  // what stands before the next measure
+}
+
+Lecteur.rien = function () { return { reprise: false, ordinal: 0, changement: null, debut: -1 }; };
+
+Lecteur.prototype.derniere = function () { return this.mesures.length ? this.mesures[this.mesures.length - 1] : null; };
+
+// What stands before the next measure starts at character o, unless
+// something before it did.
+Lecteur.prototype.attend = function (o) { if (this.attente.debut < 0) this.attente.debut = o; };
+
+// The measure that sign s is in, begun if need be: a measure the checker
+// closed by count ends on a bar it added, which was not written.
+Lecteur.prototype.mesureDe = function (s) {
+  let m = this.courante;
+  if (m !== null && m.numero === s.mesure) return m;
+  if (m !== null && m.barre === null) m.barre = { sorte: "simple", debut: -1, fin: -1, ecrite: false };
+  const a = this.attente;
+  m = { numero: s.mesure, elements: [], groupes: [], barre: null, reprise: a.reprise, ordinal: a.ordinal,
+        changement: a.changement, debut: a.debut >= 0 ? a.debut : s.debut, fin: s.debut, marques: [], volta: null };
+  this.attente = Lecteur.rien();
+  this.mesures.push(m);
+  this.courante = m;
+  return m;
+};
+
+Lecteur.prototype.ouverture = function (s) {
+  const m = this.mesureDe(s);
+  m.fin = Math.max(m.fin, s.fin);
+  this.groupe = { debut: s.debut, fin: s.fin, premier: m.elements.length, dernier: -1, genre: 0, somme: 0, valeur: 0 };
+  m.groupes.push(this.groupe);
+};
+
+Lecteur.prototype.valeur = function (s) {
+  const m = this.mesureDe(s);
+  m.fin = Math.max(m.fin, s.fin);
+  m.elements.push({ silence: s.silence, base: s.base, points: s.points, valeur: s.valeur, lie: s.lie, temps: s.temps,
+                    debut: s.debut, fin: s.fin, duree: s.valeur, groupe: this.groupe !== null ? m.groupes.length - 1 : -1 });
+};
+
+Lecteur.prototype.fermeture = function (s) {
+  const m = this.courante, g = this.groupe;
+  this.groupe = null;
+  if (m === null || g === null) return;
+  Object.assign(g, { dernier: m.elements.length - 1, somme: s.somme, valeur: s.valeur, genre: s.genre, fin: s.fin });
+  m.fin = Math.max(m.fin, s.fin);
+  // Each element takes its share of the group's value.
+  for (let i = g.premier; i <= g.dernier; i++)
+    m.elements[i].duree = g.somme > 0 ? m.elements[i].valeur * g.valeur / g.somme : 0;
+  if (s.lie && g.dernier >= 0) m.elements[g.dernier].lie = true;
+};
+
+Lecteur.prototype.barre = function (s) {
+  const sorte = s.signe === "double_barre" ? "finale" : "simple";
+  const m = this.courante;
+  if (m !== null && m.barre === null) {
+    m.barre = { sorte: sorte, debut: s.debut, fin: s.fin, ecrite: true };
+    m.fin = Math.max(m.fin, s.fin);
+  } else {
+    // A bar after a bar: the first one was the measure's, this one ends the text.
+    const d = m || this.derniere();
+    if (d !== null && sorte === "finale") d.barre = { sorte: "finale", debut: s.debut, fin: s.fin, ecrite: true };
+    else this.attend(s.debut);
+  }
+  this.courante = null;
+  this.groupe = null;
+};
+Lecteur.prototype.barre_liee = Lecteur.prototype.barre;
+Lecteur.prototype.double_barre = Lecteur.prototype.barre;
+
+Lecteur.prototype.debut_reprise = function (s) {
+  this.attente.reprise = true;
+  this.attend(s.debut);
+};
+
+Lecteur.prototype.fin_reprise = function (s) {
+  const m = this.courante || this.derniere();
+  if (m !== null) {
+    const b = m.barre;
+    m.barre = { sorte: "reprise", debut: b && b.debut >= 0 ? b.debut : s.debut, fin: s.fin, ecrite: true,
+                finale: b !== null && b.sorte === "finale" };
+    m.fin = Math.max(m.fin, s.fin);
+  }
+  this.courante = null;
+};
+
+Lecteur.prototype.ordinal = function (s) {
+  this.attente.ordinal = s.numero;
+  this.attend(s.debut);
+};
+
+Lecteur.prototype.changement = function (s) {
+  this.attente.changement = { numerateur: s.numerateur, denominateur: s.denominateur, c: s.c, debut: s.debut, fin: s.fin };
+  this.attend(s.debut);
+};
+
+// The meter of each measure, as the checker listed it (a measure the text
+// left unfinished keeps the one before), and its time signature, shown only
+// where the text sets or changes the meter.
+function fixeLesMetres(mesures, listees) {
+  const infos = new Map();
+  for (const m of listees) infos.set(m.numero, m);
   let precedente = null;
   for (const m of mesures) {
     const info = infos.get(m.numero) || null;
@@ -117,29 +154,33 @@ export function mesuresDeLaPartition(r) {
           forts: info.temps.map(function (t) { return t[2] ? "F" : "f"; }).join("") }
       : precedente;
     m.metre = metre;
-    // A meter of 99 beats has no numerator to write: no time signature.
-    let signature = "";
-    if (metre !== null && metre.numerateur > 0) {
-      signature = metre.numerateur + "/" + metre.denominateur;
-      if (m.changement !== null && m.changement.c) signature = m.changement.denominateur === 2 ? "C|" : "C";
-      // C and C barred stay written so until the text changes the meter.
-      else if (m.changement === null && precedente !== null && (precedente.signature === "C" || precedente.signature === "C|") &&
-               precedente.numerateur === metre.numerateur && precedente.denominateur === metre.denominateur)
-        signature = precedente.signature;
-    }
-    const avant = precedente === null ? "" : precedente.signature;
-    m.signature = signature;
-    m.montreMetre = signature !== "" && (precedente === null || m.changement !== null || signature !== avant);
-    if (metre !== null) precedente = Object.assign({}, metre, { signature: signature });
-    if (m.barre === null) m.barre = { sorte: "aucune", debut: -1, fin: -1, ecrite: false };
+    m.signature = signatureDe(m, metre, precedente);
+    m.montreMetre = m.signature !== "" && (precedente === null || m.changement !== null || m.signature !== precedente.signature);
+    if (metre !== null) precedente = Object.assign({}, metre, { signature: m.signature });
   }
-  // How far the text is read by each measure's end, never going back.
-  let finMax = -1;
-  for (const m of mesures) {
-    finMax = Math.max(finMax, m.fin, m.barre.fin);
-    m.finMax = finMax;
+}
+
+// "4/4", "C", "C|", or "" for a meter of 99 beats (no numerator to write).
+function signatureDe(m, metre, precedente) {
+  if (metre === null || metre.numerateur <= 0) return "";
+  if (m.changement !== null && m.changement.c) return m.changement.denominateur === 2 ? "C|" : "C";
+  // C and C barred stay written so until the text changes the meter.
+  if (m.changement === null && precedente !== null && (precedente.signature === "C" || precedente.signature === "C|") &&
+      precedente.numerateur === metre.numerateur && precedente.denominateur === metre.denominateur)
+    return precedente.signature;
+  return metre.numerateur + "/" + metre.denominateur;
+}
+
+// The endings' brackets as the checker laid them out (records: by measure
+// number, [numero, ending, starts, ends, closed] flat): m.volta is
+// { numero, commence, termine, fermee } or null.
+function fixeLesVoltas(mesures, voltas) {
+  const parNumero = new Map();
+  for (const m of mesures) if (!parNumero.has(m.numero)) parNumero.set(m.numero, m);
+  for (let k = 0; k + 4 < voltas.length; k += 5) {
+    const m = parNumero.get(voltas[k]);
+    if (m) m.volta = { numero: voltas[k + 1], commence: voltas[k + 2] === 1, termine: voltas[k + 3] === 1, fermee: voltas[k + 4] === 1 };
   }
-  return mesures;
 }
 
 // Sign k of the records' table (see web/entree.cc), with its members named.
@@ -163,81 +204,9 @@ export function lisSigne(r, k) {
   return s;
 }
 
-// The first measure whose signs reach character o or past it (measures come
-// in reading order).
-function premiereMesureVers(mesures, o) {
-  let bas = 0, haut = mesures.length;
-  while (bas < haut) {
-    const milieu = (bas + haut) >> 1;
-    if (mesures[milieu].finMax < o) bas = milieu + 1; else haut = milieu;
-  }
-  return bas;
-}
-
-// What each report is about in the score: the elements or the bar whose
-// characters it covers; failing that, the elements of its measure and beat;
-// failing that, its measure. Reports of what the checker inferred and of the
-// end of the analysis are left to the text. Adds to each measure's marques:
-// { rapport, elements: [indices], barre: bool, sorte }.
-export function marqueLesRapports(mesures, rapports) {
-  const parNumero = new Map();
-  for (const m of mesures) if (!parNumero.has(m.numero)) parNumero.set(m.numero, m);
-  for (const m of mesures) m.marques = [];
-  rapports.forEach(function (r, i) {
-    const sorte = sorteDuRapport(r);
-    if (sorte === null) return;
-    const couvre = function (a, b) {
-      if (a < 0) return false;
-      if (r.debut === r.fin) return a <= r.debut && r.debut < b;
-      return a < r.fin && r.debut < b;
-    };
-    for (let j = premiereMesureVers(mesures, r.debut); j < mesures.length; j++) {
-      const m = mesures[j];
-      if (m.debut > Math.max(r.fin, r.debut)) break;
-      const elements = [];
-      m.elements.forEach(function (e, k) { if (couvre(e.debut, e.fin)) elements.push(k); });
-      const barre = m.barre.ecrite && couvre(m.barre.debut, m.barre.fin);
-      if (elements.length || barre) {
-        m.marques.push({ rapport: i, elements: elements, barre: barre, sorte: sorte });
-        return;
-      }
-    }
-    const m = parNumero.get(r.mesure);
-    if (m === undefined) return;
-    const elements = [];
-    m.elements.forEach(function (e, k) { if (e.temps === r.temps) elements.push(k); });
-    m.marques.push({ rapport: i, elements: elements, barre: false, sorte: sorte });
-  });
-}
-
-// "faute" or "conseil" for a report drawn on the score, by its kind (or the
-// page's class of it: a report "en cours" at the end of the text being typed
-// is not drawn); null for one that is not drawn (what the checker inferred,
-// the end of the analysis).
-function sorteDuRapport(r) {
-  const classe = r.classe !== undefined ? r.classe : r.nature;
-  if (classe === "faute" || classe === "correction") return "faute";
-  if (classe === "conseil") return "conseil";
-  return null;
-}
-
-// The element or bar at character o: { mesure, element } or { mesure, barre: true }.
-export function signeSous(mesures, o) {
-  for (let i = premiereMesureVers(mesures, o + 1); i < mesures.length; i++) {
-    const m = mesures[i];
-    if (m.debut > o) break;
-    for (let k = 0; k < m.elements.length; k++) {
-      const e = m.elements[k];
-      if (e.debut <= o && o < e.fin) return { mesure: i, element: k };
-    }
-    if (m.barre.ecrite && m.barre.debut <= o && o < m.barre.fin) return { mesure: i, barre: true };
-  }
-  return null;
-}
-
 // What the drawing of a measure depends on: equal keys, equal drawings.
 export function cleDeMesure(m) {
-  return JSON.stringify([m.numero, m.signature, m.montreMetre, m.reprise, m.ordinal, m.barre.sorte, !!m.barre.finale,
+  return JSON.stringify([m.numero, m.signature, m.montreMetre, m.reprise, m.ordinal, m.barre.sorte, !!m.barre.finale, m.barre.ecrite, m.volta,
     m.elements.map(function (e) { return [e.silence, e.base, e.points, e.lie, e.temps, e.groupe]; }),
     m.groupes.map(function (g) { return [g.premier, g.dernier, g.genre, g.somme, g.valeur]; }),
     m.marques.map(function (k) { return [k.elements, k.barre, k.sorte]; }),

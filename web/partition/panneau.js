@@ -4,14 +4,20 @@
 //   const p = new PanneauPartition({ partition, tempo, joue, arrete, boucle,
 //     metronome, limite (where a score cut short says so), texte (the text
 //     area), selectionneRapport(i) });
+// The page's elements #depart-lecture (where playback starts from, when
+// not the start), #imprime (the print dialog), #enregistre-partition and
+// #exporte-svg (the score as an SVG file) are found by their ids.
 //   p.montre(r)  after each analysis (r: the records, offsets in the text's
 //                characters, r.texte the text analysed)
 import { Partition } from "./dessin.js";
-import { Planificateur, joueProgramme, programmeDeLecture, uniteDuTempo } from "./lecture.js";
+import { enregistreSvg, fichierSvg, prepareImpression, titreDe } from "./impression.js";
+import { arrete, joue } from "./jeu.js";
+import { joueProgramme, programmeDeLecture, uniteDuTempo } from "./lecture.js";
 import { marqueLesRapports, mesuresDeLaPartition, signeSous } from "./mesures.js";
 
 export function PanneauPartition(o) {
   const panneau = this;
+  if (!o.depart) o.depart = document.getElementById("depart-lecture");
   this.o = o;
   this.r = null;
   this.mesures = [];
@@ -26,8 +32,12 @@ export function PanneauPartition(o) {
       panneau.selectionne(b.debut, b.fin);
     },
     marque: function (rapport) { o.selectionneRapport(rapport); },
+    numero: function (i) { panneau.joueDepuis(i); },
   });
+  this.depart = null;  // the measure to play from, by index, or null: the start
+  relieLePapier(this);
   o.joue.addEventListener("click", function () { panneau.joue(); });
+  if (o.depart) o.depart.querySelector("button").addEventListener("click", function () { panneau.fixeDepart(null); });
   o.arrete.addEventListener("click", function () { panneau.arrete(); });
   ["select", "keyup", "click", "input"].forEach(function (t) {
     o.texte.addEventListener(t, function () { panneau.suitLeCurseur(); });
@@ -44,6 +54,7 @@ PanneauPartition.prototype.montre = function (r) {
   const mesures = mesuresDeLaPartition(r);
   marqueLesRapports(mesures, r.rapports);
   this.mesures = mesures;
+  if (this.depart !== null && this.depart >= mesures.length) this.fixeDepart(null);
   this.partition.dessine(mesures);
   this.partition.titres(r.rapports);
   // A text too long to be drawn whole is drawn up to where its signs stop.
@@ -64,8 +75,15 @@ PanneauPartition.prototype.selectionne = function (a, b) {
   if (this.r === null || a < 0) return;
   const t = this.o.texte;
   t.focus();
-  t.setSelectionRange(a, b);
+  this.poseSelection(a, b);
   this.suitLeCurseur();
+};
+
+// A selection the panel makes itself (a click on a note, the note playing)
+// shows where something is: ▶ does not take it for measures chosen to play.
+PanneauPartition.prototype.poseSelection = function (a, b) {
+  this.o.texte.setSelectionRange(a, b);
+  this.selectionPosee = [a, b];
 };
 
 // The caret highlights the sign it stands on (or just after); a selection
@@ -93,16 +111,36 @@ PanneauPartition.prototype.couvertes = function (a, b) {
 };
 
 // The measures to play: the ones selected in the text, as written; with
-// nothing selected, the whole piece from its first measure, its repeats
-// taken and its endings as written (the order the checker's records give);
-// looped if asked.
+// nothing selected, the whole piece, its repeats taken and its endings as
+// written (the order the checker's records give), from its first measure,
+// or from the one the user chose to play from; looped if asked.
 PanneauPartition.prototype.etendue = function () {
-  const t = this.o.texte;
-  if (t.selectionStart !== t.selectionEnd && this.r !== null) {
+  const t = this.o.texte, boucle = this.o.boucle.checked;
+  const posee = this.selectionPosee;
+  const choisie = !(posee && posee[0] === t.selectionStart && posee[1] === t.selectionEnd);
+  if (t.selectionStart !== t.selectionEnd && this.r !== null && choisie) {
     const couvertes = this.couvertes(t.selectionStart, t.selectionEnd);
-    if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: this.o.boucle.checked };
+    if (couvertes.length) return { depuis: couvertes[0], jusqua: couvertes[couvertes.length - 1], boucle: boucle };
   }
-  return { piece: true, boucle: this.o.boucle.checked };
+  return { piece: true, depart: this.depart, boucle: boucle };
+};
+
+// Plays from measure i (the click on its number), until asked to play from
+// the start again; says so beside the play button, with the way back.
+PanneauPartition.prototype.joueDepuis = function (i) {
+  this.fixeDepart(i);
+  this.poseSelection(this.o.texte.selectionEnd, this.o.texte.selectionEnd);
+  this.joue();
+};
+
+PanneauPartition.prototype.fixeDepart = function (i) {
+  const d = this.o.depart;
+  this.depart = i === null || i >= this.mesures.length ? null : i;
+  if (!d) return;
+  d.hidden = this.depart === null;
+  if (this.depart !== null) d.querySelector(".numero-depart").textContent = String(this.mesures[i].numero);
+  this.o.joue.title = this.depart === null ? "Jouer la pièce, reprises comprises, ou les mesures sélectionnées"
+    : "Jouer à partir de la mesure " + this.mesures[i].numero + ", ou les mesures sélectionnées";
 };
 
 // The measures of the piece in the order they are played, as indices.
@@ -122,123 +160,48 @@ PanneauPartition.prototype.programme = function (etendue) {
   const e = etendue || this.etendue();
   const tempo = Math.min(400, Math.max(20, +this.o.tempo.value || 60));
   const unite = uniteDuTempo(this.mesures);
-  if (e.piece) return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, 0, 0, this.ordre(), unite) };
+  if (e.piece) {
+    let ordre = this.ordre();
+    // From the first time the chosen measure is played.
+    const k = e.depart !== null && e.depart !== undefined ? ordre.indexOf(e.depart) : -1;
+    if (k > 0) ordre = ordre.slice(k);
+    return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, 0, 0, ordre, unite) };
+  }
   const jusqua = Math.min(e.jusqua, this.mesures.length - 1);
   return { etendue: e, programme: programmeDeLecture(this.mesures, tempo, Math.min(e.depuis, jusqua), jusqua, null, unite) };
 };
 
-PanneauPartition.prototype.joue = function () {
-  this.arrete();
-  if (this.mesures.length === 0) return;
-  const Contexte = window.AudioContext || window.webkitAudioContext;
-  const contexte = new Contexte();
-  // A context made before any click starts suspended in some browsers: the
-  // click that plays resumes it, and the page says so if sound cannot start.
-  const avis = this.o.son;
-  if (avis) avis.hidden = true;
-  const muet = function (raison) {
-    if (avis) { avis.textContent = "Le son ne peut pas démarrer dans ce navigateur" + (raison ? " : " + raison : "") + "."; avis.hidden = false; }
-  };
-  if (contexte.resume) contexte.resume().catch(function (e) { muet(String(e && e.message || e)); });
-  setTimeout(function () { if (contexte.state === "suspended" && panneau.lecture !== null) muet(""); }, 800);
-  const { etendue, programme } = this.programme();
-  const panneau = this;
-  const lecture = { contexte: contexte, etendue: etendue, tour: 0 };
-  this.lecture = lecture;
-  const metronome = panneau.o.metronome ? panneau.o.metronome.checked : true;
-  // The first round: its schedule from now, after its count-in.
-  lecture.programme = programme;
-  lecture.mesures = panneau.mesures;
-  lecture.depart = contexte.currentTime + 0.1;
-  lecture.planificateur = new Planificateur(contexte, programme, lecture.depart, metronome);
-  lecture.note = -1;     // the last note started
-  lecture.joue = null;   // the element highlighted
-  lecture.suivant = null;  // a loop's next round, scheduled ahead to start on the last one's end
-  this.o.joue.disabled = true;
-  this.o.arrete.disabled = false;
-  // Sounds are scheduled 1.5 s ahead, every 200 ms (timers go on in a tab
-  // in the background, where frames stop).
-  const planifie = function () {
-    if (panneau.lecture !== lecture) return;
-    const maintenant = contexte.currentTime;
-    const s = lecture.suivant;
-    if (s !== null && maintenant >= s.depart) {
-      lecture.planificateur.arrete();
-      Object.assign(lecture, { programme: s.programme, mesures: s.mesures, depart: s.depart, planificateur: s.planificateur,
-                               note: -1, joue: null, suivant: null });
-    }
-    const t = maintenant - lecture.depart;
-    if (t >= lecture.programme.fin && !etendue.boucle) { panneau.arrete(); return; }
-    lecture.planificateur.jusqua(t + 1.5);
-    // A loop goes on without its count-in, with the text as it now stands,
-    // its round scheduled ahead so that it starts exactly on the last one's end.
-    if (etendue.boucle && lecture.suivant === null && t + 1.5 >= lecture.programme.fin) {
-      lecture.tour += 1;
-      const p = sansDecompte(panneau.programme(etendue).programme);
-      const depart = lecture.depart + lecture.programme.fin;
-      lecture.suivant = { programme: p, mesures: panneau.mesures, depart: depart,
-                          planificateur: new Planificateur(contexte, p, depart, metronome) };
-    }
-    if (lecture.suivant !== null) lecture.suivant.planificateur.jusqua(maintenant - lecture.suivant.depart + 1.5);
-  };
-  planifie();
-  lecture.minuterie = setInterval(planifie, 200);
-  // Each frame: the note sounding is highlighted, in the score and the text.
-  const suit = function () {
-    if (panneau.lecture !== lecture) return;
-    const p = lecture.programme;
-    const t = contexte.currentTime - lecture.depart;
-    while (lecture.note + 1 < p.notes.length && p.notes[lecture.note + 1].t <= t) lecture.note++;
-    const n = lecture.note >= 0 ? p.notes[lecture.note] : null;
-    let joue = null;
-    if (n !== null && t < n.t + n.duree) for (const e of n.elements) if (e.t <= t) joue = e;
-    // The text edited meanwhile: what plays is no longer what is drawn.
-    if (lecture.mesures !== panneau.mesures) joue = null;
-    if (joue !== lecture.joue) {
-      lecture.joue = joue;
-      if (joue !== null) {
-        const el = panneau.mesures[joue.mesure].elements[joue.element];
-        panneau.partition.montre(joue.mesure);
-        panneau.partition.surligne([{ mesure: joue.mesure, element: joue.element }], [], "joue");
-        // In the text too, unless the caret is someone's who is typing.
-        if (document.activeElement !== panneau.o.texte) panneau.o.texte.setSelectionRange(el.debut, el.fin);
-      } else {
-        panneau.partition.surligne([], [], "joue");
-      }
-    }
-    lecture.image = requestAnimationFrame(suit);
-  };
-  lecture.image = requestAnimationFrame(suit);
-};
+PanneauPartition.prototype.joue = function () { joue(this); };
+PanneauPartition.prototype.arrete = function () { arrete(this); };
 
-// The same measures without the count-in.
-function sansDecompte(p) {
-  const d = p.decompte;
-  return {
-    decompte: 0,
-    clics: p.clics.filter(function (c) { return c.t >= d; }).map(function (c) { return { t: c.t - d, fort: c.fort, premier: c.premier }; }),
-    notes: p.notes.map(function (n) {
-      return { t: n.t - d, duree: n.duree, mesure: n.mesure, element: n.element,
-               elements: n.elements.map(function (e) { return { mesure: e.mesure, element: e.element, t: e.t - d }; }) };
-    }),
-    mesures: p.mesures.map(function (m) { return { mesure: m.mesure, t: m.t - d, duree: m.duree }; }),
-    fin: p.fin - d,
+// The print dialog's button, and the buttons that save the score as SVG.
+function relieLePapier(panneau) {
+  const $ = function (id) { return document.getElementById(id); };
+  const svg = function () {
+    if ($("exporter")) $("exporter").open = false;
+    enregistreSvg(panneau.partition, panneau.o.titre ? panneau.o.titre() : "partition", titreDe($("titre-impression"), panneau.o.texte.value));
   };
+  if ($("enregistre-partition")) $("enregistre-partition").addEventListener("click", svg);
+  if ($("exporte-svg")) $("exporte-svg").addEventListener("click", svg);
+  if ($("imprime")) $("imprime").addEventListener("click", function () {
+    $("imprimer").open = false;
+    panneau.prepareImpression();
+    window.print();
+  });
 }
 
-PanneauPartition.prototype.arrete = function () {
-  const l = this.lecture;
-  this.lecture = null;
-  this.o.joue.disabled = false;
-  this.o.arrete.disabled = true;
-  if (l === null) return;
-  clearInterval(l.minuterie);
-  cancelAnimationFrame(l.image);
-  l.planificateur.arrete();
-  if (l.suivant) l.suivant.planificateur.arrete();
-  l.contexte.close();
-  this.partition.surligne([], [], "joue");
+// The print section filled as the print dialog asks.
+PanneauPartition.prototype.prepareImpression = function () {
+  const $ = function (id) { return document.getElementById(id); };
+  prepareImpression($("impression"), this.partition, {
+    titre: titreDe($("titre-impression"), this.o.texte.value),
+    texte: $("imprime-texte").checked ? this.o.texte.value : null,
+    rapports: $("imprime-rapports").checked ? $("diagnostics") : null,
+  });
 };
+
+// The score as an SVG file's text.
+PanneauPartition.prototype.fichierSvg = function (titre) { return fichierSvg(this.partition, titre); };
 
 // A schedule played whole on a context, at once (the tests render it offline).
 PanneauPartition.prototype.joueProgramme = joueProgramme;

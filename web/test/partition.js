@@ -1,8 +1,10 @@
 // The score in a real browser (headless Chromium, driven by puppeteer-core):
 // every shipped example drawn with as many measures, notes, rests, dots, ties
-// and tuplets as the checker's records hold (a screenshot of each goes to
-// CAPTURES_DIR); a late bar's note drawn in the fault colour with its mark,
-// in step with the text both ways; the playback rendered without speakers.
+// and tuplets as the checker's records hold, nothing of it clipped (a
+// screenshot of each goes to CAPTURES_DIR); a late bar's note drawn in the
+// fault colour with its mark, in step with the text both ways; signs drawn
+// only where written; the playback rendered without speakers; the print
+// layout (its screenshot to CAPTURES_DIR) and the SVG file.
 //   node partition.js SITE_DIR NODE_MODULES CHROMIUM CAPTURES_DIR
 "use strict";
 const fs = require("fs");
@@ -17,12 +19,13 @@ function verifie(condition, quoi, detail) {
   console.log("ok - " + quoi);
 }
 
-// The score of the analysis of the text in the text area, once drawn.
+// The score of the analysis of the text in the text area, once drawn (a
+// long one: the lines in view).
 async function attendsPartition(page) {
   await page.waitForFunction(() => {
     const p = window.panneauPartition;
     return p && p.r && p.r.texte === document.getElementById("texte").value &&
-      document.querySelectorAll("#partition .mesure").length === p.mesures.length;
+      document.querySelectorAll("#partition .mesure").length === (p.mesures.length <= 60 ? p.mesures.length : p.partition.montres.size);
   }, { timeout: 10000 });
 }
 
@@ -32,6 +35,32 @@ async function remplace(page, selecteur, texte) {
   await page.keyboard.press("Backspace");
   if (texte !== "") await page.type(selecteur, texte);
 }
+
+// What the score's drawings in the document let stick out of their SVG
+// (outside its viewBox), and notes past their measure's end bar.
+const rognures = (page) => page.evaluate(() => {
+  const dehors = [];
+  for (const svg of document.querySelectorAll("#partition svg")) {
+    const v = svg.viewBox.baseVal;
+    const [l, h] = v && v.width ? [v.width, v.height] : [+svg.getAttribute("width"), +svg.getAttribute("height")];
+    for (const e of svg.querySelectorAll("text, path, rect")) {
+      const b = e.getBBox();
+      if (b.width === 0 && b.height === 0) continue;
+      // A music font's text has its font's whole height as its box: only
+      // its width tells.
+      const haut = e.tagName !== "text" || !/Bravura/.test(getComputedStyle(e).fontFamily);
+      if (b.x < -0.5 || b.x + b.width > l + 0.5 || (haut && (b.y < -0.5 || b.y + b.height > h + 0.5)))
+        dehors.push((e.closest("[class]") || e).getAttribute("class") + " " + (e.textContent || "").slice(0, 12) + " " + [b.x, b.y, b.width, b.height, l, h].map(Math.round));
+    }
+  }
+  for (const g of document.querySelectorAll("#partition .mesure")) {
+    const barre = g.querySelector("rect.barre");
+    if (!barre) continue;
+    const x = +barre.getAttribute("x") + 7;
+    for (const n of g.querySelectorAll(".signe")) { const b = n.getBBox(); if (b.x + b.width > x + 0.5) dehors.push("past its bar: m. " + g.dataset.mesure); }
+  }
+  return dehors;
+});
 
 async function principal(navigateur) {
   const { lisSigne } = await importe("partition/mesures.js");
@@ -70,6 +99,8 @@ async function principal(navigateur) {
       dessine: dessine,
     };
     verifie(compte.lu === compte.dessine, `${nom.split(" ")[0]}: measures, notes, rests, dots, ties, tuplets drawn as read (${compte.lu})`, compte);
+    const dehors = await rognures(page);
+    verifie(dehors.length === 0, `${nom.split(" ")[0]}: nothing clipped`, dehors);
     const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
     await (await page.$(".partition")).screenshot({ path: fichier });
   }
@@ -86,6 +117,8 @@ async function principal(navigateur) {
   const marque = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) =>
     m.querySelector("title").textContent);
   verifie(/tardive/.test(marque), "with its mark, whose hover text is the report", marque);
+  verifie(await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation text', (t) => t.getAttribute("fill")) === "#b03226",
+          "the mark in the fault colour");
   await (await page.$(".partition")).screenshot({ path: path.join(captures, "partition-faute.png") });
   verifie(await page.$eval("#partition .ecart", (e) => e.textContent) === "une noire de trop", "the measure says it has a quarter too many");
 
@@ -132,15 +165,72 @@ async function principal(navigateur) {
   await attendsPartition(page);
   const entier = await rendu();
   verifie(entier.join() === "4,5,6,7,8,9,10,11,12,13,14", "with its repeat and a change to 3/4, the notes sound every second", entier);
-  // Measure numbers from 10 on keep all their digits, inside their drawing.
-  await remplace(page, "#texte", "! ! ! ! | ".repeat(11) + "||");
+  // Signs as written: no time signature the text did not set, a tie over
+  // the bar one curve, a bar the checker added dashed; short notes and long
+  // words clipped nowhere.
+  await page.$eval("#numerateur", (e) => { e.value = ""; });
+  await page.$eval("#denominateur", (e) => { e.value = ""; });
+  for (const [texte, signatures] of [["C ! ! ! ! | ! ! ! ! ||", 1], ["C\\ d d | d d | 6/8 !. !. | !. !. ||", 2]]) {
+    await remplace(page, "#texte", texte);
+    await attendsPartition(page);
+    const n = await page.$$eval("#partition .vf-timesignature", (s) => s.length);
+    verifie(n === signatures, `${texte}: ${signatures} time signature(s), where the text sets the meter`, n);
+  }
+  await remplace(page, "#numerateur", "4");
+  await remplace(page, "#denominateur", "4");
+  await remplace(page, "#texte", "! ! ! !_|_! ! ! ! | ! ! ! ! ! ! ! ! ||");
   await attendsPartition(page);
-  await page.evaluate(() => { const p = document.getElementById("partition"); p.scrollTop = p.scrollHeight; });
-  await page.waitForFunction(() => [...document.querySelectorAll("#partition .mesure svg text")].some((t) => t.textContent === "11"),
-                             { timeout: 5000 });
-  const onze = await page.$$eval("#partition .mesure svg text", (ts) => ts.filter((t) => t.textContent === "11")
-    .map((t) => { const b = t.getBBox(); return [b.x, b.x + b.width, t.ownerSVGElement.getBBox().width]; }));
-  verifie(onze.length === 1 && onze[0][0] >= 0, "measure 11 is numbered whole, inside its drawing", onze);
+  const liaison = await page.$$eval("#partition .vf-stavetie", (ts) => ts.map((t) => {
+    const b = t.getBBox(), n = [...document.querySelectorAll('#partition .mesure[data-mesure="1"] .signe')][0].getBBox();
+    return [t.classList.contains("liaison"), b.x + b.width >= n.x - 1 && b.x + b.width <= n.x + n.width + 1];
+  }));
+  verifie(JSON.stringify(liaison) === "[[true,true]]", "a tie over a bar line is one curve, to the next measure's note", liaison);
+  verifie(await page.$$eval("#partition .barre-ajoutee", (b) => b.length) === 1, "the bar the checker added is drawn dashed");
+  await remplace(page, "#texte", "ffff ffff ffff ffff | qqqqqqqqqqqqqqqq qqqqqqqqqqqqqqqq qqqqqqqqqqqqqqqq qqqqqqqqqqqqqqqq ||\n" +
+                 "! | ! | 4/64 qqqq | 2/2 d d | 6/8 !. !. ||");
+  await attendsPartition(page);
+  const dehors = await rognures(page);
+  verifie(dehors.length === 0, "sixteenths, sixty-fourths, long words under measures, 4/64, 2/2, 6/8: nothing clipped", dehors);
+
+  // Measure numbers 1 to 120, read whole from the drawing (the panel made
+  // tall enough for all of them to be in view).
+  await remplace(page, "#texte", "! ! ! ! | ".repeat(120) + "||");
+  await attendsPartition(page);
+  await page.$eval(".partition", (p) => { p.style.height = "20000px"; });
+  await page.waitForFunction(() => document.querySelectorAll("#partition .numero").length === 120, { timeout: 5000 });
+  const numeros = await page.$$eval("#partition .numero text", (ts) => ts.map((t) => [+t.closest(".mesure").dataset.mesure, t.textContent])
+    .sort((a, b) => a[0] - b[0]).map((x) => x[1]).join());
+  verifie(numeros === Array.from({ length: 120 }, (_, i) => i + 1).join(), "measures numbered 1 to 120, whole", numeros);
+  verifie((await rognures(page)).length === 0, "and nothing clipped");
+  await page.$eval(".partition", (p) => { p.style.height = ""; });
+
+  // Playback: a repeat with two endings in playing order; ▶ with the caret
+  // at the end plays it whole; a click on a measure's number plays from there
+  // until asked to play from the start; the quarter keeps its second at ♩ = 60
+  // across 4/4, 3/4 and 6/8.
+  await page.$eval("#tempo", (t) => { t.value = "300"; });
+  await remplace(page, "#texte", "|: ! ! ! ! |1. [[ [[ ! ! :| ! ! d | ! ! ! ! ||");
+  await attendsPartition(page);
+  const joue = async (action) => {
+    await action();
+    const ordre = await page.evaluate(() => window.panneauPartition.lecture.programme.mesures.map((m) => m.mesure).join());
+    await page.click("#arrete");
+    return ordre;
+  };
+  const entiere = await joue(() => page.click("#joue"));
+  verifie(entiere === "0,1,0,2,3", "▶ with the caret at the end: the whole piece, its endings in order", entiere);
+  const depuis = await joue(() => page.click('#partition .mesure[data-mesure="2"] .numero'));
+  const annonce = await page.$eval("#depart-lecture", (d) => (d.hidden ? "" : d.textContent.replace(/\s+/g, " ").trim()));
+  verifie(depuis === "2,3" && /à partir de la mesure 3/.test(annonce), "a click on measure 3's number plays from it, and says so", [depuis, annonce]);
+  await page.click("#depart-lecture button");
+  verifie(await joue(() => page.click("#joue")) === entiere, "and the way back plays from the start again");
+  await page.$eval("#tempo", (t) => { t.value = "60"; });
+  await page.$eval("#numerateur", (e) => { e.value = ""; });
+  await page.$eval("#denominateur", (e) => { e.value = ""; });
+  await remplace(page, "#texte", "4/4 ! ! ! ! | 3/4 ! ! ! | 6/8 ![ ![ ||");
+  await attendsPartition(page);
+  const noires = await rendu();
+  verifie(noires.join() === "4,5,6,7,8,9,10,11,12,12.5,13.5", "♩ = 60 across 4/4, 3/4 and 6/8: a second each quarter", noires);
   // 6/8 counted in eighths: beamed by the compound beat.
   await page.$eval("#numerateur", (e) => { e.value = "6"; });
   await page.$eval("#denominateur", (e) => { e.value = "8"; });
@@ -152,6 +242,26 @@ async function principal(navigateur) {
   await page.$eval("#decomposition", (e) => { e.value = ""; });
   await page.$eval("#numerateur", (e) => { e.value = "4"; });
   await page.$eval("#denominateur", (e) => { e.value = "4"; });
+
+  // On paper: a title, the lines of music numbered; as a file, one SVG.
+  await remplace(page, "#texte", "|: ! ! ! ! | [[ [[ ! ! |1. ! ! !_! | ! ! d :|\n" + "! [[ ! ! | ([[[)3 ! d | ".repeat(6) + "o ||");
+  await attendsPartition(page);
+  await page.$eval("#titre-impression", (e) => { e.value = "Exercice 12"; });
+  await page.$eval("#imprime-rapports", (e) => { e.checked = true; });
+  await page.evaluate(() => window.panneauPartition.prepareImpression());
+  await page.emulateMediaType("print");
+  const papier = await page.evaluate(() => [document.querySelector("#impression h1").textContent,
+    [...document.querySelectorAll("#impression .numero-ligne")].map((n) => n.textContent).join(),
+    document.querySelector("main").getBoundingClientRect().height]);
+  verifie(papier[0] === "Exercice 12" && /^1,2,3/.test(papier[1]) && papier[2] === 0, "printed: the title, the lines numbered, the page's panels left out", papier);
+  await page.screenshot({ path: path.join(captures, "impression.png"), fullPage: true });
+  await page.emulateMediaType(null);
+  const fichier = await page.evaluate(async () => {
+    const texte = window.panneauPartition.fichierSvg("");
+    const d = new DOMParser().parseFromString(texte, "image/svg+xml");
+    return [d.querySelector("parsererror") === null, d.querySelectorAll(".mesure").length, window.panneauPartition.mesures.length];
+  });
+  verifie(fichier[0] && fichier[1] === fichier[2], "the SVG file is well formed and holds every measure", fichier);
 
   // The play button: the note being played is highlighted, then stop.
   await page.$eval("#tempo", (t) => { t.value = "300"; });
