@@ -4,10 +4,10 @@
 // arithmetic; a line is drawn when it first comes into view, and its
 // drawing is kept while what it shows is unchanged, so that an edit redraws
 // only the lines it changed.
-import VexFlow from "vexflow/bravura";
 import { cleDeMesure } from "./mesures.js";
 import { dessineLigne } from "./ligne.js";
 import { titresDe } from "./marques.js";
+import { VexFlow } from "./vexflow.js";
 import { metsEnPage } from "./mise_en_page.js";
 
 // rappels: { note(mesure, element), barre(mesure), marque(rapport),
@@ -26,22 +26,41 @@ export function Partition(conteneur, rappels) {
   this.etendue.className = "etendue";
   conteneur.appendChild(this.etendue);
   conteneur.addEventListener("click", function (ev) { clic(ev, rappels); });
+  // The panel's size and scroll, as last seen: read when the browser has
+  // laid the page out (on a scroll, a resize), never by an edit's redraw,
+  // which would make it lay the whole page out again there and then.
+  this.vue = null;
   const partition = this;
   let prevu = false;
   conteneur.addEventListener("scroll", function () {
     if (prevu) return;
     prevu = true;
-    requestAnimationFrame(function () { prevu = false; partition.afficheVisibles(); });
+    requestAnimationFrame(function () {
+      prevu = false;
+      partition.regarde();
+      partition.afficheVisibles();
+    });
   });
-  let largeur = 0;
   if (typeof ResizeObserver !== "undefined")
     new ResizeObserver(function () {
-      if (conteneur.clientWidth === largeur) return;
-      largeur = conteneur.clientWidth;
+      const largeur = partition.vue && partition.vue.largeur;
+      partition.regarde();
+      if (partition.vue.largeur === largeur) return;
       partition.place();
       partition.afficheVisibles();
     }).observe(conteneur);
 }
+
+Partition.prototype.regarde = function () {
+  const c = this.conteneur;
+  this.vue = { largeur: c.clientWidth, hauteur: c.clientHeight, haut: c.scrollTop };
+};
+
+// The panel's size and scroll.
+Partition.prototype.vu = function () {
+  if (this.vue === null) this.regarde();
+  return this.vue;
+};
 
 Partition.tout = 60;  // measures: a piece this short is in the document whole
 
@@ -74,7 +93,7 @@ Partition.prototype.dessine = function (mesures) {
 
 // The lines, as wide as the panel.
 Partition.prototype.place = function () {
-  this.page = metsEnPage(this.mesures, this.conteneur.clientWidth - 4);
+  this.page = metsEnPage(this.mesures, this.vu().largeur - 4);
   this.etendue.style.height = this.page.hauteur + "px";
 };
 
@@ -115,8 +134,8 @@ Partition.prototype.dessinDe = function (l) {
 Partition.prototype.visibles = function () {
   const lignes = this.page.lignes;
   if (this.mesures.length <= Partition.tout) return [0, lignes.length];
-  const boite = this.conteneur;
-  const haut = boite.scrollTop - 150, bas = boite.scrollTop + boite.clientHeight + 150;
+  const vue = this.vu();
+  const haut = vue.haut - 150, bas = vue.haut + vue.hauteur + 150;
   let a = 0, b = lignes.length;
   while (a < b) {
     const milieu = (a + b) >> 1;
@@ -190,13 +209,15 @@ Partition.prototype.montre = function (i) {
   const place = this.page.places[i];
   if (!place) return;
   const ligne = this.page.lignes[place.ligne];
-  const boite = this.conteneur;
+  const vue = this.vu();
   // As little as brings its line into view.
-  let haut = boite.scrollTop;
+  let haut = vue.haut;
   if (ligne.y < haut) haut = ligne.y - 4;
-  else if (ligne.y + ligne.hauteur > haut + boite.clientHeight) haut = Math.min(ligne.y - 4, ligne.y + ligne.hauteur - boite.clientHeight + 4);
-  if (haut !== boite.scrollTop) {
-    boite.scrollTop = Math.max(0, haut);
+  else if (ligne.y + ligne.hauteur > haut + vue.hauteur) haut = Math.min(ligne.y - 4, ligne.y + ligne.hauteur - vue.hauteur + 4);
+  haut = Math.max(0, Math.min(haut, this.page.hauteur - vue.hauteur));
+  if (haut !== vue.haut) {
+    this.conteneur.scrollTop = haut;
+    vue.haut = haut;
     this.afficheVisibles();
   }
 };
