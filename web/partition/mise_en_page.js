@@ -30,8 +30,10 @@ export function largeurDeMesure(m) {
   if (m.montreMetre) largeur += 26;
   if (m.reprise) largeur += 14;
   if (m.barre.sorte === "reprise") largeur += 14;
-  // Room for the measure number before the first note.
-  return Math.max(largeur, 16 + 7 * String(m.numero).length + 24);
+  // Room for the measure number before the first note, and for what the
+  // measure says of itself in two or three rows.
+  const ecart = m.info && m.info.ecart ? Math.min(110, m.info.ecart.length * ligneType.caractere / 2 + 8) : 0;
+  return Math.max(largeur, 16 + 7 * String(m.numero).length + 24, ecart);
 }
 
 // The rows of words that a caption of this text takes in this width.
