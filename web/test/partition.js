@@ -136,6 +136,18 @@ async function principal(navigateur) {
   await page.click('#partition .mesure[data-mesure="0"] .marque.vf-annotation');
   const premier = await page.$eval('#partition .mesure[data-mesure="0"] .marque.vf-annotation', (m) => m.dataset.rapports.split(" ")[0]);
   verifie(await page.$eval("#diagnostics li.actif", (li) => li.dataset.rapport) === premier, "clicking the mark selects its report in the list");
+  // An early bar: under the caret it stays in the fault colour, its mark
+  // clear of the next measure's number.
+  await remplace(page, "#texte", "! ! | ! ! ! ! ||");
+  await attendsPartition(page);
+  await page.$eval("#texte", (t) => { t.focus(); t.setSelectionRange(4, 4); t.dispatchEvent(new Event("select")); });
+  const barre = await page.evaluate(() => {
+    const r = document.querySelector('#partition .mesure[data-mesure="0"] rect.barre.faute.actif');
+    const m = document.querySelector('#partition .mesure[data-mesure="0"] text.barre-marquee').getBBox();
+    const n = document.querySelector('#partition .mesure[data-mesure="1"] .numero text').getBBox();
+    return [r && getComputedStyle(r).fill, m.x + m.width <= n.x];
+  });
+  verifie(/176, 50, 38/.test(barre[0]) && barre[1], "a faulty bar under the caret stays red, its mark clear of the next number", barre);
 
   // The playback rendered offline: four quarters at 60 sound at 4, 5, 6, 7 s.
   await remplace(page, "#texte", "! ! ! ! ||");
