@@ -1,6 +1,7 @@
 // The "Exporter" menu: the console's MusicXML or MIDI export of the text as
 // it stands, made by the module in a worker of its own (so that the analysis
-// goes on) and downloaded under the text's title.
+// goes on) and downloaded under the text's title; and the score as drawn,
+// as SVG.
 import { $, avisOutils, etat, telecharge } from "./commun.js";
 import { mots, nouveauTravailleur } from "./client.js";
 
@@ -23,4 +24,12 @@ export function exporteFichier(genre) {
   };
   w.onerror = function (e) { w.terminate(); avisOutils("Exportation impossible : " + (e.message || e)); };
   w.postMessage({ id: 0, exporte: genre, tempo: tempo, mots: mots(), texte: $("texte").value });
+}
+
+// The score as drawn, one SVG file under the text's title.
+export function exporteSvg(panneau) {
+  $("exporter").open = false;
+  const nom = etat.titre + ".svg";
+  telecharge(panneau.fichierSvg(), nom, "image/svg+xml");
+  avisOutils("« " + nom + " » enregistré.");
 }

@@ -8,7 +8,7 @@ import { montreBrut, telechargeFlux, copie } from "./brut.js";
 import { demande, demarreClient, limite } from "./client.js";
 import { $, etat } from "./commun.js";
 import { construitMenu, premierExemple } from "./exemples.js";
-import { exporteFichier } from "./exporter.js";
+import { exporteFichier, exporteSvg } from "./exporter.js";
 import { construitLegende } from "./legende.js";
 import { construitListing, montreMesure, rangsVisibles, videListing } from "./listing.js";
 import { marqueTexte, suitDefilement } from "./marques.js";
@@ -134,6 +134,8 @@ function relieOutils() {
   $("telecharge-erreur").addEventListener("click", function () { telechargeFlux("erreur"); });
   $("exporte-musicxml").addEventListener("click", function () { exporteFichier("musicxml"); });
   $("exporte-midi").addEventListener("click", function () { exporteFichier("midi"); });
+  $("exporte-svg").addEventListener("click", function () { exporteSvg(partition); });
+  $("enregistre-partition").addEventListener("click", function () { exporteSvg(partition); });
   // "Ouvrir…" is reached with Tab and opened with Enter or Space.
   document.querySelector('label[for="fichier"]').addEventListener("keydown", function (e) {
     if (e.key === "Enter" || e.key === " ") { e.preventDefault(); $("fichier").click(); }
@@ -154,7 +156,6 @@ document.addEventListener("DOMContentLoaded", function () {
   partition = new PanneauPartition({
     partition: $("partition"), tempo: $("tempo"), joue: $("joue"), arrete: $("arrete"), boucle: $("boucle"),
     metronome: $("metronome"), limite: $("partition-limite"), unite: $("unite-tempo"), son: $("son-muet"), texte: $("texte"), selectionneRapport: selectionne,
-    titre: function () { return etat.titre; },
   });
   // The tests reach the score through this.
   window.panneauPartition = partition;

@@ -2,6 +2,7 @@
 // page (its lines numbered, under a title; the text and the reports as an
 // option) in #impression, which only the print stylesheet shows (index.html);
 // and the whole drawing as one SVG file.
+import { Bravura } from "@rythme/bravura";
 import { elementSvg } from "./marques.js";
 
 // The width of a line of music on an A4 page with 15 mm margins, in CSS px,
@@ -36,20 +37,13 @@ export function svgDeLaPartition(partition, largeur, titre) {
   return tout;
 }
 
-// The SVG file of the score: its text.
+// The SVG file of the score: its text, with the music font its glyphs are
+// written in, so that it shows the same anywhere.
 export function fichierSvg(partition, titre) {
-  return '<?xml version="1.0" encoding="UTF-8"?>\n' + new XMLSerializer().serializeToString(svgDeLaPartition(partition, largeurA4, titre)) + "\n";
-}
-
-// Downloads the score as nom.svg.
-export function enregistreSvg(partition, nom, titre) {
-  const a = document.createElement("a");
-  a.href = URL.createObjectURL(new Blob([fichierSvg(partition, titre)], { type: "image/svg+xml" }));
-  a.download = nom + ".svg";
-  document.body.appendChild(a);
-  a.click();
-  a.remove();
-  setTimeout(function () { URL.revokeObjectURL(a.href); }, 1000);
+  const svg = svgDeLaPartition(partition, largeurA4, titre);
+  const style = elementSvg("style", {}, '@font-face { font-family: "Bravura"; src: url("' + Bravura + '") format("woff2"); }');
+  svg.insertBefore(elementSvg("defs", {}), svg.firstChild).appendChild(style);
+  return '<?xml version="1.0" encoding="UTF-8"?>\n' + new XMLSerializer().serializeToString(svg) + "\n";
 }
 
 // The title: the field's, or else the text's first line.

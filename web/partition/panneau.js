@@ -5,12 +5,11 @@
 //     metronome, limite (where a score cut short says so), texte (the text
 //     area), selectionneRapport(i) });
 // The page's elements #depart-lecture (where playback starts from, when
-// not the start), #imprime (the print dialog), #enregistre-partition and
-// #exporte-svg (the score as an SVG file) are found by their ids.
+// not the start) and #imprime (the print dialog's) are found by their ids.
 //   p.montre(r)  after each analysis (r: the records, offsets in the text's
 //                characters, r.texte the text analysed)
 import { Partition } from "./dessin.js";
-import { enregistreSvg, fichierSvg, prepareImpression, titreDe } from "./impression.js";
+import { fichierSvg, prepareImpression, titreDe } from "./impression.js";
 import { arrete, joue } from "./jeu.js";
 import { joueProgramme, programmeDeLecture, uniteDuTempo } from "./lecture.js";
 import { marqueLesRapports, mesuresDeLaPartition, signeSous } from "./mesures.js";
@@ -174,15 +173,9 @@ PanneauPartition.prototype.programme = function (etendue) {
 PanneauPartition.prototype.joue = function () { joue(this); };
 PanneauPartition.prototype.arrete = function () { arrete(this); };
 
-// The print dialog's button, and the buttons that save the score as SVG.
+// The print dialog's button.
 function relieLePapier(panneau) {
   const $ = function (id) { return document.getElementById(id); };
-  const svg = function () {
-    if ($("exporter")) $("exporter").open = false;
-    enregistreSvg(panneau.partition, panneau.o.titre ? panneau.o.titre() : "partition", titreDe($("titre-impression"), panneau.o.texte.value));
-  };
-  if ($("enregistre-partition")) $("enregistre-partition").addEventListener("click", svg);
-  if ($("exporte-svg")) $("exporte-svg").addEventListener("click", svg);
   if ($("imprime")) $("imprime").addEventListener("click", function () {
     $("imprimer").open = false;
     panneau.prepareImpression();
@@ -200,8 +193,10 @@ PanneauPartition.prototype.prepareImpression = function () {
   });
 };
 
-// The score as an SVG file's text.
-PanneauPartition.prototype.fichierSvg = function (titre) { return fichierSvg(this.partition, titre); };
+// The score as an SVG file's text, under the print dialog's title.
+PanneauPartition.prototype.fichierSvg = function (titre) {
+  return fichierSvg(this.partition, titre !== undefined ? titre : titreDe(document.getElementById("titre-impression"), this.o.texte.value));
+};
 
 // A schedule played whole on a context, at once (the tests render it offline).
 PanneauPartition.prototype.joueProgramme = joueProgramme;

@@ -271,9 +271,17 @@ async function principal(navigateur) {
   const fichier = await page.evaluate(async () => {
     const texte = window.panneauPartition.fichierSvg("");
     const d = new DOMParser().parseFromString(texte, "image/svg+xml");
-    return [d.querySelector("parsererror") === null, d.querySelectorAll(".mesure").length, window.panneauPartition.mesures.length];
+    return [d.querySelector("parsererror") === null, d.querySelectorAll(".mesure").length, window.panneauPartition.mesures.length, texte];
   });
-  verifie(fichier[0] && fichier[1] === fichier[2], "the SVG file is well formed and holds every measure", fichier);
+  verifie(fichier[0] && fichier[1] === fichier[2], "the SVG file is well formed and holds every measure", fichier.slice(0, 3));
+  // Shown alone, as another program would open it (its screenshot to CAPTURES_DIR).
+  const svg = path.join(captures, "partition.svg");
+  fs.writeFileSync(svg, fichier[3]);
+  const seule = await navigateur.newPage();
+  await seule.goto("file://" + svg);
+  await seule.evaluate(() => document.fonts.ready);
+  await seule.screenshot({ path: path.join(captures, "partition-svg.png"), fullPage: true });
+  await seule.close();
 
   // The play button: the note being played is highlighted, then stop.
   await page.$eval("#tempo", (t) => { t.value = "300"; });
