@@ -173,12 +173,15 @@ PanneauPartition.prototype.programme = function (etendue) {
 PanneauPartition.prototype.joue = function () { joue(this); };
 PanneauPartition.prototype.arrete = function () { arrete(this); };
 
-// The print dialog's button.
+// The print dialog's button; whatever starts printing (the browser's menu
+// too) prints the score as the dialog says.
 function relieLePapier(panneau) {
   const $ = function (id) { return document.getElementById(id); };
-  if ($("imprime")) $("imprime").addEventListener("click", function () {
+  if (!$("impression")) return;
+  window.addEventListener("beforeprint", function () { panneau.prepareImpression(); });
+  window.addEventListener("afterprint", function () { $("impression").textContent = ""; });
+  $("imprime").addEventListener("click", function () {
     $("imprimer").open = false;
-    panneau.prepareImpression();
     window.print();
   });
 }

@@ -267,6 +267,7 @@ async function principal(navigateur) {
     document.querySelector("main").getBoundingClientRect().height]);
   verifie(papier[0] === "Exercice 12" && /^1,2,3/.test(papier[1]) && papier[2] === 0, "printed: the title, the lines numbered, the page's panels left out", papier);
   await page.screenshot({ path: path.join(captures, "impression.png"), fullPage: true });
+  await page.pdf({ path: path.join(captures, "impression.pdf"), format: "A4" });
   await page.emulateMediaType(null);
   const fichier = await page.evaluate(async () => {
     const texte = window.panneauPartition.fichierSvg("");
