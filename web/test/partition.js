@@ -12,68 +12,11 @@ const path = require("path");
 
 const [site, modules, chromium, captures] = process.argv.slice(2);
 const { dansUnNavigateur } = require("./lance_navigateur.js");
+const { verifie, attendsPartition, remplace, mots, rognures, rendu } = require("./partition_outils.js");
 const { importe } = require("./modules.js");
 
-function verifie(condition, quoi, detail) {
-  if (!condition) throw new Error("failed: " + quoi + (detail !== undefined ? " (got " + JSON.stringify(detail) + ")" : ""));
-  console.log("ok - " + quoi);
-}
-
-// The score of the analysis of the text in the text area, once drawn (a
-// long one: the lines in view).
-async function attendsPartition(page) {
-  await page.waitForFunction(() => {
-    const p = window.panneauPartition;
-    return p && p.r && p.r.texte === document.getElementById("texte").value &&
-      document.querySelectorAll("#partition .mesure").length === (p.mesures.length <= 60 ? p.mesures.length : p.partition.montres.size);
-  }, { timeout: 10000 });
-}
-
-async function remplace(page, selecteur, texte) {
-  await page.click(selecteur);
-  await page.$eval(selecteur, (e) => e.select());
-  await page.keyboard.press("Backspace");
-  if (texte !== "") await page.type(selecteur, texte);
-}
-
-// What the score's drawings in the document let stick out of their SVG
-// (outside its viewBox), and notes past their measure's end bar.
-const rognures = (page) => page.evaluate(() => {
-  const dehors = [];
-  for (const svg of document.querySelectorAll("#partition svg")) {
-    const v = svg.viewBox.baseVal;
-    const [l, h] = v && v.width ? [v.width, v.height] : [+svg.getAttribute("width"), +svg.getAttribute("height")];
-    for (const e of svg.querySelectorAll("text, path, rect")) {
-      const b = e.getBBox();
-      if (b.width === 0 && b.height === 0) continue;
-      // A music font's text has its font's whole height as its box: only
-      // its width tells.
-      const haut = e.tagName !== "text" || !/Bravura/.test(getComputedStyle(e).fontFamily);
-      if (b.x < -0.5 || b.x + b.width > l + 0.5 || (haut && (b.y < -0.5 || b.y + b.height > h + 0.5)))
-        dehors.push((e.closest("[class]") || e).getAttribute("class") + " " + (e.textContent || "").slice(0, 12) + " " + [b.x, b.y, b.width, b.height, l, h].map(Math.round));
-    }
-  }
-  for (const g of document.querySelectorAll("#partition .mesure")) {
-    const barre = g.querySelector("rect.barre");
-    if (!barre) continue;
-    const x = +barre.getAttribute("x") + 7;
-    for (const n of g.querySelectorAll(".signe")) { const b = n.getBBox(); if (b.x + b.width > x + 0.5) dehors.push("past its bar: m. " + g.dataset.mesure); }
-  }
-  return dehors;
-});
-
-async function principal(navigateur) {
-  const { lisSigne } = await importe("partition/mesures.js");
-  fs.mkdirSync(captures, { recursive: true });
-  const erreurs = [];
-  const page = await navigateur.newPage();
-  page.on("pageerror", (e) => erreurs.push(String(e)));
-  page.on("console", (m) => { if (m.type() === "error") erreurs.push(m.text()); });
-  await page.setViewport({ width: 1280, height: 1100 });
-  await page.goto("file://" + path.resolve(site, "index.html"));
-  await attendsPartition(page);
-
-  // Every example: what is drawn is what the checker read.
+// Every example: what is drawn is what the checker read, nothing clipped.
+async function exemples(page, lisSigne) {
   // Each example by its file's name (the menu names it by what it shows).
   const exemples = await page.$$eval("#exemples option", (os) => os.filter((o) => o.value !== "")
     .map((o) => [o.value, o.title.split(" ")[0]]));
@@ -104,7 +47,10 @@ async function principal(navigateur) {
     const fichier = path.join(captures, "partition-" + nom.split(".")[0] + ".png");
     await (await page.$(".partition")).screenshot({ path: fichier });
   }
+}
 
+// Faults on the score, in step with the text.
+async function fautes(page) {
   // A late bar: the d in the fault colour, with its mark.
   await remplace(page, "#numerateur", "4");
   await remplace(page, "#denominateur", "4");
@@ -148,48 +94,35 @@ async function principal(navigateur) {
     return [r && getComputedStyle(r).fill, m.x + m.width <= n.x];
   });
   verifie(/176, 50, 38/.test(barre[0]) && barre[1], "a faulty bar under the caret stays red, its mark clear of the next number", barre);
+}
 
+// The playback rendered offline.
+async function sons(page) {
   // The playback rendered offline: four quarters at 60 sound at 4, 5, 6, 7 s.
   await remplace(page, "#texte", "! ! ! ! ||");
   await attendsPartition(page);
-  const rendu = () => page.evaluate(async () => {
-    const { programme } = window.panneauPartition.programme();
-    const taux = 8000;
-    const c = new OfflineAudioContext(1, Math.ceil(taux * (programme.fin + 0.5)), taux);
-    window.panneauPartition.joueProgramme(c, programme, 0, false);
-    const son = (await c.startRendering()).getChannelData(0);
-    const t = [];
-    let silence = taux;  // samples since the last sound
-    for (let i = 0; i < son.length; i++) {
-      if (Math.abs(son[i]) > 0.05) {
-        if (silence > taux * 0.01) t.push(Math.round(i / taux * 100) / 100);
-        silence = 0;
-      } else {
-        silence++;
-      }
-    }
-    return t;
-  });
-  const attaques = await rendu();
+  const attaques = await rendu(page);
   verifie(attaques.join() === "4,5,6,7", "rendered offline, the notes sound at 4, 5, 6 and 7 s", attaques);
   // The whole piece: the repeat taken, the quarter at the same speed in 3/4.
   await remplace(page, "#texte", "|: ! ! ! ! :|\n3/4 ! ! ! ||");
   await attendsPartition(page);
-  const entier = await rendu();
+  const entier = await rendu(page);
   verifie(entier.join() === "4,5,6,7,8,9,10,11,12,13,14", "with its repeat and a change to 3/4, the notes sound every second", entier);
+}
+
+// Signs drawn only where written, clipped nowhere.
+async function signesEcrits(page) {
   // Signs as written: no time signature the text did not set, a tie over
   // the bar one curve, a bar the checker added dashed; short notes and long
   // words clipped nowhere.
-  await page.$eval("#numerateur", (e) => { e.value = ""; });
-  await page.$eval("#denominateur", (e) => { e.value = ""; });
+  await mots(page, "", "", "");
   for (const [texte, signatures] of [["C ! ! ! ! | ! ! ! ! ||", 1], ["C\\ d d | d d | 6/8 !. !. | !. !. ||", 2]]) {
     await remplace(page, "#texte", texte);
     await attendsPartition(page);
     const n = await page.$$eval("#partition .vf-timesignature", (s) => s.length);
     verifie(n === signatures, `${texte}: ${signatures} time signature(s), where the text sets the meter`, n);
   }
-  await remplace(page, "#numerateur", "4");
-  await remplace(page, "#denominateur", "4");
+  await mots(page, "4", "4", "");
   await remplace(page, "#texte", "! ! ! !_|_! ! ! ! | ! ! ! ! ! ! ! ! ||");
   await attendsPartition(page);
   const liaison = await page.$$eval("#partition .vf-stavetie", (ts) => ts.map((t) => {
@@ -203,7 +136,9 @@ async function principal(navigateur) {
   await attendsPartition(page);
   const dehors = await rognures(page);
   verifie(dehors.length === 0, "sixteenths, sixty-fourths, long words under measures, 4/64, 2/2, 6/8: nothing clipped", dehors);
+}
 
+async function numeros(page) {
   // Measure numbers 1 to 120, read whole from the drawing (the panel made
   // tall enough for all of them to be in view).
   await remplace(page, "#texte", "! ! ! ! | ".repeat(120) + "||");
@@ -215,7 +150,9 @@ async function principal(navigateur) {
   verifie(numeros === Array.from({ length: 120 }, (_, i) => i + 1).join(), "measures numbered 1 to 120, whole", numeros);
   verifie((await rognures(page)).length === 0, "and nothing clipped");
   await page.$eval(".partition", (p) => { p.style.height = ""; });
+}
 
+async function lecture(page) {
   // Playback: a repeat with two endings in playing order; ▶ with the caret
   // at the end plays it whole; a click on a measure's number plays from there
   // until asked to play from the start; the quarter keeps its second at ♩ = 60
@@ -237,24 +174,21 @@ async function principal(navigateur) {
   await page.click("#depart-lecture button");
   verifie(await joue(() => page.click("#joue")) === entiere, "and the way back plays from the start again");
   await page.$eval("#tempo", (t) => { t.value = "60"; });
-  await page.$eval("#numerateur", (e) => { e.value = ""; });
-  await page.$eval("#denominateur", (e) => { e.value = ""; });
+  await mots(page, "", "", "");
   await remplace(page, "#texte", "4/4 ! ! ! ! | 3/4 ! ! ! | 6/8 ![ ![ ||");
   await attendsPartition(page);
-  const noires = await rendu();
+  const noires = await rendu(page);
   verifie(noires.join() === "4,5,6,7,8,9,10,11,12,12.5,13.5", "♩ = 60 across 4/4, 3/4 and 6/8: a second each quarter", noires);
   // 6/8 counted in eighths: beamed by the compound beat.
-  await page.$eval("#numerateur", (e) => { e.value = "6"; });
-  await page.$eval("#denominateur", (e) => { e.value = "8"; });
-  await page.$eval("#decomposition", (e) => { e.value = "1"; });
+  await mots(page, "6", "8", "1");
   await remplace(page, "#texte", "[[[ [[[ ||");
   await attendsPartition(page);
   const poutres = await page.$$eval("#partition .vf-beam", (b) => b.length);
   verifie(poutres === 2, "6/8 counted in eighths: two beams of three", poutres);
-  await page.$eval("#decomposition", (e) => { e.value = ""; });
-  await page.$eval("#numerateur", (e) => { e.value = "4"; });
-  await page.$eval("#denominateur", (e) => { e.value = "4"; });
+  await mots(page, "4", "4", "");
+}
 
+async function papier(page, navigateur) {
   // On paper: a title, the lines of music numbered; as a file, one SVG.
   await remplace(page, "#texte", "|: ! ! ! ! | [[ [[ ! ! |1. ! ! !_! | ! ! d :|\n" + "! [[ ! ! | ([[[)3 ! d | ".repeat(6) + "o ||");
   await attendsPartition(page);
@@ -283,6 +217,26 @@ async function principal(navigateur) {
   await seule.evaluate(() => document.fonts.ready);
   await seule.screenshot({ path: path.join(captures, "partition-svg.png"), fullPage: true });
   await seule.close();
+}
+
+async function principal(navigateur) {
+  const { lisSigne } = await importe("partition/mesures.js");
+  fs.mkdirSync(captures, { recursive: true });
+  const erreurs = [];
+  const page = await navigateur.newPage();
+  page.on("pageerror", (e) => erreurs.push(String(e)));
+  page.on("console", (m) => { if (m.type() === "error") erreurs.push(m.text()); });
+  await page.setViewport({ width: 1280, height: 1100 });
+  await page.goto("file://" + path.resolve(site, "index.html"));
+  await attendsPartition(page);
+
+  await exemples(page, lisSigne);
+  await fautes(page);
+  await sons(page);
+  await signesEcrits(page);
+  await numeros(page);
+  await lecture(page);
+  await papier(page, navigateur);
 
   // The play button: the note being played is highlighted, then stop.
   await page.$eval("#tempo", (t) => { t.value = "300"; });
