@@ -46,14 +46,15 @@ export function PanneauPartition(o) {
   });
 }
 
-// The score of a new analysis; the drawings of unchanged measures are kept.
+// The score of a new analysis; the drawings of unchanged lines are kept.
 PanneauPartition.prototype.montre = function (r) {
   const debut = performance.now();
   this.r = r;
   const mesures = mesuresDeLaPartition(r);
   marqueLesRapports(mesures, r.rapports);
   this.mesures = mesures;
-  if (this.depart !== null && this.depart >= mesures.length) this.fixeDepart(null);
+  // Playing from a measure: still there, and named by its number now.
+  if (this.depart !== null) this.fixeDepart(this.depart);
   this.partition.dessine(mesures);
   this.partition.titres(r.rapports);
   // A text too long to be drawn whole is drawn up to where its signs stop.
