@@ -21,6 +21,11 @@ let minuterieCalme = null;
 
 // ----- what is shown
 
+let suite = null;  // the second half of showing a result, due in the next task
+
+// A result shown in two tasks, so that neither holds the page long: first
+// the verdict, the reports and the marks in the text; then the listing and
+// the score. A newer result cancels a second half not yet run.
 function montre() {
   const r = etat.dernier;
   if (etat.actif >= r.rapports.length) etat.actif = -1;
@@ -30,15 +35,20 @@ function montre() {
   montreHors(r);
   montreRapports(r);
   marqueTexte();
-  construitListing(r);
   montreBrut();
-  if (partition !== null) partition.montre(r);
+  clearTimeout(suite);
+  suite = setTimeout(function () {
+    suite = null;
+    if (etat.dernier !== r) return;
+    construitListing(r);
+    if (partition !== null) partition.montre(r);
+    document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+  }, 0);
 }
 
 function recu(r) {
   etat.dernier = r;
   montre();
-  document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
 }
 
 function montreEchec(message) {
