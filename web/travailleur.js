@@ -1,6 +1,6 @@
 // The worker's loop: the page posts { id, mots, texte }, the worker answers
 // { id, resultat, duree } once the analysis is done, the two streams' bytes
-// and the table of the signs read handed over rather than copied. The page sends one request at a time and
+// and the tables of the signs read and of the measures handed over rather than copied. The page sends one request at a time and
 // keeps only the latest edit waiting, so a run made stale is never started.
 // A trap of the module is answered { id, echec } and a new module is made.
 // An export ({ id, exporte: "musicxml" or "midi", tempo, mots, texte }) is
@@ -37,7 +37,8 @@ self.onmessage = function (e) {
       return;
     }
     self.postMessage({ id: demande.id, resultat: resultat, duree: Date.now() - debut },
-                     [resultat.sortie.buffer, resultat.erreur.buffer, resultat.signes.buffer]);
+                     [resultat.sortie.buffer, resultat.erreur.buffer, resultat.signes.buffer,
+                      resultat.table_des_mesures.buffer, resultat.table_des_temps.buffer]);
   }, function (err) {
     self.postMessage({ id: demande.id, echec: "le module WebAssembly n'a pas pu être chargé : " + err });
   });

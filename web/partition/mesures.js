@@ -4,6 +4,7 @@
 // draws them; the tests under node read them).
 // ---------------------------------------------------------------------------
 // The measures.
+import { lisMesure } from "../pont.js";
 
 // From the records of one analysis (signes, mesures, rapports; offsets in the
 // text's characters) to the measures to draw: [{ numero, elements, groupes,
@@ -15,7 +16,7 @@
 // fin, ecrite (false for the end of a measure closed by count) }.
 export function mesuresDeLaPartition(r) {
   const infos = new Map();
-  for (const m of r.mesures || []) infos.set(m.numero, m);
+  for (let i = 0; i < (r.nombre_de_mesures || 0); i++) { const m = lisMesure(r, i); infos.set(m.numero, m); }
   const mesures = [];
   let courante = null;  // the measure being filled, until its bar
   let attente = { reprise: false, ordinal: 0, changement: null, debut: -1 };  // for the next measure

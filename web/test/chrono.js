@@ -143,7 +143,30 @@ async function principal(navigateur) {
                (trop ? "\"texte trop long\"" : "its result") + ` shown ${((fin - touche) / 1000).toFixed(1)} s after the last edit, ` +
                `${((fin - colle5) / 1000).toFixed(1)} s after the paste (target: editable, within 30 s)`);
   await page.close();
+  figures.push(`a bare text area holding the same 5 MB, no script: keys answered in ${(await texteNu(navigateur, t5)).join(", ")} ms`);
   return figures;
+}
+
+// What the browser alone takes to answer a key in a text area holding texte:
+// the floor under the page's figure.
+async function texteNu(navigateur, texte) {
+  const page = await navigateur.newPage();
+  await page.setContent('<textarea id="texte" wrap="off" spellcheck="false" style="width:600px;height:400px;font:16px monospace"></textarea>');
+  await page.evaluate((t) => {
+    window.__delais = [];
+    document.addEventListener("keydown", (e) => {
+      const t0 = e.timeStamp;
+      requestAnimationFrame(() => window.__delais.push(performance.now() - t0));
+    }, true);
+    document.getElementById("texte").value = t;
+  }, texte);
+  await page.focus("#texte");
+  await page.keyboard.press("End", { delay: 50 });
+  await page.keyboard.type("!", { delay: 50 });
+  await new Promise((ok) => setTimeout(ok, 300));
+  const delais = await page.evaluate(() => window.__delais.map((x) => x.toFixed(0)));
+  await page.close();
+  return delais;
 }
 
 // The figures idle, then with one core busy.
