@@ -96,7 +96,7 @@ function rang(x, i) {
   }
   const t = x.temps;  // [text, value, strong, start, end]
   div.appendChild(element("span", "n", x.k === 0 ? String(m.numero) : ""));
-  div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? " (" + m.graphie + ")" : "") : ""));
+  div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? ", temps " + m.graphie : "") : ""));
   div.appendChild(element("span", "t", String(x.k + 1)));
   div.appendChild(element("span", t[2] ? "fort" : "faible", t[2] ? "fort" : "faible"));
   const g = element("span", "g", t[0]);

@@ -94,7 +94,9 @@ function premiereLigne(r) {
     parties.push({ mesure: m });
   });
   if (k > 30) parties.push({ texte: "…" });
-  if (n > 0 && !(k === 1 && n === 1)) parties.push({ texte: " (sur " + mesures + ")" });
+  // Out of how many, where that says something: not for the one measure
+  // closed, nor when the faults reach the measure left open.
+  if (n > 1 && k < n) parties.push({ texte: " (sur " + mesures + ")" });
   return parties;
 }
 
