@@ -6,7 +6,8 @@
 
 // The text as the bytes a Latin-1 file would hold. A character outside
 // Latin-1 cannot be in such a file: it is sent as '?', one byte, which the
-// checker reports where it stands. debuts[i] is where byte i's character
+// checker reports where it stands. A text area holds no carriage return:
+// the page shows a file's as ␍, which goes back to the byte 13. debuts[i] is where byte i's character
 // starts in the text (in UTF-16 units), debuts[n] the text's length.
 export function enLatin1(texte) {
   const n = texte.length;
@@ -20,6 +21,8 @@ export function enLatin1(texte) {
     debuts[k] = i;
     if (point <= 0xFF) {
       octets[k] = point;
+    } else if (point === 0x240D) {
+      octets[k] = 13;
     } else {
       octets[k] = 0x3F;
       hors.push([i, i + largeur]);

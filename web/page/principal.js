@@ -13,7 +13,7 @@ import { construitLegende } from "./legende.js";
 import { construitListing, montreMesure, rangsVisibles, videListing } from "./listing.js";
 import { marqueTexte, suitDefilement } from "./marques.js";
 import { fauteVoisine, montreRapports, montreSousCurseur, selectionne, selectionneFauteDeLaMesure, videRapports } from "./rapports.js";
-import { enregistre, gardeMaintenant, ouvre, partage, pose, prendLeLien, sauve, travailGarde } from "./travail.js";
+import { convertitRetours, enregistre, gardeMaintenant, montreRetours, ouvre, partage, pose, prendLeLien, sauve, travailGarde } from "./travail.js";
 import { classeDuVerdict, classeRapports, enCours, montreChamps, montreHors, montreVerdict, pauseDeFrappe, saisieEnFin, verdict } from "./verdict.js";
 
 let partition = null;      // the score and its playback
@@ -97,6 +97,7 @@ function modifie(frappe) {
     minuterieCalme = setTimeout(rejuge, pauseDeFrappe + 20);
   }
   $("miroir").textContent = "";
+  montreRetours();
   sauve();
   demande();
 }
@@ -152,6 +153,7 @@ function relieOutils() {
     if (this.files.length) ouvre(this.files[0], function () { menu.value = ""; modifie(false); });
     this.value = "";
   });
+  $("convertit-retours").addEventListener("click", function () { convertitRetours(function () { modifie(false); }); });
   construitLegende(function () { modifie(true); });
   // A page left (a reload, a tab closed) keeps the last edit even before
   // the pause that saves it.
@@ -176,6 +178,7 @@ document.addEventListener("DOMContentLoaded", function () {
     modifie(false);
   } else if (garde !== null) {
     pose(garde);
+    montreRetours();
     demande();
   } else {
     chargeExemple(premierExemple());
