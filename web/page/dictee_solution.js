@@ -1,0 +1,83 @@
+// A copy graded, shown: each beat's notes marked right or wrong on the score
+// of the student's text, and the solution, the student's measures above the
+// original's, measure by measure.
+import { Partition } from "../partition/dessin.js";
+import { mesuresDeLaPartition } from "../partition/mesures.js";
+import { enLatin1 } from "../pont.js";
+import { element } from "./commun.js";
+
+// The beats of a grading with their characters in the student's text (the
+// grading counts bytes): [{ mesure, temps, juste, debut, fin, quads }].
+export function tempsDansLeTexte(correction, texte) {
+  const d = enLatin1(texte).debuts;
+  return correction.temps.map(function (t) {
+    return { mesure: t[0], temps: t[1], juste: t[2] === 1, debut: d[Math.min(t[3], d.length - 1)],
+             fin: d[Math.min(t[4], d.length - 1)], quads: t[5] };
+  });
+}
+
+// The notes and rests of the measures drawn that sound in the beats: those
+// in a wrong beat are wrong, the others right. [{ mesure, element }] each,
+// as the score highlights them.
+export function signesDesTemps(mesures, temps) {
+  const etat = new Map();
+  mesures.forEach(function (m, i) {
+    m.elements.forEach(function (e, k) {
+      for (const t of temps) {
+        if (t.debut >= t.fin || e.fin <= t.debut || t.fin <= e.debut) continue;
+        const cle = i + ":" + k;
+        if (etat.get(cle) !== false) etat.set(cle, t.juste);
+      }
+    });
+  });
+  const justes = [], faux = [];
+  etat.forEach(function (juste, cle) {
+    const [i, k] = cle.split(":").map(Number);
+    (juste ? justes : faux).push({ mesure: i, element: k });
+  });
+  return { justes: justes, faux: faux };
+}
+
+// One measure drawn alone in a box of its own, sized to its drawing.
+function mesureSeule(m, classe, titre) {
+  const boite = element("div", "mesure-seule " + classe);
+  boite.title = titre;
+  if (m === undefined) {
+    boite.classList.add("absente");
+    boite.textContent = "(rien)";
+    return { boite: boite, partition: null };
+  }
+  return { boite: boite, partition: null, mesure: m };
+}
+
+// Draws in conteneur the student's measures (rCopie) above the original's
+// (rOriginal), one column a measure; temps marks the student's notes.
+export function dessineSolution(conteneur, rCopie, rOriginal, temps) {
+  conteneur.textContent = "";
+  const copie = rCopie ? mesuresDeLaPartition(rCopie) : [];
+  const original = mesuresDeLaPartition(rOriginal);
+  const marques = signesDesTemps(copie, temps);
+  const rien = { note: function () {}, barre: function () {}, marque: function () {} };
+  const n = Math.max(copie.length, original.length);
+  for (let i = 0; i < n; i++) {
+    const colonne = element("div", "paire");
+    colonne.appendChild(element("span", "numero", "m. " + (i + 1)));
+    const haut = mesureSeule(copie[i], "copie", "Votre copie, mesure " + (i + 1));
+    const bas = mesureSeule(original[i], "original", "L'original, mesure " + (i + 1));
+    colonne.append(haut.boite, bas.boite);
+    conteneur.appendChild(colonne);
+    [haut, bas].forEach(function (x) {
+      if (!x.mesure) return;
+      const p = new Partition(x.boite, rien);
+      p.dessine([x.mesure]);
+      const svg = x.boite.querySelector("svg");
+      if (svg) x.boite.style.width = (Number(svg.getAttribute("width")) + Partition.marge + 6) + "px";
+      x.partition = p;
+    });
+    if (haut.partition) {
+      const de = function (l) { return l.filter(function (s) { return s.mesure === i; }).map(function (s) { return { mesure: 0, element: s.element }; }); };
+      haut.partition.surligne(de(marques.justes), [], "juste");
+      haut.partition.surligne(de(marques.faux), [], "faux");
+    }
+  }
+}
