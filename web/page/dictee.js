@@ -8,8 +8,8 @@
 import { nouveauTravailleur } from "./client.js";
 import { $, avisOutils, element, etat } from "./commun.js";
 import { extrait, joue, programmeDuTexte } from "./dictee_ecoute.js";
-import { dicteeDeLAdresse, lienDeDictee } from "./dictee_lien.js";
-import { relieCreation } from "./dictee_creation.js";
+import { relieCreation, sansFaute } from "./dictee_creation.js";
+import { cleDeStockage, dicteeDeLAdresse, lienDeDictee } from "./dictee_lien.js";
 import { dessineSolution, signesDesTemps, tempsDansLeTexte } from "./dictee_solution.js";
 
 let page = null;       // { pose, modifie, panneau } from the page
@@ -33,6 +33,13 @@ export function auTravailleur(message) {
       attentes.delete(e.data.id);
       if (a) e.data.echec !== undefined ? a.rejette(new Error(e.data.echec)) : a.tient(e.data);
     };
+    // A worker lost: what it was asked fails, the next request starts another.
+    travailleur.onerror = function (e) {
+      travailleur.terminate();
+      travailleur = null;
+      attentes.forEach(function (a) { a.rejette(new Error(e.message || "le travailleur s'est arrêté")); });
+      attentes.clear();
+    };
   }
   const id = ++numero;
   return new Promise(function (tient, rejette) {
@@ -44,12 +51,6 @@ export function auTravailleur(message) {
 export function enDictee() { return dictee !== null; }
 
 // ----- what is kept of a dictation taken, in this browser
-
-function cleDe(code) {
-  let h = 0x811C9DC5;
-  for (let i = 0; i < code.length; i++) h = Math.imul(h ^ code.charCodeAt(i), 0x01000193) >>> 0;
-  return "rythme.dictee." + h.toString(16);
-}
 
 function garde() {
   try { localStorage.setItem(cle, JSON.stringify(seance)); } catch (e) { /* storage full or refused: kept for this visit */ }
@@ -253,6 +254,14 @@ function ouvre(lien) {
   montreInfos(dictee.tirage);
   montreCompteur();
   auTravailleur({ mots: dictee.mots, texte: dictee.texte }).then(function (e) {
+    // Only a rhythm the checker passes is played and graded against.
+    e.resultat.texte = dictee.texte;
+    if (!sansFaute(e.resultat, dictee.texte)) {
+      $("dictee-resultat").textContent = "Cette dictée n'est pas un rythme que le vérificateur accepte sans faute : " +
+        "demandez un autre lien.";
+      $("dictee-verifie").disabled = true;
+      return;
+    }
     original = e.resultat;
     montreInfos(dictee.tirage);
     montreCompteur();
@@ -273,7 +282,7 @@ export function relieDictee(p) {
     return false;
   }
   dictee = lien.dictee;
-  cle = cleDe(lien.code);
+  cle = cleDeStockage(lien.code);
   ouvre(lien);
   return true;
 }

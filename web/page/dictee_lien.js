@@ -25,11 +25,19 @@ function melange(octets) {
   return sortie;
 }
 
-// FNV-1a over the bytes, its low 16 bits.
-function somme(octets) {
+// FNV-1a over numbers below 256 (bytes, or a code's ASCII characters).
+function fnv(nombres) {
   let h = 0x811C9DC5;
-  for (const o of octets) h = Math.imul(h ^ o, 0x01000193) >>> 0;
-  return h & 0xFFFF;
+  for (const o of nombres) h = Math.imul(h ^ o, 0x01000193) >>> 0;
+  return h;
+}
+
+function somme(octets) { return fnv(octets) & 0xFFFF; }
+
+// The key under which a browser keeps what was done with a dictation, from
+// its code (a long one would weigh on the storage as a key).
+export function cleDeStockage(code) {
+  return "rythme.dictee." + fnv(Array.from(code, function (c) { return c.charCodeAt(0) & 0xFF; })).toString(16);
 }
 
 function enBase64url(octets) {

@@ -38,16 +38,21 @@ export function signesDesTemps(mesures, temps) {
   return { justes: justes, faux: faux };
 }
 
-// One measure drawn alone in a box of its own, sized to its drawing.
-function mesureSeule(m, classe, titre) {
-  const boite = element("div", "mesure-seule " + classe);
+// One measure drawn alone in a box of its own, sized to its drawing; its
+// Partition, or null where there is no such measure.
+function mesureSeule(colonne, m, classe, titre) {
+  const boite = element("div", "mesure-seule " + classe, m === undefined ? "(rien)" : undefined);
   boite.title = titre;
+  colonne.appendChild(boite);
   if (m === undefined) {
     boite.classList.add("absente");
-    boite.textContent = "(rien)";
-    return { boite: boite, partition: null };
+    return null;
   }
-  return { boite: boite, partition: null, mesure: m };
+  const p = new Partition(boite, { note: function () {}, barre: function () {}, marque: function () {} });
+  p.dessine([m]);
+  const svg = boite.querySelector("svg");
+  if (svg) boite.style.width = (Number(svg.getAttribute("width")) + Partition.marge + 6) + "px";
+  return p;
 }
 
 // Draws in conteneur the student's measures (rCopie) above the original's
@@ -57,27 +62,16 @@ export function dessineSolution(conteneur, rCopie, rOriginal, temps) {
   const copie = rCopie ? mesuresDeLaPartition(rCopie) : [];
   const original = mesuresDeLaPartition(rOriginal);
   const marques = signesDesTemps(copie, temps);
-  const rien = { note: function () {}, barre: function () {}, marque: function () {} };
   const n = Math.max(copie.length, original.length);
   for (let i = 0; i < n; i++) {
     const colonne = element("div", "paire");
     colonne.appendChild(element("span", "numero", "m. " + (i + 1)));
-    const haut = mesureSeule(copie[i], "copie", "Votre copie, mesure " + (i + 1));
-    const bas = mesureSeule(original[i], "original", "L'original, mesure " + (i + 1));
-    colonne.append(haut.boite, bas.boite);
     conteneur.appendChild(colonne);
-    [haut, bas].forEach(function (x) {
-      if (!x.mesure) return;
-      const p = new Partition(x.boite, rien);
-      p.dessine([x.mesure]);
-      const svg = x.boite.querySelector("svg");
-      if (svg) x.boite.style.width = (Number(svg.getAttribute("width")) + Partition.marge + 6) + "px";
-      x.partition = p;
-    });
-    if (haut.partition) {
-      const de = function (l) { return l.filter(function (s) { return s.mesure === i; }).map(function (s) { return { mesure: 0, element: s.element }; }); };
-      haut.partition.surligne(de(marques.justes), [], "juste");
-      haut.partition.surligne(de(marques.faux), [], "faux");
-    }
+    const haut = mesureSeule(colonne, copie[i], "copie", "Votre copie, mesure " + (i + 1));
+    mesureSeule(colonne, original[i], "original", "L'original, mesure " + (i + 1));
+    if (haut === null) continue;
+    const de = function (l) { return l.filter(function (s) { return s.mesure === i; }).map(function (s) { return { mesure: 0, element: s.element }; }); };
+    haut.surligne(de(marques.justes), [], "juste");
+    haut.surligne(de(marques.faux), [], "faux");
   }
 }
