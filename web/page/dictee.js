@@ -84,18 +84,28 @@ function arreteEcoute() {
   if (ecoute !== null) ecoute.arrete();
 }
 
-function ecouteProgrammes(programmes) {
+// muet(): the browser kept the sound from starting.
+function ecouteProgrammes(programmes, muet) {
   arreteEcoute();
-  ecoute = joue(programmes, $("dictee-metronome").checked, function () { ecoute = null; montreCompteur(); });
+  $("dictee-muet").hidden = true;
+  ecoute = joue(programmes, $("dictee-metronome").checked, function () { ecoute = null; montreCompteur(); }, function () {
+    $("dictee-muet").hidden = false;
+    if (muet) muet();
+  });
   montreCompteur();
 }
 
-// A hearing, counted as it starts (one stopped midway counts).
+// A hearing, counted as it starts (one stopped midway counts; one the
+// browser kept silent does not).
 function ecouteLaDictee() {
   if (original === null || (dictee.ecoutes > 0 && seance.ecoutes >= dictee.ecoutes)) return;
   seance.ecoutes += 1;
   garde();
-  ecouteProgrammes([programmeDuTexte(original, dictee.tempo, dictee.decompte).programme]);
+  ecouteProgrammes([programmeDuTexte(original, dictee.tempo, dictee.decompte).programme], function () {
+    seance.ecoutes -= 1;
+    garde();
+    montreCompteur();
+  });
 }
 
 // The first wrong beat: the student's version, then the original's (not a
@@ -215,7 +225,8 @@ function montreInfos(tirage) {
     : premiere !== null ? premiere.numerateur + "/" + premiere.denominateur : "…";
   infos.push(dictee.metreVisible ? "Mesure : " + metre : "Mesure : à trouver");
   if (dictee.mesuresVisibles && original !== null) infos.push(original.mesures.length + " mesures");
-  infos.push("tempo : " + dictee.tempo);
+  const unite = original !== null ? programmeDuTexte(original, dictee.tempo, false).unite : 16;
+  infos.push((unite === 24 ? "♩. = " : "♩ = ") + dictee.tempo);
   infos.push(dictee.decompte ? "avec décompte" : "sans décompte");
   if (tirage) infos.push("niveau " + tirage.niveau + ", graine " + tirage.graine);
   $("dictee-infos").textContent = infos.join(" · ");

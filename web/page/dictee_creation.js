@@ -57,8 +57,9 @@ function ouvreDialogue(m) {
   $("dictee-lien-zone").hidden = true;
   const refus = m === "texte" && !sansFaute(etat.dernier, $("texte").value);
   $("dictee-refus").hidden = !refus;
-  $("dictee-refus").textContent = refus
-    ? "Seul un texte que le vérificateur accepte sans faute peut devenir une dictée : corrigez d'abord le texte." : "";
+  $("dictee-refus").textContent = !refus ? ""
+    : etat.dernier === null || etat.dernier.texte !== $("texte").value ? "Le texte est en cours d'analyse : réessayez dans un instant."
+    : "Seul un texte que le vérificateur accepte sans faute peut devenir une dictée : corrigez d'abord le texte.";
   $("dictee-fait").disabled = refus;
   $("dictee-commence").disabled = refus;
   if (m === "texte") $("dictee-tempo").value = $("tempo").value;

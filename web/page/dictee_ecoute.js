@@ -53,12 +53,13 @@ export function extrait(programme, a, b) {
 
 // Schedules played one after the other on one audio context, with a pause
 // between them; metronome: clicks on the beats. The count-in of each is
-// heard whatever metronome says. fini() once all is heard or stopped.
+// heard whatever metronome says. fini() once all is heard or stopped;
+// muet() if the browser keeps the sound from starting (then stopped).
 // Returns { arrete() }.
-export function joue(programmes, metronome, fini) {
+export function joue(programmes, metronome, fini, muet) {
   const Contexte = window.AudioContext || window.webkitAudioContext;
   const contexte = new Contexte();
-  if (contexte.resume) contexte.resume().catch(function () { /* said by the caller's state */ });
+  if (contexte.resume) contexte.resume().catch(function () { /* seen below as a context still suspended */ });
   const planificateurs = [];
   let depart = contexte.currentTime + 0.1;
   for (const p of programmes) {
@@ -80,5 +81,11 @@ export function joue(programmes, metronome, fini) {
     },
   };
   fin = setTimeout(lecture.arrete, (depart - contexte.currentTime) * 1000);
+  setTimeout(function () {
+    if (fin !== null && contexte.state === "suspended") {
+      lecture.arrete();
+      muet();
+    }
+  }, 800);
   return lecture;
 }
