@@ -1,4 +1,5 @@
-// A dictation in a real browser (headless Chromium, driven by puppeteer-core):
+// A dictation in a real browser (headless Chromium or Firefox, driven by
+// puppeteer-core):
 // a teacher makes a link of a text (a faulty one is refused); a student opens
 // it, hears it (the tones Web Audio is asked to play are caught as they are
 // scheduled), within the hearings allowed, even after a reload; writes the
@@ -6,11 +7,11 @@
 // value and gets exactly that beat wrong, and hears it back; sees the
 // solution drawn under the copy; sends the copy back by link. A drawn
 // dictation's link is the same from the same seed.
-//   node dictee_navigateur.js SITE_DIR NODE_MODULES CHROMIUM
+//   node dictee_navigateur.js SITE_DIR NODE_MODULES chrome|firefox EXECUTABLE
 "use strict";
 const path = require("path");
 
-const [site, modules, chromium] = process.argv.slice(2);
+const [site, modules, sorte, executable] = process.argv.slice(2);
 const { dansUnNavigateur } = require("./lance_navigateur.js");
 
 function verifie(condition, quoi, detail) {
@@ -169,4 +170,4 @@ async function principal(navigateur) {
   verifie(erreurs.length === 0, "no error in the page", erreurs);
 }
 
-dansUnNavigateur({ modules: modules, executable: chromium }, principal);
+dansUnNavigateur({ modules: modules, executable: executable, sorte: sorte }, principal);
