@@ -17,12 +17,17 @@ export function tempsDansLeTexte(correction, texte) {
 }
 
 // The notes and rests of the measures drawn that sound in the beats: those
-// in a wrong beat are wrong, the others right. [{ mesure, element }] each,
-// as the score highlights them.
+// in a wrong beat are wrong, the others right; those written past the
+// rhythm's end (its last beat then wrong) are wrong too. [{ mesure,
+// element }] each, as the score highlights them.
 export function signesDesTemps(mesures, temps) {
   const etat = new Map();
+  const derniere = temps.length > 0 ? temps[temps.length - 1] : null;
+  const audela = derniere !== null && !derniere.juste
+    ? Math.max.apply(null, temps.map(function (t) { return t.fin; })) : Infinity;
   mesures.forEach(function (m, i) {
     m.elements.forEach(function (e, k) {
+      if (e.debut >= audela) etat.set(i + ":" + k, false);
       for (const t of temps) {
         if (t.debut >= t.fin || e.fin <= t.debut || t.fin <= e.debut) continue;
         const cle = i + ":" + k;
