@@ -235,7 +235,9 @@ function montreInfos(tirage) {
 function ouvre(lien) {
   const rendue = lien.copie;
   seance = seanceGardee();
+  // No examples to replace the copy with, no other link than the copy's.
   document.body.classList.add("en-dictee");
+  $("exemples").closest("label").hidden = true;
   $("dictee").hidden = false;
   $("dictee-ecoute").addEventListener("click", ecouteLaDictee);
   $("dictee-arrete").addEventListener("click", arreteEcoute);
