@@ -5,12 +5,12 @@
 // and "Voir la solution" draws the original under the copy. The copy, the
 // hearings taken and what was seen are kept in this browser for this
 // dictation, and go with the copy's link.
-import { nouveauTravailleur } from "./client.js";
 import { $, avisOutils, element, etat } from "./commun.js";
 import { extrait, joue, programmeDuTexte } from "./dictee_ecoute.js";
 import { relieCreation, sansFaute } from "./dictee_creation.js";
 import { cleDeStockage, dicteeDeLAdresse, lienDeDictee } from "./dictee_lien.js";
 import { dessineSolution, signesDesTemps, tempsDansLeTexte } from "./dictee_solution.js";
+import { auTravailleur } from "./dictee_travail.js";
 
 let page = null;       // { pose, modifie, panneau } from the page
 let dictee = null;     // the dictation taken, null outside one
@@ -19,34 +19,6 @@ let cle = "";          // its key in the browser's storage
 let original = null;   // the checker's records of the rhythm
 let ecoute = null;     // the playback going on
 let corrigee = null;   // the last grading: { texte, correction, temps }
-
-// ----- the worker that analyses, draws and grades for the dictation
-
-let travailleur = null;
-let numero = 0;
-const attentes = new Map();
-export function auTravailleur(message) {
-  if (travailleur === null) {
-    travailleur = nouveauTravailleur();
-    travailleur.onmessage = function (e) {
-      const a = attentes.get(e.data.id);
-      attentes.delete(e.data.id);
-      if (a) e.data.echec !== undefined ? a.rejette(new Error(e.data.echec)) : a.tient(e.data);
-    };
-    // A worker lost: what it was asked fails, the next request starts another.
-    travailleur.onerror = function (e) {
-      travailleur.terminate();
-      travailleur = null;
-      attentes.forEach(function (a) { a.rejette(new Error(e.message || "le travailleur s'est arrêté")); });
-      attentes.clear();
-    };
-  }
-  const id = ++numero;
-  return new Promise(function (tient, rejette) {
-    attentes.set(id, { tient: tient, rejette: rejette });
-    travailleur.postMessage(Object.assign({ id: id }, message));
-  });
-}
 
 export function enDictee() { return dictee !== null; }
 
