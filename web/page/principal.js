@@ -7,6 +7,7 @@ import { PanneauPartition } from "../partition/panneau.js";
 import { montreBrut, telechargeFlux, copie } from "./brut.js";
 import { demande, demarreClient, limite } from "./client.js";
 import { $, etat } from "./commun.js";
+import { enDictee, relieDictee } from "./dictee.js";
 import { construitMenu, premierExemple } from "./exemples.js";
 import { exporteFichier } from "./exporter.js";
 import { construitLegende } from "./legende.js";
@@ -98,7 +99,8 @@ function modifie(frappe) {
   }
   $("miroir").textContent = "";
   montreRetours();
-  sauve();
+  // A dictation's copy is kept with the dictation, not as the work.
+  if (!enDictee()) sauve();
   demande();
 }
 
@@ -157,7 +159,7 @@ function relieOutils() {
   construitLegende(function () { modifie(true); });
   // A page left (a reload, a tab closed) keeps the last edit even before
   // the pause that saves it.
-  window.addEventListener("pagehide", gardeMaintenant);
+  window.addEventListener("pagehide", function () { if (!enDictee()) gardeMaintenant(); });
 }
 
 document.addEventListener("DOMContentLoaded", function () {
@@ -170,6 +172,8 @@ document.addEventListener("DOMContentLoaded", function () {
   // The tests reach the score through this.
   window.panneauPartition = partition;
   demarreClient({ resultat: recu, echec: montreEchec, abandon: tropLong });
+  // Dictation (dictee.js): a dictation's link opens the student's view.
+  if (relieDictee({ pose: pose, modifie: modifie, panneau: partition })) return;
   // The work: from a shared link, else as it was left, else the first example.
   const lien = prendLeLien();
   const garde = travailGarde();
