@@ -5,6 +5,7 @@
 // and "Voir la solution" draws the original under the copy. The copy, the
 // hearings taken and what was seen are kept in this browser for this
 // dictation, and go with the copy's link.
+import { lisMesure } from "../pont.js";
 import { $, avisOutils, element, etat } from "./commun.js";
 import { extrait, joue, programmeDuTexte } from "./dictee_ecoute.js";
 import { relieCreation, sansFaute } from "./dictee_creation.js";
@@ -192,11 +193,11 @@ function partageCopie() {
 function montreInfos(tirage) {
   const infos = [];
   // The meter: the words', else the one the checker found for the first measure.
-  const premiere = original !== null && original.mesures.length > 0 ? original.mesures[0] : null;
+  const premiere = original !== null && original.nombre_de_mesures > 0 ? lisMesure(original, 0) : null;
   const metre = dictee.mots.length >= 2 ? dictee.mots[0] + "/" + dictee.mots[1]
     : premiere !== null ? premiere.numerateur + "/" + premiere.denominateur : "…";
   infos.push(dictee.metreVisible ? "Mesure : " + metre : "Mesure : à trouver");
-  if (dictee.mesuresVisibles && original !== null) infos.push(original.mesures.length + " mesures");
+  if (dictee.mesuresVisibles && original !== null) infos.push(original.nombre_de_mesures + " mesures");
   const unite = original !== null ? programmeDuTexte(original, dictee.tempo, false).unite : 16;
   infos.push((unite === 24 ? "♩. = " : "♩ = ") + dictee.tempo);
   infos.push(dictee.decompte ? "avec décompte" : "sans décompte");

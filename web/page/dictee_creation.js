@@ -4,6 +4,7 @@
 // from a seed shown (the same seed draws the same rhythm for a whole class).
 // Both with the settings of the hearing: tempo, hearings allowed, count-in,
 // whether the meter and the number of measures are shown.
+import { lisMesure } from "../pont.js";
 import { mots } from "./client.js";
 import { $, avisOutils, etat } from "./commun.js";
 import { lienDeDictee } from "./dictee_lien.js";
@@ -16,7 +17,7 @@ let mode = "texte";    // "texte" (the text as it stands) or "tirage" (drawn by 
 // it whole without a fault.
 export function sansFaute(r, texte) {
   return r !== null && r.texte === texte && r.fatal === "" && r.mot_refuse < 0 && r.statut === 0 &&
-    r.verdict.reussite && r.mesures.length > 0 && !r.rapports.some(function (d) { return estFaute(d.nature); });
+    r.verdict.reussite && r.nombre_de_mesures > 0 && !r.rapports.some(function (d) { return estFaute(d.nature); });
 }
 
 function entier(id, min, max, defaut) {
@@ -45,7 +46,7 @@ function nouvelleGraine() { $("dictee-graine").value = Math.floor(Math.random() 
 function montreUnite() {
   const r = etat.dernier;
   const compose = mode === "tirage" ? /\/8$/.test($("dictee-metre").selectedOptions[0].textContent)
-    : r !== null && r.mesures.length > 0 && r.mesures[0].valTps === 24;
+    : r !== null && r.nombre_de_mesures > 0 && lisMesure(r, 0).valTps === 24;
   $("dictee-unite").textContent = compose ? "♩. =" : "♩ =";
 }
 

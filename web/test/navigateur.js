@@ -113,7 +113,7 @@ async function principal(navigateur) {
   await page.screenshot({ path: path.join(captures, sorte + "-1280.png"), fullPage: true });
 
   // A link in the verdict goes to the measure's first fault; F8 and Maj+F8 go round the faults.
-  await page.click("#verdict button.lien");
+  await page.$eval("#verdict button.lien", (b) => b.click());  // in one step: the verdict may be written again meanwhile
   const premiere = await page.$eval("#diagnostics li.actif", (li) => li.querySelector(".lieu").textContent);
   verifie(premiere.startsWith("m. 1 "), "the verdict's link selects the first fault of measure 1");
   const indices = async () => page.$eval("#diagnostics li.actif", (li) => +li.dataset.rapport);
