@@ -4,7 +4,8 @@
 // input bytes come in; the two streams' bytes, the exit status and the
 // records go out, the records as JSON: the verdict, the reports (kind, code,
 // place, the bytes of the text each is about, message), the measures listed
-// (each beat with its text, value, accent and the bytes it came from), the
+// (each beat with its text, value, accent and the bytes it came from, as
+// tables of numbers), the
 // meter's description, whether a double bar of the text ended the analysis,
 // the command-line word refused with its usage message, the message of an
 // internal failure, and the signs read for the score (each value, group, bar,
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "diagnostics/catalogue.h"
@@ -94,6 +96,15 @@ void ferme(char c) {
   json += c;
 }
 
+// A list of numbers, as a member.
+void nombres(const char* n, const std::vector<int32_t>& v) {
+  nom(n);
+  json += '[';
+  for (const int32_t x : v) json += std::to_string(x) + ',';
+  ferme(']');
+  json += ',';
+}
+
 void ecrit_rapports() {
   nom("rapports");
   json += '[';
@@ -120,43 +131,49 @@ void ecrit_rapports() {
   entier("rapports_omis", static_cast<int64_t>(recueil.rapports_omis));
 }
 
+// The measures are many too: they go out as two tables of numbers, with
+// their words (meter, beat spelling, what is missing or over, each beat's
+// text) once each in a list of words the tables point into. Per measure,
+// par_mesure numbers: [number, total, numerator, denominator, beat value,
+// base, compound (0 or 1), meter's word, spelling's word, gap's word, first
+// beat, beats]; per beat, par_temps: [text's word, value, strong (0 or 1),
+// first byte, end].
+constexpr std::size_t par_mesure = 12;
+constexpr std::size_t par_temps = 5;
+std::vector<int32_t> table_des_mesures;
+std::vector<int32_t> table_des_temps;
+
 void ecrit_mesures() {
-  nom("mesures");
-  json += '[';
+  std::unordered_map<std::string_view, int32_t> numeros;
+  std::vector<std::string_view> mots;
+  const auto mot = [&](std::string_view m) {
+    const auto [p, nouveau] = numeros.try_emplace(m, static_cast<int32_t>(mots.size()));
+    if (nouveau) mots.push_back(m);
+    return p->second;
+  };
+  table_des_mesures.clear();
+  table_des_mesures.reserve(recueil.mesures.size() * par_mesure);
+  table_des_temps.clear();
   for (const MesureListee& m : recueil.mesures) {
-    json += '{';
-    entier("numero", m.numero);
-    champ("metre", m.metre);
-    champ("graphie", m.graphie);
-    entier("total", m.total);
-    nom("temps");
-    json += '[';
-    for (const TempsListe& t : m.temps) {
-      json += '[';
-      chaine(t.texte);
-      json += ',';
-      json += std::to_string(t.valeur);
-      json += t.fort ? ",true," : ",false,";
-      json += std::to_string(t.octets.debut);
-      json += ',';
-      json += std::to_string(t.octets.fin);
-      json += "],";
-    }
-    ferme(']');
-    json += ',';
-    entier("numerateur", m.numerateur);
-    entier("denominateur", m.denominateur);
-    entier("valTps", m.valTps);
-    // The beat's base, and whether a beat is made of its sub-beats (6/8) or
-    // is one of them (6/8 counted in eighths).
-    entier("ennaire", m.ennaire);
-    booleen("compose", m.compose);
-    champ("ecart", m.ecart);
-    ferme('}');
+    const int32_t premier = static_cast<int32_t>(table_des_temps.size() / par_temps);
+    table_des_mesures.insert(table_des_mesures.end(),
+                             {m.numero, m.total, m.numerateur, m.denominateur, m.valTps, m.ennaire, m.compose ? 1 : 0,
+                              mot(m.metre), mot(m.graphie), mot(m.ecart), premier, static_cast<int32_t>(m.temps.size())});
+    for (const TempsListe& t : m.temps)
+      table_des_temps.insert(table_des_temps.end(),
+                             {mot(t.texte), t.valeur, t.fort ? 1 : 0, static_cast<int32_t>(t.octets.debut),
+                              static_cast<int32_t>(t.octets.fin)});
+  }
+  nom("mots_des_mesures");
+  json += '[';
+  for (const std::string_view m : mots) {
+    chaine(m);
     json += ',';
   }
   ferme(']');
   json += ',';
+  entier("par_mesure", static_cast<int64_t>(par_mesure));
+  entier("par_temps", static_cast<int64_t>(par_temps));
 }
 
 // The verdict as the checker gives it: ✔ (reussite) or ✖, the exit status,
@@ -174,14 +191,7 @@ void ecrit_verdict() {
     entier(nom_de_nature(static_cast<Nature>(i)), static_cast<int64_t>(v.par_nature[i]));
   ferme('}');
   json += ',';
-  nom("mesures_fautives");
-  json += '[';
-  for (const int32_t m : v.mesures_fautives) {
-    json += std::to_string(m);
-    json += ',';
-  }
-  ferme(']');
-  json += ',';
+  nombres("mesures_fautives", v.mesures_fautives);
   booleen("double_barre", v.double_barre);
   ferme('}');
   json += ',';
@@ -253,31 +263,18 @@ void ecrit_signes() {
   }
 }
 
-// How the piece is played and bracketed, by the measures' numbers: the
-// order they are played in (repeats taken, endings as written), which the
-// playback follows; and the endings' brackets, each measure in one as
-// [numero, ending, starts, ends, closed], which the score draws.
+// How the piece is played and bracketed, by the measures' numbers: the order
+// they are played in (repeats taken, endings as written), which the playback
+// follows; and each measure in an ending's bracket as [numero, ending,
+// starts, ends, closed], which the score draws.
 void ecrit_lecture() {
   const Piece piece = lis_piece(recueil);
-  nom("ordre");
-  json += '[';
-  for (const Tour& t : ordre_de_lecture(piece)) {
-    json += std::to_string(piece.mesures[static_cast<std::size_t>(t.mesure)].numero);
-    json += ',';
-  }
-  ferme(']');
-  json += ',';
-  nom("voltas");
-  json += '[';
-  for (const MesureLue& m : piece.mesures) {
-    if (m.volta.numero == 0) continue;
-    for (const int32_t v : {m.numero, m.volta.numero, int32_t{m.volta.commence}, int32_t{m.volta.termine}, int32_t{m.volta.fermee}}) {
-      json += std::to_string(v);
-      json += ',';
-    }
-  }
-  ferme(']');
-  json += ',';
+  std::vector<int32_t> ordre, voltas;
+  for (const Tour& t : ordre_de_lecture(piece)) ordre.push_back(piece.mesures[static_cast<std::size_t>(t.mesure)].numero);
+  for (const MesureLue& m : piece.mesures)
+    if (m.volta.numero != 0) voltas.insert(voltas.end(), {m.numero, m.volta.numero, m.volta.commence, m.volta.termine, m.volta.fermee});
+  nombres("ordre", ordre);
+  nombres("voltas", voltas);
 }
 
 void ecrit_json() {
@@ -318,8 +315,13 @@ int rythme_taille_erreur() { return static_cast<int>(derniere.erreur.size()); }
 // The analysis as records, as JSON (ASCII).
 const char* rythme_rapports() { return json.c_str(); }
 int rythme_taille_rapports() { return static_cast<int>(json.size()); }
-// The table of the signs read, and its number of entries.
+// The tables of the signs read, of the measures and of their beats, and
+// their numbers of entries.
 const int32_t* rythme_signes() { return table_des_signes.data(); }
 int rythme_taille_signes() { return static_cast<int>(table_des_signes.size()); }
+const int32_t* rythme_mesures() { return table_des_mesures.data(); }
+int rythme_taille_mesures() { return static_cast<int>(table_des_mesures.size()); }
+const int32_t* rythme_temps() { return table_des_temps.data(); }
+int rythme_taille_temps() { return static_cast<int>(table_des_temps.size()); }
 
 }  // extern "C"

@@ -3,6 +3,7 @@
 // against it beat by beat, by what sounds. Results as JSON (ASCII), read
 // before the next call.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,14 @@ void chaine(std::string_view s) {
     json += c;
   }
   json += '"';
+}
+
+// A time in quads, as a JSON number: whole, or a fraction to 6 places.
+std::string quads(const Fraction& f) {
+  if (f.den == 1) return std::to_string(f.num);
+  char tampon[32];
+  std::snprintf(tampon, sizeof tampon, "%.6f", static_cast<double>(f.num) / static_cast<double>(f.den));
+  return tampon;
 }
 
 Recueil recueil_de(const std::vector<std::string>& mots, std::string_view texte) {
@@ -60,8 +69,8 @@ const char* rythme_dictee_genere(int niveau, int metre, int mesures, double grai
 }
 
 // The student's text (copie) graded against the original, both in the meter
-// of mots: {"temps": [[measure, beat, right (0 or 1), first byte, end byte],
-// ...], "justes": n, "premier_faux": i or -1, "autre_graphie": bool}.
+// of mots: {"temps": [[measure, beat, right (0 or 1), first byte, end byte,
+// start in quads from the beginning], ...], "justes": n, "premier_faux": i or -1, "autre_graphie": bool}.
 const char* rythme_dictee_corrige(const char* mots, int nombre_mots, const char* original, int taille_original,
                                   const char* copie, int taille_copie) {
   const std::vector<std::string> ligne = mots_recus(mots, nombre_mots);
@@ -73,7 +82,7 @@ const char* rythme_dictee_corrige(const char* mots, int nombre_mots, const char*
     const TempsCorrige& t = k.temps[i];
     if (i > 0) json += ',';
     json += '[' + std::to_string(t.mesure) + ',' + std::to_string(t.temps) + ',' + (t.juste ? "1" : "0") + ',' +
-            std::to_string(t.octets.debut) + ',' + std::to_string(t.octets.fin) + ']';
+            std::to_string(t.octets.debut) + ',' + std::to_string(t.octets.fin) + ',' + quads(t.debut) + ']';
   }
   json += "],\"justes\":" + std::to_string(k.justes) + ",\"premier_faux\":" + std::to_string(k.premier_faux) +
           ",\"autre_graphie\":" + (k.autre_graphie ? "true" : "false") + '}';

@@ -6,7 +6,8 @@
 
 // The text as the bytes a Latin-1 file would hold. A character outside
 // Latin-1 cannot be in such a file: it is sent as '?', one byte, which the
-// checker reports where it stands. debuts[i] is where byte i's character
+// checker reports where it stands. A text area holds no carriage return:
+// the page shows a file's as ␍, which goes back to the byte 13. debuts[i] is where byte i's character
 // starts in the text (in UTF-16 units), debuts[n] the text's length.
 export function enLatin1(texte) {
   const n = texte.length;
@@ -20,6 +21,8 @@ export function enLatin1(texte) {
     debuts[k] = i;
     if (point <= 0xFF) {
       octets[k] = point;
+    } else if (point === 0x240D) {
+      octets[k] = 13;
     } else {
       octets[k] = 0x3F;
       hors.push([i, i + largeur]);
@@ -84,11 +87,32 @@ export function analyse(module, mots, entree) {
   // The JSON is plain ASCII: any decoder reads it.
   const json = tas.subarray(pJson, pJson + module._rythme_taille_rapports());
   const r = JSON.parse(typeof TextDecoder !== "undefined" ? new TextDecoder().decode(json) : deLatin1(json));
-  // The signs read, par_signe numbers to a sign (see web/entree.cc).
-  r.signes = new Int32Array(copie(module._rythme_signes(), 4 * module._rythme_taille_signes()).buffer);
+  // The signs read, par_signe numbers to a sign, the measures listed and
+  // their beats (see web/entree.cc), tables of numbers, read by lisSigne
+  // (partition/mesures.js) and lisMesure.
+  const table = function (p, n) { return new Int32Array(copie(p, 4 * n).buffer); };
+  r.signes = table(module._rythme_signes(), module._rythme_taille_signes());
+  r.table_des_mesures = table(module._rythme_mesures(), module._rythme_taille_mesures());
+  r.table_des_temps = table(module._rythme_temps(), module._rythme_taille_temps());
+  r.nombre_de_mesures = r.table_des_mesures.length / r.par_mesure;
   r.sortie = copie(module._rythme_sortie(), module._rythme_taille_sortie());
   r.erreur = copie(module._rythme_erreur(), module._rythme_taille_erreur());
   return r;
+}
+
+// Measure i of the records (counted from 0, in the order listed): { numero,
+// metre, graphie, total, temps: [[text, value, strong, start, end]],
+// numerateur, denominateur, valTps, ennaire, compose, ecart }.
+export function lisMesure(r, i) {
+  const t = r.table_des_mesures, a = i * r.par_mesure, mots = r.mots_des_mesures;
+  const temps = [];
+  for (let k = t[a + 10]; k < t[a + 10] + t[a + 11]; k++) {
+    const b = k * r.par_temps, u = r.table_des_temps;
+    temps.push([mots[u[b]], u[b + 1], u[b + 2] === 1, u[b + 3], u[b + 4]]);
+  }
+  return { numero: t[a], total: t[a + 1], numerateur: t[a + 2], denominateur: t[a + 3], valTps: t[a + 4],
+           ennaire: t[a + 5], compose: t[a + 6] === 1, metre: mots[t[a + 7]], graphie: mots[t[a + 8]], ecart: mots[t[a + 9]],
+           temps: temps };
 }
 
 // The analysis of a text typed in the page: the byte offsets of the records
@@ -102,11 +126,11 @@ export function analyseTexte(module, motsTexte, texte) {
     rapport.debut = d[rapport.debut];
     rapport.fin = d[rapport.fin];
   }
-  for (const mesure of r.mesures)
-    for (const t of mesure.temps) {
-      t[3] = d[t[3]];
-      t[4] = d[t[4]];
-    }
+  const temps = r.table_des_temps;
+  for (let k = 0; k < temps.length; k += r.par_temps) {
+    temps[k + 3] = d[temps[k + 3]];
+    temps[k + 4] = d[temps[k + 4]];
+  }
   const signes = r.signes;
   for (let k = 0; k < signes.length; k += r.par_signe) {
     signes[k + 3] = d[signes[k + 3]];

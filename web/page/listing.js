@@ -1,11 +1,15 @@
 // The listing: the measures the checker closed, a row per beat and one for
 // each measure's sum, with the meter's description above; the rows are built
 // only as they come into view, so a long piece costs nothing to list.
+import { lisMesure } from "../pont.js";
 import { $, element, resultatCourant } from "./commun.js";
 import { visible } from "./rapports.js";
 
 const hauteurRang = 26;    // px, the listing's rows (index.html)
-let rangs = [];            // the listing's rows: { mesure, temps, k, fautive } or { mesure, somme }
+let resultat = null;       // the records listed
+let rangs = [];            // the listing's rows (see construitListing)
+const ligne = 1 << 20;     // rows a measure may have
+let lesFautives = null;    // the faulty measures' numbers
 let debutsMesures = null;  // the first row of each measure, by number
 
 export function construitListing(r) {
@@ -13,14 +17,21 @@ export function construitListing(r) {
   d.hidden = r.description === "";
   d.textContent = r.description;
   const fautives = new Set(r.fautives);
+  // A row per beat and one per measure, kept as numbers: the measure's index
+  // times ligne plus its beat, or ligne - 1 for its sum; its words are read
+  // only when the row comes into view.
+  resultat = r;
   rangs = [];
   debutsMesures = new Map();
-  r.mesures.forEach(function (m) {
-    if (!debutsMesures.has(m.numero)) debutsMesures.set(m.numero, rangs.length);
-    m.temps.forEach(function (t, k) { rangs.push({ mesure: m, temps: t, k: k, fautive: fautives.has(m.numero) }); });
-    rangs.push({ mesure: m, somme: true });
-  });
-  $("nombre-mesures").textContent = String(r.mesures.length);
+  const t = r.table_des_mesures;
+  for (let i = 0; i < r.nombre_de_mesures; i++) {
+    const numero = t[i * r.par_mesure], temps = t[i * r.par_mesure + 11];
+    if (!debutsMesures.has(numero)) debutsMesures.set(numero, rangs.length);
+    for (let k = 0; k < Math.min(temps, ligne - 1); k++) rangs.push(i * ligne + k);
+    rangs.push(i * ligne + ligne - 1);
+  }
+  lesFautives = fautives;
+  $("nombre-mesures").textContent = String(r.nombre_de_mesures);
   const listing = $("listing");
   listing.textContent = "";
   if (rangs.length === 0) {
@@ -59,7 +70,13 @@ export function rangsVisibles() {
   listing.dataset.dernier = dernierRang;
   while (listing.childNodes.length > 1) listing.removeChild(listing.lastChild);
   const fragment = document.createDocumentFragment();
-  for (let i = premier; i < dernierRang; i++) fragment.appendChild(rang(rangs[i], i));
+  const mesures = new Map();  // the measures of the rows in view, read once each
+  for (let i = premier; i < dernierRang; i++) {
+    const m = Math.floor(rangs[i] / ligne), k = rangs[i] % ligne;
+    if (!mesures.has(m)) mesures.set(m, lisMesure(resultat, m));
+    const mesure = mesures.get(m), somme = k === ligne - 1;
+    fragment.appendChild(rang({ mesure: mesure, somme: somme, k: k, temps: mesure.temps[k], fautive: !somme && lesFautives.has(mesure.numero) }, i));
+  }
   listing.appendChild(fragment);
 }
 
@@ -79,7 +96,7 @@ function rang(x, i) {
   }
   const t = x.temps;  // [text, value, strong, start, end]
   div.appendChild(element("span", "n", x.k === 0 ? String(m.numero) : ""));
-  div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? " (" + m.graphie + ")" : "") : ""));
+  div.appendChild(element("span", "m", x.k === 0 ? m.metre + (m.graphie !== "" ? ", temps " + m.graphie : "") : ""));
   div.appendChild(element("span", "t", String(x.k + 1)));
   div.appendChild(element("span", t[2] ? "fort" : "faible", t[2] ? "fort" : "faible"));
   const g = element("span", "g", t[0]);

@@ -1,5 +1,8 @@
 // The text's marks: a mirror behind the text area holds the same text, each
-// report's extent marked in its colour, and follows its scrolling.
+// report's extent marked in its colour, and follows its scrolling. The text
+// past the last mark is not laid out a second time: a block as large as it
+// stands in for it, so that a long text with its marks near the start (or
+// none) costs the mirror next to nothing.
 import { $, element, etat, resultatCourant } from "./commun.js";
 
 // The mirror made again, in one pass over the starts and ends sorted.
@@ -23,11 +26,29 @@ export function marqueTexte() {
     else if (sorte === 2) ouvertes.add(z);
     else fragment.appendChild(element("span", "point " + z.classe + (z.i === etat.actif ? " actif" : "")));
   }
-  morceau(texte.length);
-  // A last line break needs something after it to take its height.
+  // The rest of the marked line, then the place of the others.
+  const finDeLigne = texte.indexOf("\n", position);
+  morceau(finDeLigne < 0 ? texte.length : finDeLigne);
   fragment.appendChild(document.createTextNode("\u200b"));
+  fragment.appendChild(placeDuReste(texte, position));
   miroir.appendChild(fragment);
   suitDefilement();
+}
+
+// A block as tall as the lines of texte after position (a line's height
+// each, the text area does not wrap) and as wide as the longest (a tab
+// counted at its widest), so that the mirror scrolls as far as the text.
+function placeDuReste(texte, position) {
+  let lignes = 0, largeur = 0, colonne = 0;
+  for (let i = position; i < texte.length; i++) {
+    const c = texte.charCodeAt(i);
+    if (c === 10) { lignes++; colonne = 0; } else { colonne += c === 9 ? 8 : 1; if (colonne > largeur) largeur = colonne; }
+  }
+  const bloc = element("span", "reste");
+  bloc.style.display = "block";
+  bloc.style.height = lignes + "lh";
+  bloc.style.width = largeur + "ch";
+  return bloc;
 }
 
 // Where marks start and end: [position, 0 end / 1 point / 2 start, zone],

@@ -7,13 +7,14 @@ import { PanneauPartition } from "../partition/panneau.js";
 import { montreBrut, telechargeFlux, copie } from "./brut.js";
 import { demande, demarreClient, limite } from "./client.js";
 import { $, etat } from "./commun.js";
+import { enDictee, relieDictee } from "./dictee.js";
 import { construitMenu, premierExemple } from "./exemples.js";
 import { exporteFichier, exporteSvg } from "./exporter.js";
 import { construitLegende } from "./legende.js";
 import { construitListing, montreMesure, rangsVisibles, videListing } from "./listing.js";
 import { marqueTexte, suitDefilement } from "./marques.js";
 import { fauteVoisine, montreRapports, montreSousCurseur, selectionne, selectionneFauteDeLaMesure, videRapports } from "./rapports.js";
-import { enregistre, gardeMaintenant, ouvre, partage, pose, prendLeLien, sauve, travailGarde } from "./travail.js";
+import { convertitRetours, enregistre, gardeMaintenant, montreRetours, ouvre, partage, pose, prendLeLien, sauve, travailGarde } from "./travail.js";
 import { classeDuVerdict, classeRapports, enCours, montreChamps, montreHors, montreVerdict, pauseDeFrappe, saisieEnFin, verdict } from "./verdict.js";
 
 let partition = null;      // the score and its playback
@@ -21,6 +22,11 @@ let minuterieCalme = null;
 
 // ----- what is shown
 
+let suite = null;  // the second half of showing a result, due in the next task
+
+// A result shown in two tasks, so that neither holds the page long: first
+// the verdict, the reports and the marks in the text; then the listing and
+// the score. A newer result cancels a second half not yet run.
 function montre() {
   const r = etat.dernier;
   if (etat.actif >= r.rapports.length) etat.actif = -1;
@@ -30,15 +36,20 @@ function montre() {
   montreHors(r);
   montreRapports(r);
   marqueTexte();
-  construitListing(r);
   montreBrut();
-  if (partition !== null) partition.montre(r);
+  clearTimeout(suite);
+  suite = setTimeout(function () {
+    suite = null;
+    if (etat.dernier !== r) return;
+    construitListing(r);
+    if (partition !== null) partition.montre(r);
+    document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+  }, 0);
 }
 
 function recu(r) {
   etat.dernier = r;
   montre();
-  document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
 }
 
 function montreEchec(message) {
@@ -87,7 +98,9 @@ function modifie(frappe) {
     minuterieCalme = setTimeout(rejuge, pauseDeFrappe + 20);
   }
   $("miroir").textContent = "";
-  sauve();
+  montreRetours();
+  // A dictation's copy is kept with the dictation, not as the work.
+  if (!enDictee()) sauve();
   demande();
 }
 
@@ -144,10 +157,11 @@ function relieOutils() {
     if (this.files.length) ouvre(this.files[0], function () { menu.value = ""; modifie(false); });
     this.value = "";
   });
+  $("convertit-retours").addEventListener("click", function () { convertitRetours(function () { modifie(false); }); });
   construitLegende(function () { modifie(true); });
   // A page left (a reload, a tab closed) keeps the last edit even before
   // the pause that saves it.
-  window.addEventListener("pagehide", gardeMaintenant);
+  window.addEventListener("pagehide", function () { if (!enDictee()) gardeMaintenant(); });
 }
 
 document.addEventListener("DOMContentLoaded", function () {
@@ -160,6 +174,8 @@ document.addEventListener("DOMContentLoaded", function () {
   // The tests reach the score through this.
   window.panneauPartition = partition;
   demarreClient({ resultat: recu, echec: montreEchec, abandon: tropLong });
+  // Dictation (dictee.js): a dictation's link opens the student's view.
+  if (relieDictee({ pose: pose, modifie: modifie, panneau: partition })) return;
   // The work: from a shared link, else as it was left, else the first example.
   const lien = prendLeLien();
   const garde = travailGarde();
@@ -168,6 +184,7 @@ document.addEventListener("DOMContentLoaded", function () {
     modifie(false);
   } else if (garde !== null) {
     pose(garde);
+    montreRetours();
     demande();
   } else {
     chargeExemple(premierExemple());

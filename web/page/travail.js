@@ -69,8 +69,9 @@ export function partage() {
 
 // A .txt file is read as a console user's file is: Latin-1 bytes. A file in
 // UTF-8 (bytes above 127 that make valid UTF-8) is read so; its characters
-// outside Latin-1 are then sent as '?', as typed ones. ouvert(): the text is
-// in place.
+// outside Latin-1 are then sent as '?', as typed ones. A carriage return,
+// which a text area would drop, is shown as ␍ and checked as the console
+// checks it. ouvert(): the text is in place.
 export function ouvre(fichier, ouvert) {
   const lecteur = new FileReader();
   lecteur.onload = function () {
@@ -80,15 +81,26 @@ export function ouvre(fichier, ouvert) {
       try { texte = new TextDecoder("utf-8", { fatal: true }).decode(octets); } catch (e) { texte = null; }
     }
     const utf8 = texte !== null;
-    $("texte").value = utf8 ? texte : deLatin1(octets);
+    $("texte").value = (utf8 ? texte : deLatin1(octets)).replace(/\r/g, "\u240D");
     etat.titre = fichier.name.replace(/\.[^.]*$/, "") || "rythme";
     ouvert();
-    // A text box holds no carriage return: say what the console would do.
-    const cr = octets.indexOf(13) >= 0;
-    avisOutils("« " + fichier.name + " » ouvert" + (utf8 ? ", lu en UTF-8" : "") +
-               (cr ? " ; fins de ligne Windows converties (la console compterait chaque retour chariot comme une barre : tr -d '\\r')" : "") + ".");
+    avisOutils("« " + fichier.name + " » ouvert" + (utf8 ? ", lu en UTF-8" : "") + ".");
   };
   lecteur.readAsArrayBuffer(fichier);
+}
+
+// Whether the text holds carriage returns (a file's Windows line ends):
+// said, with a way to make them plain line ends.
+export function montreRetours() {
+  $("retours").hidden = $("texte").value.indexOf("\u240D") < 0;
+}
+
+// Carriage returns made plain line ends: one before a line end is dropped,
+// any other becomes one. converti(): the text changed.
+export function convertitRetours(converti) {
+  const t = $("texte");
+  t.value = t.value.replace(/\u240D\n/g, "\n").replace(/\u240D/g, "\n");
+  converti();
 }
 
 // The text saved as the console reads it: Latin-1 bytes, '?' for the others.

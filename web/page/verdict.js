@@ -45,7 +45,7 @@ export function classeRapports(r) {
 // empty text, a measure in progress).
 export function classeDuVerdict(r) {
   const echec = r.fatal !== "" || r.mot_refuse >= 0 || r.fautives.length > 0 || (!r.verdict.reussite && !enCours(r));
-  return echec ? "echec" : (r.verdict.reussite && r.mesures.length > 0 ? "reussite" : "");
+  return echec ? "echec" : (r.verdict.reussite && r.nombre_de_mesures > 0 ? "reussite" : "");
 }
 
 // The verdict, as lines of parts: text, or a link to a measure.
@@ -55,7 +55,7 @@ export function verdict(r) {
   if (r.fatal !== "")
     return [[{ texte: "✖ Le vérificateur s'est arrêté : " + r.fatal.trim() }]];
   const lignes = [premiereLigne(r)];
-  const n = r.mesures.length;
+  const n = r.nombre_de_mesures;
   const conseils = r.rapports.filter(function (d) { return d.classe === "conseil"; }).length;
   if (conseils > 0) lignes.push([{ texte: conseils + (conseils > 1 ? " conseils" : " conseil") + " d'écriture, à lire dans les diagnostics.", classe: "conseils" }]);
   // What the checker says about the end of the text, in its words.
@@ -73,7 +73,7 @@ export function verdict(r) {
 // The verdict's first line: success, measure in progress, or the faulty
 // measures, each a link.
 function premiereLigne(r) {
-  const n = r.mesures.length;
+  const n = r.nombre_de_mesures;
   const mesures = n + (n > 1 ? " mesures" : " mesure");
   if (r.texte.trim() === "" && n === 0)
     return [{ texte: "Texte vide : écrivez des notes, ou choisissez un exemple." }];
@@ -94,7 +94,9 @@ function premiereLigne(r) {
     parties.push({ mesure: m });
   });
   if (k > 30) parties.push({ texte: "…" });
-  if (n > 0 && !(k === 1 && n === 1)) parties.push({ texte: " (sur " + mesures + ")" });
+  // Out of how many, where that says something: not for the one measure
+  // closed, nor when the faults reach the measure left open.
+  if (n > 1 && k < n) parties.push({ texte: " (sur " + mesures + ")" });
   return parties;
 }
 

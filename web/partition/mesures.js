@@ -4,6 +4,7 @@
 // draws them; the tests under node read them).
 // ---------------------------------------------------------------------------
 // The measures.
+import { lisMesure } from "../pont.js";
 
 export { marqueLesRapports, signeSous } from "./reperes.js";
 
@@ -24,7 +25,9 @@ export function mesuresDeLaPartition(r) {
     if (lis) lis.call(lecteur, s);
   }
   const mesures = lecteur.mesures;
-  fixeLesMetres(mesures, r.mesures || []);
+  const listees = [];
+  for (let i = 0; i < (r.nombre_de_mesures || 0); i++) listees.push(lisMesure(r, i));
+  fixeLesMetres(mesures, listees);
   fixeLesVoltas(mesures, r.voltas || []);
   // How far the text is read by each measure's end, never going back.
   let finMax = -1;

@@ -14,6 +14,7 @@ const path = require("path");
 
 const [site, modules, sorte, executable, captures] = process.argv.slice(2);
 const { dansUnNavigateur } = require("./lance_navigateur.js");
+const { charge } = require("./modules.js");
 const adresse = "file://" + path.resolve(site, "index.html");
 
 function verifie(condition, quoi) {
@@ -112,7 +113,7 @@ async function principal(navigateur) {
   await page.screenshot({ path: path.join(captures, sorte + "-1280.png"), fullPage: true });
 
   // A link in the verdict goes to the measure's first fault; F8 and Maj+F8 go round the faults.
-  await page.click("#verdict button.lien");
+  await page.$eval("#verdict button.lien", (b) => b.click());  // in one step: the verdict may be written again meanwhile
   const premiere = await page.$eval("#diagnostics li.actif", (li) => li.querySelector(".lieu").textContent);
   verifie(premiere.startsWith("m. 1 "), "the verdict's link selects the first fault of measure 1");
   const indices = async () => page.$eval("#diagnostics li.actif", (li) => +li.dataset.rapport);
@@ -225,6 +226,22 @@ async function principal(navigateur) {
   await pose(page, { denominateur: "4" });
   verifie((await champ("numerateur"))[0] === "false" && (await verdict(page))[0] === "✔ 1 mesure, aucune faute",
           "once the field is right the analysis runs");
+
+  // A file with Windows line ends is checked as the console checks its
+  // bytes, carriage returns shown as ␍; a button makes them plain.
+  const crlf = path.join(require("os").tmpdir(), "rythme-crlf-" + sorte + ".txt");
+  fs.writeFileSync(crlf, "! ! !\r\n! ||\r\n");
+  const { module, pont } = await charge(site);
+  const console4 = pont.analyse(module, [[52], [52]], fs.readFileSync(crlf));
+  await (await page.$("#fichier")).uploadFile(crlf);
+  await page.waitForFunction(() => document.getElementById("texte").value.includes("\u240D"), { timeout: 10000 });
+  await analysee(page);
+  verifie(await page.$eval("#taille-sortie", (e) => e.textContent) === console4.sortie.length + " octets" &&
+          !(await page.$eval("#retours", (e) => e.hidden)), "a file's carriage returns are checked as the console checks them, and said");
+  await page.click("#convertit-retours");
+  await analysee(page);
+  verifie(await page.$eval("#texte", (t) => t.value) === "! ! !\n! ||\n" && await page.$eval("#retours", (e) => e.hidden),
+          "and made plain line ends on request");
 
   // Exporter: the console's files, downloaded under the example's name.
   await page.select("#exemples", fautes);
