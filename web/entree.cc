@@ -17,7 +17,6 @@
 // buffers it passes, and reads the results before the next call.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,6 +28,7 @@
 #include "musique/deroule.h"
 #include "musique/piece.h"
 #include "recueil/recueil.h"
+#include "web/json.h"
 #include "web/seance.h"
 
 namespace {
@@ -44,91 +44,32 @@ constexpr std::size_t signes_max = 150000;
 Execution derniere;
 Recueil recueil;
 std::string json;
-
-// ----- JSON
-
-// A JSON string whose characters are the Latin-1 bytes given: bytes above 127
-// are written \u00XX, so the JSON text itself is plain ASCII.
-void chaine(std::string_view octets) {
-  json += '"';
-  for (const char c : octets) {
-    const unsigned char o = static_cast<unsigned char>(c);
-    if (o == '"' || o == '\\') {
-      json += '\\';
-      json += c;
-    } else if (o < 0x20 || o >= 0x7F) {
-      char u[8];
-      std::snprintf(u, sizeof u, "\\u%04x", o);
-      json += u;
-    } else {
-      json += c;
-    }
-  }
-  json += '"';
-}
-
-void nom(const char* n) {
-  json += '"';
-  json += n;
-  json += "\":";
-}
-
-void entier(const char* n, int64_t v) {
-  nom(n);
-  json += std::to_string(v);
-  json += ',';
-}
-
-void booleen(const char* n, bool v) {
-  nom(n);
-  json += v ? "true," : "false,";
-}
-
-void champ(const char* n, std::string_view v) {
-  nom(n);
-  chaine(v);
-  json += ',';
-}
-
-// Closes an object or array whose last member left a comma.
-void ferme(char c) {
-  if (json.back() == ',') json.pop_back();
-  json += c;
-}
-
-// A list of numbers, as a member.
-void nombres(const char* n, const std::vector<int32_t>& v) {
-  nom(n);
-  json += '[';
-  for (const int32_t x : v) json += std::to_string(x) + ',';
-  ferme(']');
-  json += ',';
-}
+Json ecrit{json};
 
 void ecrit_rapports() {
-  nom("rapports");
+  ecrit.nom("rapports");
   json += '[';
   for (const Rapport& r : recueil.rapports) {
     json += '{';
-    champ("nature", nom_de_nature(r.nature));
-    entier("code", r.code & 0xFFFF);
-    champ("categorie", categorie_erreur(r.code));
-    champ("description", description_erreur(r.code));
-    champ("position", r.tete);
-    entier("ligne", r.place.ligne);
-    entier("colonne", r.place.colonne);
-    entier("mesure", r.mesure);
-    entier("temps", r.temps);
-    booleen("au_dela", r.au_dela);
-    entier("debut", static_cast<int64_t>(r.octets.debut));
-    entier("fin", static_cast<int64_t>(r.octets.fin));
-    champ("message", r.message);
-    ferme('}');
+    ecrit.champ("nature", nom_de_nature(r.nature));
+    ecrit.entier("code", r.code & 0xFFFF);
+    ecrit.champ("categorie", categorie_erreur(r.code));
+    ecrit.champ("description", description_erreur(r.code));
+    ecrit.champ("position", r.tete);
+    ecrit.entier("ligne", r.place.ligne);
+    ecrit.entier("colonne", r.place.colonne);
+    ecrit.entier("mesure", r.mesure);
+    ecrit.entier("temps", r.temps);
+    ecrit.booleen("au_dela", r.au_dela);
+    ecrit.entier("debut", static_cast<int64_t>(r.octets.debut));
+    ecrit.entier("fin", static_cast<int64_t>(r.octets.fin));
+    ecrit.champ("message", r.message);
+    ecrit.ferme('}');
     json += ',';
   }
-  ferme(']');
+  ecrit.ferme(']');
   json += ',';
-  entier("rapports_omis", static_cast<int64_t>(recueil.rapports_omis));
+  ecrit.entier("rapports_omis", static_cast<int64_t>(recueil.rapports_omis));
 }
 
 // The measures are many too: they go out as two tables of numbers, with
@@ -164,16 +105,16 @@ void ecrit_mesures() {
                              {mot(t.texte), t.valeur, t.fort ? 1 : 0, static_cast<int32_t>(t.octets.debut),
                               static_cast<int32_t>(t.octets.fin)});
   }
-  nom("mots_des_mesures");
+  ecrit.nom("mots_des_mesures");
   json += '[';
   for (const std::string_view m : mots) {
-    chaine(m);
+    ecrit.chaine(m);
     json += ',';
   }
-  ferme(']');
+  ecrit.ferme(']');
   json += ',';
-  entier("par_mesure", static_cast<int64_t>(par_mesure));
-  entier("par_temps", static_cast<int64_t>(par_temps));
+  ecrit.entier("par_mesure", static_cast<int64_t>(par_mesure));
+  ecrit.entier("par_temps", static_cast<int64_t>(par_temps));
 }
 
 // The verdict as the checker gives it: ✔ (reussite) or ✖, the exit status,
@@ -181,19 +122,19 @@ void ecrit_mesures() {
 // whether a double bar of the text ended the analysis.
 void ecrit_verdict() {
   const Verdict& v = recueil.verdict;
-  nom("verdict");
+  ecrit.nom("verdict");
   json += '{';
-  booleen("reussite", v.reussite);
-  entier("statut", v.statut);
-  nom("par_nature");
+  ecrit.booleen("reussite", v.reussite);
+  ecrit.entier("statut", v.statut);
+  ecrit.nom("par_nature");
   json += '{';
   for (std::size_t i = 0; i < nombre_de_natures; ++i)
-    entier(nom_de_nature(static_cast<Nature>(i)), static_cast<int64_t>(v.par_nature[i]));
-  ferme('}');
+    ecrit.entier(nom_de_nature(static_cast<Nature>(i)), static_cast<int64_t>(v.par_nature[i]));
+  ecrit.ferme('}');
   json += ',';
-  nombres("mesures_fautives", v.mesures_fautives);
-  booleen("double_barre", v.double_barre);
-  ferme('}');
+  ecrit.nombres("mesures_fautives", v.mesures_fautives);
+  ecrit.booleen("double_barre", v.double_barre);
+  ecrit.ferme('}');
   json += ',';
 }
 
@@ -224,16 +165,16 @@ constexpr std::size_t par_signe = 10;
 std::vector<int32_t> table_des_signes;
 
 void ecrit_signes() {
-  nom("noms_des_signes");
+  ecrit.nom("noms_des_signes");
   json += '[';
   for (int32_t i = 0; i <= static_cast<int32_t>(SigneLu::changement); ++i) {
-    chaine(nom_du_signe(static_cast<SigneLu>(i)));
+    ecrit.chaine(nom_du_signe(static_cast<SigneLu>(i)));
     json += ',';
   }
-  ferme(']');
+  ecrit.ferme(']');
   json += ',';
-  entier("par_signe", static_cast<int64_t>(par_signe));
-  entier("signes_omis", static_cast<int64_t>(recueil.signes_omis));
+  ecrit.entier("par_signe", static_cast<int64_t>(par_signe));
+  ecrit.entier("signes_omis", static_cast<int64_t>(recueil.signes_omis));
   table_des_signes.assign(recueil.signes.size() * par_signe, 0);
   int32_t* t = table_des_signes.data();
   for (const Signe& s : recueil.signes) {
@@ -273,26 +214,26 @@ void ecrit_lecture() {
   for (const Tour& t : ordre_de_lecture(piece)) ordre.push_back(piece.mesures[static_cast<std::size_t>(t.mesure)].numero);
   for (const MesureLue& m : piece.mesures)
     if (m.volta.numero != 0) voltas.insert(voltas.end(), {m.numero, m.volta.numero, m.volta.commence, m.volta.termine, m.volta.fermee});
-  nombres("ordre", ordre);
-  nombres("voltas", voltas);
+  ecrit.nombres("ordre", ordre);
+  ecrit.nombres("voltas", voltas);
 }
 
 void ecrit_json() {
   json = "{";
-  entier("statut", recueil.verdict.statut);
+  ecrit.entier("statut", recueil.verdict.statut);
   // The analysis ended on a double bar of the text (also in the verdict).
-  booleen("double_barre", recueil.verdict.double_barre);
-  champ("fatal", recueil.fatal);
+  ecrit.booleen("double_barre", recueil.verdict.double_barre);
+  ecrit.champ("fatal", recueil.fatal);
   // The word refused, counted from 0 (the numerator), or -1; and the message.
-  entier("mot_refuse", recueil.mot_refuse);
-  champ("refus", recueil.refus);
-  champ("description", recueil.description);
+  ecrit.entier("mot_refuse", recueil.mot_refuse);
+  ecrit.champ("refus", recueil.refus);
+  ecrit.champ("description", recueil.description);
   ecrit_verdict();
   ecrit_rapports();
   ecrit_mesures();
   ecrit_signes();
   ecrit_lecture();
-  ferme('}');
+  ecrit.ferme('}');
 }
 
 }  // namespace

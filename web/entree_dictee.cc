@@ -11,24 +11,13 @@
 #include "dictee/correction.h"
 #include "dictee/generateur.h"
 #include "driver/execution.h"
+#include "web/json.h"
 #include "web/seance.h"
 
 namespace {
 
 std::string json;
-
-void chaine(std::string_view s) {
-  json += '"';
-  for (const char c : s) {
-    if (c == '"' || c == '\\') json += '\\';
-    if (c == '\n') {
-      json += "\\n";
-      continue;
-    }
-    json += c;
-  }
-  json += '"';
-}
+Json ecrit{json};
 
 // A time in quads, as a JSON number: whole, or a fraction to 6 places.
 std::string quads(const Fraction& f) {
@@ -53,16 +42,16 @@ const char* rythme_dictee_genere(int niveau, int metre, int mesures, double grai
   const Dictee d = genere_dictee(niveau, metre < 0 ? 0 : static_cast<std::size_t>(metre), mesures,
                                  static_cast<uint64_t>(graine < 0 ? 0 : graine));
   json = "{\"texte\":";
-  chaine(d.texte);
+  ecrit.chaine(d.texte);
   json += ",\"mots\":[";
   for (std::size_t i = 0; i < d.mots.size(); ++i) {
     if (i > 0) json += ',';
-    chaine(d.mots[i]);
+    ecrit.chaine(d.mots[i]);
   }
   json += "],\"tirages\":" + std::to_string(d.tirages) + ",\"metres\":[";
   for (std::size_t i = 0; i < metres_de_dictee().size(); ++i) {
     if (i > 0) json += ',';
-    chaine(metres_de_dictee()[i].nom);
+    ecrit.chaine(metres_de_dictee()[i].nom);
   }
   json += "]}";
   return json.c_str();
