@@ -238,7 +238,7 @@ Collecte::Collecte(Limites limites, std::size_t taille_prevue) : Collecte(std::s
   reserve(n.jetons, 1);
   reserve(n.recueil.signes, 1);
   reserve(n.places_des_signes, 1);
-  if (limites.octets_des_temps) reserve(n.places_des_temps, 1);
+  reserve(n.places_des_temps, 1);
   reserve(n.recueil.mesures, 4);
 }
 
