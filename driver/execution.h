@@ -39,8 +39,9 @@ Execution execute_en_memoire(const std::vector<std::string>& mots, std::string_v
 // status, a write that failed included. When lue is given, it receives the
 // command line's verdict (ligne_de_commande.h).
 int execute_console(int argc, const char* const* argv, LigneDeCommande* lue = nullptr);
-// The same run, recorded: the analysis watched as the input streams in (its
-// bytes kept as read), and its records built at the end. Defined in a file of
+// The same run, recorded for the exports: the analysis watched as the input
+// streams in (its bytes kept as read), and its records built at the end (the
+// beats' bytes left out). Defined in a file of
 // its own (execution_recueillie.cc), so that a program that never records
 // links none of the records' code, which would change how the compiler
 // inlines the routines they share with the analysis.

@@ -12,7 +12,6 @@
 #include "export/musicxml.h"
 #include "io/flux.h"
 #include "io/latin1.h"
-#include "musique/deroule.h"
 #include "musique/piece.h"
 
 namespace {
@@ -129,7 +128,7 @@ bool ecrit_exportations(const Exportations& e, const Recueil& recueil) {
   }
   if (!e.midi.empty()) {
     Fichier f(e.midi);
-    f.ecrit(en_midi(piece, deroule(piece, ordre_de_lecture(piece)), e.tempo));
+    ecrit_midi(piece, e.tempo, [&f](std::string_view morceau) { f.ecrit(morceau); });
     if (!f.ferme()) ecrits = false;
   }
   return ecrits;

@@ -1,11 +1,12 @@
 #include "export/midi.h"
 
 #include <algorithm>
-#include <array>
-#include <initializer_list>
-#include <string_view>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <vector>
+
+#include "musique/deroule.h"
 
 namespace {
 
@@ -19,64 +20,78 @@ constexpr uint8_t fort = 110, doux = 80;  // a downbeat's velocity, and the othe
 
 int64_t ticks(Fraction quads) { return quads.arrondi(ticks_par_quad); }
 
-struct Evenement {
-  int64_t tick;
-  int ordre;  // at one tick: metas first, then notes ended, then notes begun
-  uint8_t taille;
-  std::array<uint8_t, 31> octets;  // a channel message, or a short meta event
-
-  Evenement(int64_t t, int o, std::initializer_list<uint8_t> l) : tick(t), ordre(o), taille(0), octets{} {
-    for (const uint8_t b : l) octets[taille++] = b;
-  }
-};
-
-struct Piste {
-  std::vector<Evenement> evenements;
-
+// A track's events, written in time as they come: at one tick, meta events
+// first, then notes ended, then notes begun, each kind in the order it came.
+// Events come in time but for the notes' ends, which come once the note is
+// complete: they wait here until an event at or past them is written (they
+// never go back in time: a note ends no earlier than the one before it).
+class Piste {
+ public:
   void meta(int64_t tick, uint8_t type, std::initializer_list<uint8_t> donnees) {
-    Evenement e(tick, 0, {0xFF, type, static_cast<uint8_t>(donnees.size())});
-    for (const uint8_t b : donnees) e.octets[e.taille++] = b;
-    evenements.push_back(e);
+    eteint_avant(tick, false);
+    evenement(tick, {0xFF, type, static_cast<uint8_t>(donnees.size())});
+    for (const uint8_t b : donnees) corps_ += static_cast<char>(b);
   }
-  void nom(std::string_view texte) {  // at most 28 characters
-    Evenement e(0, 0, {0xFF, 0x03, static_cast<uint8_t>(texte.size())});
-    for (const char c : texte) e.octets[e.taille++] = static_cast<uint8_t>(c);
-    evenements.push_back(e);
+  void nom(std::string_view texte) {
+    meta(0, 0x03, {});
+    corps_.back() = static_cast<char>(texte.size());
+    corps_ += texte;
   }
-  void note(int64_t debut, int64_t fin, uint8_t canal, uint8_t touche, uint8_t velocite) {
-    evenements.emplace_back(debut, 2, std::initializer_list<uint8_t>{static_cast<uint8_t>(0x90 | canal), touche, velocite});
-    evenements.emplace_back(std::max(fin, debut + 1), 1,
-                            std::initializer_list<uint8_t>{static_cast<uint8_t>(0x80 | canal), touche, 0});
+  void controle(std::initializer_list<uint8_t> octets) {  // at the start
+    evenement(0, octets);
+  }
+  void allume(int64_t tick, uint8_t canal, uint8_t touche, uint8_t velocite) {
+    eteint_avant(tick, true);
+    evenement(tick, {static_cast<uint8_t>(0x90 | canal), touche, velocite});
+  }
+  // A note begun at debut ends at fin (a tick later at least).
+  void eteint(int64_t debut, int64_t fin, uint8_t canal, uint8_t touche) {
+    fins_.push_back({std::max(fin, debut + 1), static_cast<uint8_t>(0x80 | canal), touche});
   }
 
-  // The chunk: events in time, each after its delta as a variable-length
-  // number; the track ends at fin, or at its last event.
-  void ecrit(std::string& f, int64_t fin) {
-    std::stable_sort(evenements.begin(), evenements.end(), [](const Evenement& a, const Evenement& b) {
-      return a.tick != b.tick ? a.tick < b.tick : a.ordre < b.ordre;
-    });
-    std::string corps;
-    int64_t avant = 0;
-    const auto delta = [&](int64_t t) {
-      uint64_t v = static_cast<uint64_t>(t - avant);
-      avant = t;
-      char octets[10];
-      int n = 0;
-      octets[n++] = static_cast<char>(v & 0x7F);
-      while ((v >>= 7) != 0) octets[n++] = static_cast<char>(0x80 | (v & 0x7F));
-      while (n > 0) corps += octets[--n];
-    };
-    for (const Evenement& e : evenements) {
-      delta(e.tick);
-      corps.append(reinterpret_cast<const char*>(e.octets.data()), e.taille);
-    }
-    delta(std::max(avant, fin));
-    corps += "\xFF\x2F";
-    corps += '\0';
-    f += "MTrk";
-    for (int decalage = 24; decalage >= 0; decalage -= 8) f += static_cast<char>((corps.size() >> decalage) & 0xFF);
-    f += corps;
+  // The chunk, the track ending at fin, or at its last event.
+  void ecrit(const std::function<void(std::string_view)>& vers, int64_t fin) {
+    eteint_avant(INT64_MAX, true);
+    delta(std::max(avant_, fin));
+    corps_ += "\xFF\x2F";
+    corps_ += '\0';
+    char entete[8] = {'M', 'T', 'r', 'k'};
+    for (int i = 0; i < 4; ++i) entete[4 + i] = static_cast<char>((corps_.size() >> (24 - 8 * i)) & 0xFF);
+    vers(std::string_view(entete, sizeof entete));
+    vers(corps_);
   }
+
+ private:
+  struct Fin {
+    int64_t tick;
+    uint8_t statut;
+    uint8_t touche;
+  };
+
+  void delta(int64_t t) {
+    uint64_t v = static_cast<uint64_t>(t - avant_);
+    avant_ = t;
+    char octets[10];
+    int n = 0;
+    octets[n++] = static_cast<char>(v & 0x7F);
+    while ((v >>= 7) != 0) octets[n++] = static_cast<char>(0x80 | (v & 0x7F));
+    while (n > 0) corps_ += octets[--n];
+  }
+  void evenement(int64_t tick, std::initializer_list<uint8_t> octets) {
+    delta(tick);
+    for (const uint8_t b : octets) corps_ += static_cast<char>(b);
+  }
+  // The notes' ends before tick (at it too, when inclus).
+  void eteint_avant(int64_t tick, bool inclus) {
+    std::size_t n = 0;
+    for (; n < fins_.size() && (fins_[n].tick < tick || (inclus && fins_[n].tick == tick)); ++n)
+      evenement(fins_[n].tick, {fins_[n].statut, fins_[n].touche, 0});
+    fins_.erase(fins_.begin(), fins_.begin() + static_cast<std::ptrdiff_t>(n));
+  }
+
+  std::string corps_;
+  int64_t avant_ = 0;       // the last event's tick
+  std::vector<Fin> fins_;  // the notes' ends to come, in time: a few
 };
 
 // A time signature's denominator as the file writes it, a power of two;
@@ -87,50 +102,94 @@ int puissance_de_deux(int32_t d) {
   return -1;
 }
 
-}  // namespace
+// The two tracks, as the piece is heard.
+class Pistes final : public Auditeur {
+ public:
+  Pistes(const Piece& piece, Fraction fin) : piece_(piece), fin_(fin) {}
 
-std::string en_midi(const Piece& piece, const Deroule& joue, int tempo) {
   Piste rythme, metronome;
-  rythme.nom("Rythme");
-  const uint32_t microsecondes = 60000000u / static_cast<uint32_t>(std::max(1, tempo));
-  rythme.meta(0, 0x51,
-              {static_cast<uint8_t>(microsecondes >> 16), static_cast<uint8_t>(microsecondes >> 8),
-               static_cast<uint8_t>(microsecondes)});
-  // The meter at the start and wherever the measures played change it.
-  const Metre* avant = nullptr;
-  for (const Passage& p : joue.passages) {
-    const Metre& m = piece.mesures[static_cast<std::size_t>(p.mesure)].metre;
-    if (!m.connu() || m.numerateur <= 0) continue;
-    if (avant != nullptr && avant->numerateur == m.numerateur && avant->denominateur == m.denominateur) continue;
-    avant = &m;
+
+  void passage(const Passage& p) override {
+    debut_passage_ = p.debut;
+    // The meter at the start and wherever the measures played change it.
+    const Metre& m = piece_.mesures[static_cast<std::size_t>(p.mesure)].metre;
+    if (!m.connu() || m.numerateur <= 0) return;
+    if (avant_ != nullptr && avant_->numerateur == m.numerateur && avant_->denominateur == m.denominateur) return;
+    avant_ = &m;
     const int d = puissance_de_deux(m.denominateur);
-    if (d < 0) continue;  // no such signature in a MIDI file: the beats still sound as written
+    if (d < 0) return;  // no such signature in a MIDI file: the beats still sound as written
     const int horloges = std::max(1, m.valTps * 3 / 2);  // MIDI clocks (24 a quarter) to a beat
     rythme.meta(ticks(p.debut), 0x58,
                 {static_cast<uint8_t>(std::min(255, m.numerateur)), static_cast<uint8_t>(d),
                  static_cast<uint8_t>(std::min(255, horloges)), 8});
   }
-  for (const Son& s : joue.sons) {
-    if (s.silence) continue;
-    const Passage& p = joue.passages[static_cast<std::size_t>(s.parties.front().passage)];
-    rythme.note(ticks(s.debut), ticks(s.debut + s.duree), canal_percussion, caisse_claire,
-                s.debut == p.debut ? fort : doux);
+  void commence(Fraction debut, Fraction duree, bool silence, const Partie&) override {
+    termine_la_note();
+    if (silence) {
+      ++sons_;
+      return;
+    }
+    son_ = sons_++;
+    debut_note_ = debut;
+    fin_note_ = debut + duree;
+    rythme.allume(ticks(debut), canal_percussion, caisse_claire, debut == debut_passage_ ? fort : doux);
   }
-
-  metronome.nom("Metronome (volume 0)");
-  metronome.evenements.emplace_back(0, 0, std::initializer_list<uint8_t>{static_cast<uint8_t>(0xC0 | canal_metronome), programme_woodblock});
-  metronome.evenements.emplace_back(0, 0, std::initializer_list<uint8_t>{static_cast<uint8_t>(0xB0 | canal_metronome), 7, 0});
-  for (const Battue& b : joue.battues) {
+  void prolonge(std::size_t son, Fraction duree, const Partie&) override {
+    if (son_ && son == *son_) {
+      fin_note_ = debut_note_ + duree;
+    } else {
+      termine_la_note();  // a rest lengthened: no tie holds a note
+    }
+  }
+  void battue(const Battue& b) override {
     const int64_t t = ticks(b.debut);
     const bool premier = b.accent == Accent::premier;
-    metronome.note(t, std::min(t + ticks_par_noire / 8, ticks(joue.fin)), canal_metronome, premier ? bloc_aigu : bloc_grave,
-                   premier ? fort : doux);
+    metronome.allume(t, canal_metronome, premier ? bloc_aigu : bloc_grave, premier ? fort : doux);
+    metronome.eteint(t, std::min(t + ticks_par_noire / 8, ticks(fin_)), canal_metronome, premier ? bloc_aigu : bloc_grave);
+  }
+  void termine_la_note() {
+    if (son_) rythme.eteint(ticks(debut_note_), ticks(fin_note_), canal_percussion, caisse_claire);
+    son_.reset();
   }
 
-  std::string f("MThd\0\0\0\6\0\1\0\2", 12);
-  f += static_cast<char>(ticks_par_noire >> 8);
-  f += static_cast<char>(ticks_par_noire & 0xFF);
-  rythme.ecrit(f, ticks(joue.fin));
-  metronome.ecrit(f, ticks(joue.fin));
+ private:
+  const Piece& piece_;
+  const Fraction fin_;
+  const Metre* avant_ = nullptr;  // the last time signature written
+  Fraction debut_passage_;
+  std::size_t sons_ = 0;  // sounds started
+  std::optional<std::size_t> son_;  // the note sounding, while its end may still move
+  Fraction debut_note_, fin_note_;
+};
+
+}  // namespace
+
+void ecrit_midi(const Piece& piece, int tempo, const std::function<void(std::string_view)>& vers) {
+  const std::vector<Tour> ordre = ordre_de_lecture(piece);
+  Fraction fin;
+  for (const Tour& t : ordre) fin += piece.mesures[static_cast<std::size_t>(t.mesure)].duree;
+  Pistes f(piece, fin);
+  f.rythme.nom("Rythme");
+  const uint32_t microsecondes = 60000000u / static_cast<uint32_t>(std::max(1, tempo));
+  f.rythme.meta(0, 0x51,
+                {static_cast<uint8_t>(microsecondes >> 16), static_cast<uint8_t>(microsecondes >> 8),
+                 static_cast<uint8_t>(microsecondes)});
+  f.metronome.nom("Metronome (volume 0)");
+  f.metronome.controle({static_cast<uint8_t>(0xC0 | canal_metronome), programme_woodblock});
+  f.metronome.controle({static_cast<uint8_t>(0xB0 | canal_metronome), 7, 0});
+  ecoute(piece, ordre, f);
+  f.termine_la_note();
+
+  char entete[14] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2};
+  entete[12] = static_cast<char>(ticks_par_noire >> 8);
+  entete[13] = static_cast<char>(ticks_par_noire & 0xFF);
+  vers(std::string_view(entete, sizeof entete));
+  f.rythme.ecrit(vers, ticks(fin));
+  f.metronome.ecrit(vers, ticks(fin));
+}
+
+std::string en_midi(const Piece& piece, int tempo) {
+  std::string f;
+  ecrit_midi(piece, tempo, [&f](std::string_view morceau) { f += morceau; });
   return f;
 }

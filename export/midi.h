@@ -7,12 +7,15 @@
 // someone raises it.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
-#include "musique/deroule.h"
 #include "musique/piece.h"
 
 constexpr int ticks_par_noire = 480;
 
-// tempo: quarter notes per minute.
-std::string en_midi(const Piece& piece, const Deroule& joue, int tempo);
+// tempo: quarter notes per minute. The piece is heard once, as it goes: the
+// file's memory is its two tracks' bytes, handed to vers as each is done.
+void ecrit_midi(const Piece& piece, int tempo, const std::function<void(std::string_view)>& vers);
+std::string en_midi(const Piece& piece, int tempo);

@@ -1,6 +1,8 @@
 #include "export/musicxml.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -45,7 +47,6 @@ class Ecrivain {
 
   void ecrit() {
     entete();
-    lie_les_notes();
     for (std::size_t i = 0; i < piece_.mesures.size(); ++i) {
       mesure(i);
       if (x_.size() >= 1 << 16) livre();
@@ -83,7 +84,10 @@ class Ecrivain {
       }
     }
   }
-  void nombre(int64_t n) { x_ += std::to_string(n); }
+  void nombre(int64_t n) {
+    char chiffres[24];
+    x_.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr);
+  }
   void livre() {
     vers_(x_);
     x_.clear();
@@ -109,32 +113,16 @@ class Ecrivain {
         "  <part id=\"P1\">\n";
   }
 
-  // Which notes a tie ends on: the next note written after a tied one.
-  void lie_les_notes() {
+  // A tie ends on the next element written after a tied note, when it is a
+  // note: the element after element k of measure i, or none.
+  const Element* suivant(std::size_t i, std::size_t k) const {
     const auto& ms = piece_.mesures;
-    fin_de_liaison_.resize(ms.size());
-    bool tenu = false;
-    for (std::size_t i = 0; i < ms.size(); ++i) {
-      fin_de_liaison_[i].assign(ms[i].elements.size(), false);
-      for (std::size_t k = 0; k < ms[i].elements.size(); ++k) {
-        const Element& e = ms[i].elements[k];
-        if (e.silence) {
-          tenu = false;
-          continue;
-        }
-        fin_de_liaison_[i][k] = tenu;
-        tenu = e.lie;
-      }
-    }
-  }
-  bool lie_au_suivant(std::size_t i, std::size_t k) const {
-    const auto& ms = piece_.mesures;
-    if (!ms[i].elements[k].lie || ms[i].elements[k].silence) return false;
-    if (k + 1 < ms[i].elements.size()) return fin_de_liaison_[i][k + 1];
+    if (k + 1 < ms[i].elements.size()) return &ms[i].elements[k + 1];
     for (std::size_t j = i + 1; j < ms.size(); ++j)
-      if (!ms[j].elements.empty()) return fin_de_liaison_[j][0];
-    return false;
+      if (!ms[j].elements.empty()) return &ms[j].elements[0];
+    return nullptr;
   }
+  static bool lie(const Element* e) { return e != nullptr && e->lie && !e->silence; }
 
   int64_t en_divisions(Fraction quads) const { return (quads * Fraction(divisions_, 16)).arrondi(1); }
 
@@ -220,9 +208,13 @@ class Ecrivain {
 
   // Each element's beams, by beat (the compound beat where the meter
   // beams so): runs of flagged notes of one beat and one tuplet.
-  std::vector<std::vector<std::string>> poutres(const MesureLue& m) const {
+  struct Poutres {
+    int nombre = 0;
+    std::array<const char*, 4> niveaux{};  // a sixty-fourth has four beams
+  };
+  void poutres(const MesureLue& m) {
     const auto& es = m.elements;
-    std::vector<std::vector<std::string>> p(es.size());
+    poutres_.assign(es.size(), Poutres{});
     const int64_t longueur = std::max<int32_t>(1, m.metre.poutre());
     const auto battue = [&](const Element& e) { return e.debut.num / (e.debut.den * longueur); };
     for (std::size_t a = 0; a < es.size();) {
@@ -235,29 +227,30 @@ class Ecrivain {
       if (b > a) {
         for (std::size_t k = a; k <= b; ++k) {
           const int n = crochets(es[k].base);
+          Poutres& p = poutres_[k];
           for (int niveau = 1; niveau <= n; ++niveau) {
             const bool avant = k > a && crochets(es[k - 1].base) >= niveau;
             const bool apres = k < b && crochets(es[k + 1].base) >= niveau;
-            p[k].push_back(avant && apres ? "continue"
-                           : apres        ? "begin"
-                           : avant        ? "end"
-                           : k == a       ? "forward hook"
-                                          : "backward hook");
+            p.niveaux[static_cast<std::size_t>(p.nombre++)] = avant && apres ? "continue"
+                                                              : apres        ? "begin"
+                                                              : avant        ? "end"
+                                                              : k == a       ? "forward hook"
+                                                                             : "backward hook";
           }
         }
       }
       a = b + 1;
     }
-    return p;
   }
 
-  void note(const MesureLue& m, std::size_t i, std::size_t k, const std::vector<std::string>& poutre,
-            const char* couleur) {
+  void note(const MesureLue& m, std::size_t i, std::size_t k, const Poutres& poutre, const char* couleur) {
     const Element& e = m.elements[k];
     const int64_t debut = en_divisions(e.debut);
     const int64_t duree = std::max<int64_t>(1, en_divisions(e.debut + e.duree) - debut);
-    const bool arrivee = !e.silence && fin_de_liaison_[i][k];
-    const bool depart = lie_au_suivant(i, k);
+    const bool arrivee = !e.silence && lie(precedent_);
+    const Element* apres = suivant(i, k);
+    const bool depart = lie(&e) && apres != nullptr && !apres->silence;
+    precedent_ = &e;
     const Groupe* g = e.groupe >= 0 ? &m.groupes[static_cast<std::size_t>(e.groupe)] : nullptr;
     if (g != nullptr && (g->dernier < 0 || g->somme <= 0 || g->valeur <= 0 || g->somme == g->valeur)) g = nullptr;
     x_ += "      <note";
@@ -291,11 +284,11 @@ class Ecrivain {
       x_ += "</normal-notes></time-modification>\n";
     }
     if (!e.silence) x_ += "        <stem>up</stem>\n";
-    for (std::size_t n = 0; n < poutre.size(); ++n) {
+    for (int n = 0; n < poutre.nombre; ++n) {
       x_ += "        <beam number=\"";
-      nombre(static_cast<int64_t>(n) + 1);
+      nombre(n + 1);
       x_ += "\">";
-      x_ += poutre[n];
+      x_ += poutre.niveaux[static_cast<std::size_t>(n)];
       x_ += "</beam>\n";
     }
     const bool premier = g != nullptr && g->premier == static_cast<int32_t>(k);
@@ -346,25 +339,28 @@ class Ecrivain {
     if (!m.ecart.empty()) mots(m.ecart, couleur_faute);
     // Each report's words stand before the first note it is about, or at
     // the measure's start; its notes take its colour, a fault's over advice.
-    std::vector<const char*> couleurs(m.elements.size(), nullptr);
-    std::vector<std::vector<const Marque*>> avant(m.elements.size());
+    couleurs_.assign(m.elements.size(), nullptr);
     for (const Marque& k : m.marques) {
       for (const int32_t e : k.elements) {
-        const char*& c = couleurs[static_cast<std::size_t>(e)];
+        const char*& c = couleurs_[static_cast<std::size_t>(e)];
         if (c == nullptr || k.nature != Nature::conseil) c = couleur_de(k.nature);
       }
       if (k.elements.empty()) {
         mots(en_une_ligne(recueil_.rapports[k.rapport].message), couleur_de(k.nature));
       } else {
-        avant[static_cast<std::size_t>(k.elements.front())].push_back(&k);
+        avant_.emplace_back(k.elements.front(), &k);
       }
     }
-    const auto p = poutres(m);
+    // By element, each element's in the reports' order.
+    std::sort(avant_.begin(), avant_.end());
+    poutres(m);
+    auto marque = avant_.begin();
     for (std::size_t k = 0; k < m.elements.size(); ++k) {
-      for (const Marque* marque : avant[k])
-        mots(en_une_ligne(recueil_.rapports[marque->rapport].message), couleur_de(marque->nature));
-      note(m, i, k, p[k], couleurs[k]);
+      for (; marque != avant_.end() && static_cast<std::size_t>(marque->first) == k; ++marque)
+        mots(en_une_ligne(recueil_.rapports[marque->second->rapport].message), couleur_de(marque->second->nature));
+      note(m, i, k, poutres_[k], couleurs_[k]);
     }
+    avant_.clear();
     barre_droite(m);
     x_ += "    </measure>\n";
   }
@@ -374,7 +370,11 @@ class Ecrivain {
   const int tempo_;
   const int64_t divisions_;
   const std::function<void(std::string_view)>& vers_;
-  std::vector<std::vector<bool>> fin_de_liaison_;  // by measure and element: a tie ends on it
+  const Element* precedent_ = nullptr;  // the element written before, in the piece
+  // The measure's: each element's colour (null for none) and beams.
+  std::vector<const char*> couleurs_;
+  std::vector<Poutres> poutres_;
+  std::vector<std::pair<int32_t, const Marque*>> avant_;  // the reports' words, before their first element
   std::string x_;
 };
 

@@ -1,6 +1,7 @@
 #include "musique/deroule.h"
 
 #include <cstddef>
+#include <utility>
 
 std::vector<Tour> ordre_de_lecture(const Piece& piece) {
   const auto& ms = piece.mesures;
@@ -47,31 +48,41 @@ std::vector<Tour> ordre_de_lecture(const Piece& piece) {
   return ordre;
 }
 
-Deroule deroule(const Piece& piece, const std::vector<Tour>& ordre) {
-  Deroule d;
+Fraction ecoute(const Piece& piece, const std::vector<Tour>& ordre, Auditeur& auditeur) {
   Fraction t;
-  std::ptrdiff_t tenu = -1;  // the note a tie holds on
+  std::size_t sons = 0;          // sounds started
+  std::ptrdiff_t tenu = -1;      // the note a tie holds on
+  Fraction debut_tenu;           // where it starts
+  bool silence_avant = false;    // the last sound started is a rest
+  Fraction debut_avant, fin_avant;  // and where it starts and ends
+  int32_t passage = 0;
   for (const Tour& tour : ordre) {
     const MesureLue& m = piece.mesures[static_cast<std::size_t>(tour.mesure)];
-    const int32_t passage = static_cast<int32_t>(d.passages.size());
-    d.passages.push_back({tour.mesure, tour.fois, t, m.duree});
+    auditeur.passage({tour.mesure, tour.fois, t, m.duree});
     for (std::size_t k = 0; k < m.elements.size(); ++k) {
       const Element& e = m.elements[k];
       const Fraction debut = t + e.debut;
+      const Fraction fin = debut + e.duree;
       const Partie partie{passage, static_cast<int32_t>(k), debut};
       if (tenu >= 0 && !e.silence) {
-        Son& son = d.sons[static_cast<std::size_t>(tenu)];
-        son.duree = debut + e.duree - son.debut;
-        son.parties.push_back(partie);
-      } else if (e.silence && !d.sons.empty() && d.sons.back().silence &&
-                 d.sons.back().debut + d.sons.back().duree == debut) {
-        d.sons.back().duree = debut + e.duree - d.sons.back().debut;
-        d.sons.back().parties.push_back(partie);
+        auditeur.prolonge(static_cast<std::size_t>(tenu), fin - debut_tenu, partie);
+        if (static_cast<std::size_t>(tenu) + 1 == sons) fin_avant = fin;
+      } else if (e.silence && sons > 0 && silence_avant && fin_avant == debut) {
+        auditeur.prolonge(sons - 1, fin - debut_avant, partie);
+        fin_avant = fin;
       } else {
-        d.sons.push_back({debut, e.duree, e.silence, {partie}});
+        auditeur.commence(debut, e.duree, e.silence, partie);
+        ++sons;
+        silence_avant = e.silence;
+        debut_avant = debut;
+        fin_avant = fin;
       }
-      if (!e.lie || e.silence) tenu = -1;
-      else if (tenu < 0) tenu = static_cast<std::ptrdiff_t>(d.sons.size()) - 1;
+      if (!e.lie || e.silence) {
+        tenu = -1;
+      } else if (tenu < 0) {
+        tenu = static_cast<std::ptrdiff_t>(sons) - 1;
+        debut_tenu = debut_avant;
+      }
     }
     // The beats the measure lasts, at least one.
     const Metre& metre = m.metre;
@@ -81,10 +92,36 @@ Deroule deroule(const Piece& piece, const std::vector<Tour>& ordre) {
       const Accent accent = temps == 0 ? Accent::premier
                             : forts > 0 && metre.forts[static_cast<std::size_t>(temps) % forts] ? Accent::fort
                                                                                                  : Accent::faible;
-      d.battues.push_back({t + b, passage, ++temps, accent});
+      auditeur.battue({t + b, passage, ++temps, accent});
     }
     t += m.duree;
+    ++passage;
   }
-  d.fin = t;
-  return d;
+  return t;
+}
+
+namespace {
+
+// Keeps all it hears.
+class Recueilli final : public Auditeur {
+ public:
+  Deroule d;
+
+  void passage(const Passage& p) override { d.passages.push_back(p); }
+  void commence(Fraction debut, Fraction duree, bool silence, const Partie& partie) override {
+    d.sons.push_back({debut, duree, silence, {partie}});
+  }
+  void prolonge(std::size_t son, Fraction duree, const Partie& partie) override {
+    d.sons[son].duree = duree;
+    d.sons[son].parties.push_back(partie);
+  }
+  void battue(const Battue& b) override { d.battues.push_back(b); }
+};
+
+}  // namespace
+
+Deroule deroule(const Piece& piece, const std::vector<Tour>& ordre) {
+  Recueilli r;
+  r.d.fin = ecoute(piece, ordre, r);
+  return std::move(r.d);
 }

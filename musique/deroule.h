@@ -5,6 +5,7 @@
 // playback, the MIDI file and the grading of a dictation all hear it so.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -64,3 +65,22 @@ std::vector<Tour> ordre_de_lecture(const Piece& piece);
 // Consecutive rests are one silence; a tie holds its note over the next
 // note played, whatever lies between them in the text.
 Deroule deroule(const Piece& piece, const std::vector<Tour>& ordre);
+
+// The same hearing told as it goes, to a reader that keeps only what it
+// needs (a long piece's MIDI file is written so): each measure as it starts,
+// each element as it starts a sound or lengthens one, each beat of the
+// measure once its elements are told. Sounds are numbered from 0 in the
+// order they start; a sound lengthened is the note a tie holds or the rest
+// just before.
+class Auditeur {
+ public:
+  virtual void passage(const Passage& p) = 0;
+  virtual void commence(Fraction debut, Fraction duree, bool silence, const Partie& partie) = 0;
+  virtual void prolonge(std::size_t son, Fraction duree, const Partie& partie) = 0;
+  virtual void battue(const Battue& b) = 0;
+
+ protected:
+  ~Auditeur() = default;
+};
+// Returns when the piece ends.
+Fraction ecoute(const Piece& piece, const std::vector<Tour>& ordre, Auditeur& auditeur);

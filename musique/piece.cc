@@ -1,7 +1,7 @@
 #include "musique/piece.h"
 
 #include <algorithm>
-#include <map>
+#include <climits>
 #include <optional>
 #include <utility>
 
@@ -12,17 +12,22 @@ namespace {
 struct EnAttente {
   bool reprise = false;
   int32_t ordinal = 0;
-  std::optional<Signe> changement;
-  std::optional<std::size_t> debut;  // the first byte of the first of them
+  const Signe* changement = nullptr;  // among the records' signs
+  const Signe* premier = nullptr;     // the first of them
 
   void note(const Signe& s) {
-    if (!debut) debut = s.octets.debut;
+    if (premier == nullptr) premier = &s;
   }
 };
 
+bool ferme_la_mesure(SigneLu s) {
+  return s == SigneLu::barre || s == SigneLu::barre_liee || s == SigneLu::double_barre || s == SigneLu::fin_reprise;
+}
+
 class Lecteur {
  public:
-  explicit Lecteur(Piece& piece) : piece_(piece) {}
+  // signes: all the signs, which lis is given one after the other.
+  Lecteur(Piece& piece, const std::vector<Signe>& signes) : piece_(piece), fin_(signes.data() + signes.size()) {}
 
   void lis(const Signe& s) {
     switch (s.lu.signe) {
@@ -50,7 +55,7 @@ class Lecteur {
         attente_.note(s);
         break;
       case SigneLu::changement:
-        attente_.changement = s;
+        attente_.changement = &s;
         attente_.note(s);
         break;
       case SigneLu::surpointee:
@@ -76,7 +81,12 @@ class Lecteur {
       m.metre.denominateur = c.valeur;
       if (c.genre == 'C') m.metre.symbole = c.valeur == 2 ? 'c' : 'C';
     }
-    m.octets = {attente_.debut.value_or(s.octets.debut), s.octets.fin};
+    m.octets = {attente_.premier != nullptr ? attente_.premier->octets.debut : s.octets.debut, s.octets.fin};
+    // Its elements: the values counted in it from here to its bar.
+    std::size_t valeurs = 0;
+    for (const Signe* t = &s; t != fin_ && t->mesure == s.mesure && !ferme_la_mesure(t->lu.signe); ++t)
+      valeurs += t->lu.signe == SigneLu::valeur;
+    m.elements.reserve(valeurs);
     attente_ = {};
     piece_.mesures.push_back(std::move(m));
     courante_ = static_cast<std::ptrdiff_t>(piece_.mesures.size()) - 1;
@@ -162,27 +172,48 @@ class Lecteur {
   }
 
   Piece& piece_;
+  const Signe* const fin_;        // past the last sign
   std::ptrdiff_t courante_ = -1;   // the measure being filled, until its bar
   int32_t groupe_ = -1;            // the group open in it
   EnAttente attente_;              // for the next measure
 };
 
+// Measures by their numbers: where one number stands several times (each
+// analysis of a run counts from 1), the first.
+class Index {
+ public:
+  int32_t cherche(int32_t numero) const {
+    const auto i = std::lower_bound(paires_.begin(), paires_.end(), std::pair<int32_t, int32_t>{numero, INT32_MIN});
+    return i != paires_.end() && i->first == numero ? i->second : -1;
+  }
+  std::vector<std::pair<int32_t, int32_t>> paires_;  // number and index, in order
+};
+
+template <typename Mesure>
+Index index_par_numero(const std::vector<Mesure>& mesures) {
+  Index index;
+  index.paires_.reserve(mesures.size());
+  for (std::size_t i = 0; i < mesures.size(); ++i)
+    index.paires_.emplace_back(mesures[i].numero, static_cast<int32_t>(i));
+  // Most often in order already.
+  if (!std::is_sorted(index.paires_.begin(), index.paires_.end())) std::sort(index.paires_.begin(), index.paires_.end());
+  return index;
+}
+
 // The meter of each measure, as the checker listed it; a measure it did not
 // list (the text ended inside it) keeps the one before. A time signature
 // stands where a meter is first known and where the text changes it.
 void fixe_les_metres(Piece& piece, const Recueil& recueil) {
-  std::map<int32_t, int32_t> listees;
-  for (std::size_t i = 0; i < recueil.mesures.size(); ++i)
-    listees.try_emplace(recueil.mesures[i].numero, static_cast<int32_t>(i));
+  const Index listees = index_par_numero(recueil.mesures);
   std::optional<Metre> precedent;
   for (MesureLue& m : piece.mesures) {
     const Metre ecrit = m.metre;  // the change written before it, if any
     const bool change = m.changement.fin > m.changement.debut || ecrit.denominateur > 0;
-    const auto l = listees.find(m.numero);
+    const int32_t l = listees.cherche(m.numero);
     std::optional<Metre> metre;
-    if (l != listees.end()) {
-      m.listee = l->second;
-      const MesureListee& info = recueil.mesures[static_cast<std::size_t>(l->second)];
+    if (l >= 0) {
+      m.listee = l;
+      const MesureListee& info = recueil.mesures[static_cast<std::size_t>(l)];
       m.ecart = info.ecart;
       if (info.denominateur > 0 && !info.temps.empty()) {
         Metre t;
@@ -192,8 +223,9 @@ void fixe_les_metres(Piece& piece, const Recueil& recueil) {
         t.nbrTps = static_cast<int32_t>(info.temps.size());
         t.ennaire = info.ennaire > 0 ? info.ennaire : 2;
         t.compose = info.compose;
+        t.forts.reserve(info.temps.size());
         for (const TempsListe& b : info.temps) t.forts.push_back(b.fort);
-        metre = t;
+        metre = std::move(t);
       }
     }
     if (!metre && precedent) metre = precedent;
@@ -203,7 +235,7 @@ void fixe_les_metres(Piece& piece, const Recueil& recueil) {
                          precedent->denominateur != metre->denominateur || precedent->symbole != metre->symbole;
       m.metre = *metre;
       m.montre_metre = metre->numerateur > 0 && (change || autre);
-      precedent = metre;
+      precedent = std::move(metre);
     } else {
       m.metre = Metre{};
       m.metre.forts = {true, false, true, false};
@@ -265,8 +297,8 @@ std::size_t premiere_vers(const std::vector<std::size_t>& jusqua, std::size_t o)
 }
 
 void marque_les_rapports(Piece& piece, const Recueil& recueil) {
-  std::map<int32_t, std::size_t> par_numero;
-  for (std::size_t i = 0; i < piece.mesures.size(); ++i) par_numero.try_emplace(piece.mesures[i].numero, i);
+  if (recueil.rapports.empty()) return;
+  const Index par_numero = index_par_numero(piece.mesures);
   const std::vector<std::size_t> jusqua = portees(piece);
   for (std::size_t r = 0; r < recueil.rapports.size(); ++r) {
     const Rapport& rapport = recueil.rapports[r];
@@ -286,9 +318,9 @@ void marque_les_rapports(Piece& piece, const Recueil& recueil) {
       }
     }
     if (place) continue;
-    const auto m = par_numero.find(rapport.mesure);
-    if (m == par_numero.end()) continue;
-    MesureLue& mesure = piece.mesures[m->second];
+    const int32_t m = par_numero.cherche(rapport.mesure);
+    if (m < 0) continue;
+    MesureLue& mesure = piece.mesures[static_cast<std::size_t>(m)];
     Marque k{r, {}, false, rapport.nature};
     for (std::size_t e = 0; e < mesure.elements.size(); ++e)
       if (mesure.elements[e].temps == rapport.temps) k.elements.push_back(static_cast<int32_t>(e));
@@ -301,7 +333,8 @@ void marque_les_rapports(Piece& piece, const Recueil& recueil) {
 Piece lis_piece(const Recueil& recueil) {
   Piece piece;
   {
-    Lecteur lecteur(piece);
+    piece.mesures.reserve(recueil.mesures.size() + 1);
+    Lecteur lecteur(piece, recueil.signes);
     for (const Signe& s : recueil.signes) lecteur.lis(s);
   }
   piece.incomplete = recueil.signes_omis > 0;

@@ -18,21 +18,21 @@ namespace {
 
 // A stretch of text as the scanner gives it: where it starts, how far it
 // reaches, and the token in hand, which tells its bytes from others at the
-// same place.
+// same place (kept with the other tokens, in Notes::jetons).
 struct Etendue {
   Point debut;
   Ligne lignes = 0;
   Colonne largeur = 0;
-  std::string jeton;
+  uint64_t jeton = 0;  // where its token starts in Notes::jetons, times 256, plus its length (100 at most)
 };
 
-Etendue etendue_en_main() {
+static_assert(capacite_tampon_jeton < 256);
+Etendue etendue_en_main(std::string& jetons) {
   const Position& p = etat.position;
-  return {{p.numeroLigne, p.numeroColonne},
-          p.lignesCouvertes,
-          p.largeurCouverte,
-          std::string(reinterpret_cast<const char*>(&tampon_jeton.octets[0]),
-                      static_cast<std::size_t>(std::max<int32_t>(0, longueur_jeton())))};
+  const auto longueur = static_cast<std::size_t>(std::max<int32_t>(0, longueur_jeton()));
+  const uint64_t jeton = static_cast<uint64_t>(jetons.size()) << 8 | longueur;
+  jetons.append(reinterpret_cast<const char*>(&tampon_jeton.octets[0]), longueur);
+  return {{p.numeroLigne, p.numeroColonne}, p.lignesCouvertes, p.largeurCouverte, jeton};
 }
 
 // Where the stretch in hand ends.
@@ -77,6 +77,7 @@ struct Collecte::Notes {
   std::string_view entree;     // the bytes in memory
   bool garde_les_lus = false;  // or those read from a descriptor, kept here
   std::string lus;
+  std::string jetons;          // the tokens of the places below, one after the other
   Recueil recueil;             // the records, their bytes not yet known
   std::vector<Etendue> places_des_rapports;
   std::vector<Etendue> places_des_signes;
@@ -105,7 +106,7 @@ void note_rapport(Nature nature, std::string_view tete, std::string_view message
   }
   // The head without the colon and blanks that lead to the message.
   tete = tete.substr(0, tete.find_last_not_of(" :") + 1);
-  Etendue place = etendue_en_main();
+  const Etendue place = etendue_en_main(n.jetons);
   n.recueil.rapports.push_back({nature,
                                 etat.diagnostics.codeCourant,
                                 place.debut,
@@ -115,10 +116,11 @@ void note_rapport(Nature nature, std::string_view tete, std::string_view message
                                 {},
                                 std::string(tete),
                                 std::string(message)});
-  n.places_des_rapports.push_back(std::move(place));
+  n.places_des_rapports.push_back(place);
 }
 
 void note_temps(int32_t slot) {
+  if (!en_cours->limites.octets_des_temps) return;
   std::vector<Point>& fins = en_cours->fins_des_temps;
   const auto i = static_cast<std::size_t>(slot);
   if (fins.size() <= i) fins.resize(i + 1);
@@ -146,8 +148,9 @@ void note_mesure(int32_t total) {
     const Temps& t = *m.tabTemps[static_cast<std::size_t>(i)];
     const auto slot = static_cast<std::size_t>(i);
     const Point fin = slot < n.fins_des_temps.size() ? n.fins_des_temps[slot] : debut;
+    if (i == 0) mesure.temps.reserve(static_cast<std::size_t>(m.nt));
     mesure.temps.push_back({t.graphie, t.valeur, temps_fort(i), {}});
-    n.places_des_temps.emplace_back(debut, fin);
+    if (n.limites.octets_des_temps) n.places_des_temps.emplace_back(debut, fin);
     debut = fin;
   }
   n.fin_du_dernier_temps = debut;
@@ -158,18 +161,18 @@ void note_description(std::string_view texte) { en_cours->recueil.description = 
 
 void note_signe(const Lecture& lu) {
   Collecte::Notes& n = *en_cours;
-  Etendue place = etendue_en_main();
   if (lu.signe == SigneLu::surpointee) {
-    n.surpointee = std::move(place);
+    n.surpointee = etendue_en_main(n.jetons);
     n.surpointee_lue = true;
     return;
   }
-  if (lu.signe == SigneLu::valeur && n.surpointee_lue) place = std::move(n.surpointee);
+  const bool relue = lu.signe == SigneLu::valeur && n.surpointee_lue;
   n.surpointee_lue = false;
   if (n.recueil.signes.size() >= n.limites.signes) {
     ++n.recueil.signes_omis;
     return;
   }
+  n.places_des_signes.push_back(relue ? n.surpointee : etendue_en_main(n.jetons));
   Signe s{lu, etat.mesure.numeroMesure, etat.mesure.nt + 1, {}};
   if (lu.signe == SigneLu::changement) {
     s.lu.base = etat.scanner.numerateur;
@@ -177,7 +180,6 @@ void note_signe(const Lecture& lu) {
     s.lu.genre = octet_du_jeton(0) == 'C' ? 'C' : 0;  // common time and cut time are drawn as written
   }
   n.recueil.signes.push_back(s);
-  n.places_des_signes.push_back(std::move(place));
 }
 
 void note_lus(const unsigned char* octets, std::size_t n) {
@@ -196,11 +198,13 @@ void desarme() {
 
 // Places in reading order, as bytes: where several bytes stand at one
 // place, the search goes on from the previous place's first byte.
-void en_octets(const CarteDuTexte& carte, const std::vector<Etendue>& places, auto octets_de) {
+void en_octets(const CarteDuTexte& carte, const std::vector<Etendue>& places, std::string_view jetons,
+               auto octets_de) {
   std::size_t depuis = 0;
   for (std::size_t i = 0; i < places.size(); ++i) {
     const Etendue& e = places[i];
-    const Octets o = carte.octets_du_rapport(e.debut, e.lignes, e.largeur, e.jeton, depuis);
+    const std::string_view jeton = jetons.substr(static_cast<std::size_t>(e.jeton >> 8), e.jeton & 0xFF);
+    const Octets o = carte.octets_du_rapport(e.debut, e.lignes, e.largeur, jeton, depuis);
     depuis = o.debut;
     octets_de(i) = o;
   }
@@ -219,9 +223,23 @@ Collecte::Collecte(std::string_view entree, Limites limites) : notes_(std::make_
   temoin_description = note_description;
 }
 
-Collecte::Collecte(Limites limites) : Collecte(std::string_view{}, limites) {
+Collecte::Collecte(Limites limites, std::size_t taille_prevue) : Collecte(std::string_view{}, limites) {
   notes_->garde_les_lus = true;
   temoin_source = note_lus;
+  // Sized at once for the text announced, each table within 64 MiB: a sign
+  // takes a byte at least, a measure a byte and a beat a value; a longer
+  // text grows them as it goes. Room never written takes no memory.
+  Notes& n = *notes_;
+  const auto reserve = [taille_prevue](auto& table, std::size_t par_octet_sur) {
+    const std::size_t au_plus = (std::size_t{64} << 20) / sizeof(table[0]);
+    table.reserve(std::min(taille_prevue / par_octet_sur + 1, au_plus));
+  };
+  reserve(n.lus, 1);
+  reserve(n.jetons, 1);
+  reserve(n.recueil.signes, 1);
+  reserve(n.places_des_signes, 1);
+  reserve(n.places_des_temps, 1);
+  reserve(n.recueil.mesures, 4);
 }
 
 Collecte::~Collecte() {
@@ -234,13 +252,14 @@ Recueil Collecte::termine(const FinDuRun& fin) {
   Recueil& r = n.recueil;
   const std::string_view entree = n.garde_les_lus ? std::string_view(n.lus) : n.entree;
   const CarteDuTexte carte(entree);
-  en_octets(carte, n.places_des_rapports, [&](std::size_t i) -> Octets& { return r.rapports[i].octets; });
-  en_octets(carte, n.places_des_signes, [&](std::size_t i) -> Octets& { return r.signes[i].octets; });
+  en_octets(carte, n.places_des_rapports, n.jetons, [&](std::size_t i) -> Octets& { return r.rapports[i].octets; });
+  en_octets(carte, n.places_des_signes, n.jetons, [&](std::size_t i) -> Octets& { return r.signes[i].octets; });
   // A beat's bytes: from the end of the one before to the end of the token
   // that ended it, without the blanks and bar lines before its first value.
   std::size_t depuis = 0;
   auto place = n.places_des_temps.begin();
   for (MesureListee& m : r.mesures) {
+    if (place == n.places_des_temps.end()) break;  // not asked for
     for (TempsListe& t : m.temps) {
       const auto [de, a] = *place++;
       std::size_t debut = std::min(carte.octet_de_fin(de, depuis), entree.size());

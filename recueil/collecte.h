@@ -11,6 +11,7 @@
 // One collector at a time: the watches belong to the process.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 
@@ -21,7 +22,9 @@ class Collecte {
   // For a run on bytes in memory, which stay valid until termine.
   explicit Collecte(std::string_view entree, Limites limites = {});
   // For a run on a descriptor (the console's): the bytes are kept as read.
-  explicit Collecte(Limites limites = {});
+  // taille_prevue: the bytes the descriptor holds, if known (a file's size;
+  // 0 otherwise), for which the records are sized at once.
+  explicit Collecte(Limites limites = {}, std::size_t taille_prevue = 0);
   ~Collecte();
   Collecte(const Collecte&) = delete;
   Collecte& operator=(const Collecte&) = delete;

@@ -1,6 +1,7 @@
 #include "recueil/etendues.h"
 
 #include <algorithm>
+#include <array>
 
 #include "io/source.h"
 #include "scanner/position.h"
@@ -121,25 +122,28 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
 // one past it (the byte that covers it, such as a tab).
 std::size_t CarteDuTexte::cherche(Point cible, std::string_view jeton, std::size_t depuis) const {
   depuis = std::min(depuis, points_.size() - 1);
-  std::vector<std::size_t> ici;  // the bytes at the point, in order: a few
+  // The bytes at the point, in order: a few.
+  std::array<std::size_t, 4 * essais_du_jeton> octets_ici;
+  const auto ici = octets_ici.begin();
+  auto ici_fin = ici;
   sur_la_ligne(cible.ligne, [&](const Suite& s) {
     const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
     const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
     const auto [a, b] = std::equal_range(debut, fin, cible, [](const Point& x, const Point& y) {
       return x.colonne < y.colonne;
     });
-    for (auto i = a; i != b && ici.size() < 4 * essais_du_jeton; ++i)
-      ici.push_back(static_cast<std::size_t>(i - points_.begin()));
+    for (auto i = a; i != b && ici_fin != octets_ici.end(); ++i)
+      *ici_fin++ = static_cast<std::size_t>(i - points_.begin());
   });
-  if (!ici.empty()) {
-    const auto debut_depuis = std::lower_bound(ici.begin(), ici.end(), depuis);
+  if (ici_fin != ici) {
+    const auto debut_depuis = std::lower_bound(ici, ici_fin, depuis);
     const auto y_est = [&](std::size_t i) { return !jeton.empty() && texte_.substr(i).starts_with(jeton); };
     int essais = 0;
-    for (auto i = debut_depuis; i != ici.end() && essais < essais_du_jeton; ++i, ++essais)
+    for (auto i = debut_depuis; i != ici_fin && essais < essais_du_jeton; ++i, ++essais)
       if (y_est(*i)) return *i;
-    for (auto i = ici.begin(); i != debut_depuis && essais < 2 * essais_du_jeton; ++i, ++essais)
+    for (auto i = ici; i != debut_depuis && essais < 2 * essais_du_jeton; ++i, ++essais)
       if (y_est(*i)) return *i;
-    return debut_depuis != ici.end() ? *debut_depuis : ici.front();
+    return debut_depuis != ici_fin ? *debut_depuis : *ici;
   }
   const std::size_t i = premier_passe(cible, depuis, false);
   if (i >= points_.size()) return points_.size() - 1;

@@ -11,7 +11,6 @@
 #include "driver/execution.h"
 #include "export/midi.h"
 #include "export/musicxml.h"
-#include "musique/deroule.h"
 #include "musique/piece.h"
 #include "web/seance.h"
 
@@ -39,7 +38,7 @@ int rythme_exporte(const char* mots, int nombre_mots, const char* entree, int ta
                        LigneDeCommande::Demande::analyse;
   if (!analyse || recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return execution.statut;
   const Piece piece = lis_piece(recueil);
-  fichier = genre == 1 ? en_midi(piece, deroule(piece, ordre_de_lecture(piece)), tempo)
+  fichier = genre == 1 ? en_midi(piece, tempo)
                        : en_musicxml(piece, recueil, tempo);
   return execution.statut;
 }
