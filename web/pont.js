@@ -100,19 +100,28 @@ export function analyse(module, mots, entree) {
   return r;
 }
 
-// Measure i of the records (counted from 0, in the order listed): { numero,
-// metre, graphie, total, temps: [[text, value, strong, start, end]],
-// numerateur, denominateur, valTps, ennaire, compose, ecart }.
-export function lisMesure(r, i) {
-  const t = r.table_des_mesures, a = i * r.par_mesure, mots = r.mots_des_mesures;
-  const temps = [];
-  for (let k = t[a + 10]; k < t[a + 10] + t[a + 11]; k++) {
-    const b = k * r.par_temps, u = r.table_des_temps;
-    temps.push([mots[u[b]], u[b + 1], u[b + 2] === 1, u[b + 3], u[b + 4]]);
-  }
+// Measure i of the records (counted from 0, in the order listed), without
+// its beats' words: { numero, total, numerateur, denominateur, valTps,
+// ennaire, compose, metre, graphie, ecart, forts ("F" or "f" a beat) }.
+export function lisMetreDeMesure(r, i) {
+  const t = r.table_des_mesures, a = i * r.par_mesure, mots = r.mots_des_mesures, u = r.table_des_temps;
+  let forts = "";
+  for (let k = t[a + 10]; k < t[a + 10] + t[a + 11]; k++) forts += u[k * r.par_temps + 2] === 1 ? "F" : "f";
   return { numero: t[a], total: t[a + 1], numerateur: t[a + 2], denominateur: t[a + 3], valTps: t[a + 4],
            ennaire: t[a + 5], compose: t[a + 6] === 1, metre: mots[t[a + 7]], graphie: mots[t[a + 8]], ecart: mots[t[a + 9]],
-           temps: temps };
+           forts: forts };
+}
+
+// Measure i whole: as lisMetreDeMesure gives it, with its beats, temps:
+// [[text, value, strong, start, end]].
+export function lisMesure(r, i) {
+  const m = lisMetreDeMesure(r, i), t = r.table_des_mesures, a = i * r.par_mesure, u = r.table_des_temps;
+  m.temps = [];
+  for (let k = t[a + 10]; k < t[a + 10] + t[a + 11]; k++) {
+    const b = k * r.par_temps;
+    m.temps.push([r.mots_des_mesures[u[b]], u[b + 1], u[b + 2] === 1, u[b + 3], u[b + 4]]);
+  }
+  return m;
 }
 
 // The analysis of a text typed in the page: the byte offsets of the records

@@ -4,7 +4,7 @@
 // draws them; the tests under node read them).
 // ---------------------------------------------------------------------------
 // The measures.
-import { lisMesure } from "../pont.js";
+import { lisMetreDeMesure } from "../pont.js";
 
 export { marqueLesRapports, signeSous } from "./reperes.js";
 
@@ -26,7 +26,7 @@ export function mesuresDeLaPartition(r) {
   }
   const mesures = lecteur.mesures;
   const listees = [];
-  for (let i = 0; i < (r.nombre_de_mesures || 0); i++) listees.push(lisMesure(r, i));
+  for (let i = 0; i < (r.nombre_de_mesures || 0); i++) listees.push(lisMetreDeMesure(r, i));
   fixeLesMetres(mesures, listees);
   fixeLesVoltas(mesures, r.voltas || []);
   // How far the text is read by each measure's end, never going back.
@@ -151,10 +151,9 @@ function fixeLesMetres(mesures, listees) {
   for (const m of mesures) {
     const info = infos.get(m.numero) || null;
     m.info = info;
-    const metre = info !== null && info.denominateur > 0 && info.temps.length > 0
-      ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.temps.length,
-          ennaire: info.ennaire, compose: info.compose,
-          forts: info.temps.map(function (t) { return t[2] ? "F" : "f"; }).join("") }
+    const metre = info !== null && info.denominateur > 0 && info.forts.length > 0
+      ? { numerateur: info.numerateur, denominateur: info.denominateur, valTps: info.valTps, nbrTps: info.forts.length,
+          ennaire: info.ennaire, compose: info.compose, forts: info.forts }
       : precedente;
     m.metre = metre;
     m.signature = signatureDe(m, metre, precedente);
