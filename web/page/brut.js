@@ -3,7 +3,7 @@
 import { deLatin1 } from "../pont.js";
 import { $, element, etat, telecharge } from "./commun.js";
 
-const brutMontre = 256 * 1024;  // bytes of each raw stream put in the page; the rest is downloaded
+const brutMontre = 64 * 1024;  // bytes of each raw stream put in the page (a key waits for their layout); the rest is downloaded
 
 export function montreBrut() {
   const ouvert = $("brut").open;
