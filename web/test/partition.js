@@ -110,6 +110,33 @@ async function sons(page) {
   verifie(entier.join() === "4,5,6,7,8,9,10,11,12,13,14", "with its repeat and a change to 3/4, the notes sound every second", entier);
 }
 
+// A loop: each round's first note a quarter after the last round's last
+// one, as scheduled on the audio context (within 5 ms).
+async function couture(page) {
+  await remplace(page, "#texte", "! ! ! ! ||");
+  await attendsPartition(page);
+  await page.evaluate(() => {
+    window.__attaques = [];
+    const debut = OscillatorNode.prototype.start;
+    OscillatorNode.prototype.start = function (t) {
+      if (this.type === "triangle") window.__attaques.push(t);
+      return debut.call(this, t);
+    };
+    document.getElementById("tempo").value = "300";
+    document.getElementById("boucle").checked = true;
+  });
+  await page.click("#joue");
+  await page.waitForFunction(() => window.__attaques.length >= 10, { timeout: 15000 });
+  await page.click("#arrete");
+  const a = await page.evaluate(() => {
+    document.getElementById("boucle").checked = false;
+    document.getElementById("tempo").value = "60";
+    return window.__attaques;
+  });
+  const ecarts = a.slice(1, 10).map((t, i) => Math.round((t - a[i]) * 1000));
+  verifie(ecarts.every((e) => Math.abs(e - 200) <= 5), "a loop's rounds follow each other at the seam within 5 ms", ecarts);
+}
+
 // Signs drawn only where written, clipped nowhere.
 async function signesEcrits(page) {
   // Signs as written: no time signature the text did not set, a tie over
@@ -233,6 +260,7 @@ async function principal(navigateur) {
   await exemples(page, lisSigne);
   await fautes(page);
   await sons(page);
+  await couture(page);
   await signesEcrits(page);
   await numeros(page);
   await lecture(page);
