@@ -32,8 +32,15 @@ export function marqueTexte() {
   fragment.appendChild(document.createTextNode("\u200b"));
   fragment.appendChild(placeDuReste(texte, position));
   miroir.appendChild(fragment);
-  suitDefilement();
+  // Scrolled as the text before the next frame, which lays the mirror out
+  // anyway: reading the scroll here would lay it out once more.
+  if (!defilementPrevu) {
+    defilementPrevu = true;
+    requestAnimationFrame(function () { defilementPrevu = false; suitDefilement(); });
+  }
 }
+
+let defilementPrevu = false;
 
 // A block as tall as the lines of texte after position (a line's height
 // each, the text area does not wrap) and as wide as the longest (a tab

@@ -22,14 +22,14 @@ let minuterieCalme = null;
 
 // ----- what is shown
 
-let suite = null;  // the second half of showing a result, due in a next task
+let suite = null;  // the rest of showing a result, due in a next task
 const pauseDuDessin = 200;  // ms: while keys come, the listing and the score wait this long for the next result
 
-// A result shown in two tasks, so that neither holds the page long: first
-// the verdict, the reports and the marks in the text; then the listing and
-// the score, which wait while the user is typing for a short pause in the
-// results, so that a burst of keys redraws them once. A newer result
-// cancels a second half not yet run.
+// A result shown in three tasks, so that none holds the page long: first
+// the verdict, the reports and the marks in the text; then the listing;
+// then the score. The last two wait while the user is typing for a short
+// pause in the results, so that a burst of keys redraws them once. A newer
+// result cancels what is not yet shown of this one.
 function montre() {
   const r = etat.dernier;
   if (etat.actif >= r.rapports.length) etat.actif = -1;
@@ -42,11 +42,14 @@ function montre() {
   montreBrut();
   clearTimeout(suite);
   suite = setTimeout(function () {
-    suite = null;
     if (etat.dernier !== r) return;
     construitListing(r);
-    if (partition !== null) partition.montre(r);
-    document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+    suite = setTimeout(function () {
+      suite = null;
+      if (etat.dernier !== r) return;
+      if (partition !== null) partition.montre(r);
+      document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+    }, 0);
   }, performance.now() - etat.derniereFrappe < pauseDuDessin ? pauseDuDessin : 0);
 }
 

@@ -3,7 +3,9 @@
 // (or nearly) are in the document, so a piece of any length costs only its
 // arithmetic; a line is drawn when it first comes into view, and its
 // drawing is kept while what it shows is unchanged, so that an edit redraws
-// only the lines it changed.
+// only the lines it changed. Lines that come into view many at once (a jump
+// to a far measure) are drawn a few a frame, so that a key is never kept
+// waiting behind the drawing of a whole panel.
 import { cleDeMesure } from "./mesures.js";
 import { dessineLigne } from "./ligne.js";
 import { titresDe } from "./marques.js";
@@ -22,6 +24,7 @@ export function Partition(conteneur, rappels) {
   this.page = { lignes: [], places: [], hauteur: 0 };
   this.surlignages = {};      // class -> { signes, mesures }
   this.rapports = [];
+  this.enAttente = null;      // the frame that draws the lines still waiting, if asked for
   this.etendue = document.createElement("div");
   this.etendue.className = "etendue";
   conteneur.appendChild(this.etendue);
@@ -62,7 +65,8 @@ Partition.prototype.vu = function () {
   return this.vue;
 };
 
-Partition.tout = 60;  // measures: a piece this short is in the document whole
+Partition.tout = 60;  // measures: a piece this short is in the document whole, drawn at once
+Partition.budget = 12;  // ms of drawing in one task: the lines past it wait for the next frame
 
 // One listener for the whole score: what was clicked is found by its classes.
 function clic(ev, rappels) {
@@ -115,12 +119,13 @@ Partition.prototype.cleDe = function (l) {
   return parties.join("\u0001");
 };
 
-// The drawing of line l: kept, or made now; its measures numbered by their
-// index.
-Partition.prototype.dessinDe = function (l) {
+// The drawing of line l: kept, or made now if dessine; its measures
+// numbered by their index. Not drawn: null.
+Partition.prototype.dessinDe = function (l, dessine) {
   const cle = this.cleDe(l);
   let div = this.dessins.get(cle);
   if (div === undefined) {
+    if (!dessine) return null;
     div = dessineLigne(VexFlow, this.mesures, this.page.lignes[l], this.page.places, this.lieeAvant(l));
     div.cle = cle;
     this.dessins.set(cle, div);
@@ -147,12 +152,21 @@ Partition.prototype.visibles = function () {
 };
 
 // Puts in the document the lines in view, or nearly, and takes out the rest.
+// A line not drawn yet is drawn while this task's budget lasts (a short
+// piece whole); the others stay blank until the next frame draws them.
 Partition.prototype.afficheVisibles = function () {
   const boite = this.conteneur;
   const [debut, fin] = this.visibles();
   const montrees = new Map(), montres = new Map();
+  const depart = performance.now();
+  const entier = this.mesures.length <= Partition.tout;
+  let attente = false;
   for (let l = debut; l < fin; l++) {
-    const div = this.dessinDe(l);
+    const div = this.dessinDe(l, entier || performance.now() - depart < Partition.budget);
+    if (div === null) {
+      attente = true;
+      continue;
+    }
     div.style.top = this.page.lignes[l].y + "px";
     if (div.parentNode !== boite) boite.appendChild(div);
     if (div.rapports !== this.rapports) this.titresDeLigne(div, l);
@@ -163,6 +177,13 @@ Partition.prototype.afficheVisibles = function () {
   this.montrees.forEach(function (div) { if (!gardees.has(div) && div.parentNode === boite) boite.removeChild(div); });
   this.montrees = montrees;
   this.montres = montres;
+  if (attente && this.enAttente === null) {
+    const partition = this;
+    this.enAttente = requestAnimationFrame(function () {
+      partition.enAttente = null;
+      partition.afficheVisibles();
+    });
+  }
   // What is highlighted stays so on what comes into view.
   for (const classe in this.surlignages) {
     const s = this.surlignages[classe];
