@@ -25,6 +25,7 @@ export function Partition(conteneur, rappels) {
   this.surlignages = {};      // class -> { signes, mesures }
   this.rapports = [];
   this.enAttente = null;      // the frame that draws the lines still waiting, if asked for
+  this.debutDuBudget = null;  // when this task began drawing lines
   this.etendue = document.createElement("div");
   this.etendue.className = "etendue";
   conteneur.appendChild(this.etendue);
@@ -66,7 +67,7 @@ Partition.prototype.vu = function () {
 };
 
 Partition.tout = 60;  // measures: a piece this short is in the document whole, drawn at once
-Partition.budget = 12;  // ms of drawing in one task: the lines past it wait for the next frame
+Partition.budget = 8;  // ms of drawing in one task: the lines past it wait for the next frame
 
 // One listener for the whole score: what was clicked is found by its classes.
 function clic(ev, rappels) {
@@ -119,6 +120,19 @@ Partition.prototype.cleDe = function (l) {
   return parties.join("\u0001");
 };
 
+// Whether a line may still be drawn in this task. Whatever asks for lines
+// (an edit, a scroll, the caret moving) shares one budget until the next
+// task begins.
+Partition.prototype.resteDuBudget = function () {
+  const maintenant = performance.now();
+  if (this.debutDuBudget === null) {
+    this.debutDuBudget = maintenant;
+    const partition = this;
+    setTimeout(function () { partition.debutDuBudget = null; }, 0);
+  }
+  return maintenant - this.debutDuBudget < Partition.budget;
+};
+
 // The drawing of line l: kept, or made now if dessine; its measures
 // numbered by their index. Not drawn: null.
 Partition.prototype.dessinDe = function (l, dessine) {
@@ -158,11 +172,10 @@ Partition.prototype.afficheVisibles = function () {
   const boite = this.conteneur;
   const [debut, fin] = this.visibles();
   const montrees = new Map(), montres = new Map();
-  const depart = performance.now();
   const entier = this.mesures.length <= Partition.tout;
   let attente = false;
   for (let l = debut; l < fin; l++) {
-    const div = this.dessinDe(l, entier || performance.now() - depart < Partition.budget);
+    const div = this.dessinDe(l, entier || this.resteDuBudget());
     if (div === null) {
       attente = true;
       continue;
