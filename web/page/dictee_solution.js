@@ -1,7 +1,7 @@
 // A copy graded, shown: each beat's notes marked right or wrong on the score
 // of the student's text, and the solution, the student's measures above the
 // original's, measure by measure.
-import { Partition } from "../partition/dessin.js";
+import { Partition, finitParUneLiaison } from "../partition/dessin.js";
 import { mesuresDeLaPartition } from "../partition/mesures.js";
 import { enLatin1 } from "../pont.js";
 import { element } from "./commun.js";
@@ -43,9 +43,10 @@ export function signesDesTemps(mesures, temps) {
   return { justes: justes, faux: faux };
 }
 
-// One measure drawn alone in a box of its own, sized to its drawing; its
+// One measure drawn alone in a box of its own, sized to its drawing, with
+// the end of a tie from the measure before (avant) if it has one; its
 // Partition, or null where there is no such measure.
-function mesureSeule(colonne, m, classe, titre) {
+function mesureSeule(colonne, m, avant, classe, titre) {
   const boite = element("div", "mesure-seule " + classe, m === undefined ? "(rien)" : undefined);
   boite.title = titre;
   colonne.appendChild(boite);
@@ -53,10 +54,10 @@ function mesureSeule(colonne, m, classe, titre) {
     boite.classList.add("absente");
     return null;
   }
-  const p = new Partition(boite, { note: function () {}, barre: function () {}, marque: function () {} });
-  p.dessine([m]);
+  const p = new Partition(boite, { note: function () {}, barre: function () {}, marque: function () {} }, Infinity);
+  p.dessine([m], finitParUneLiaison(avant));
   const svg = boite.querySelector("svg");
-  if (svg) boite.style.width = (Number(svg.getAttribute("width")) + Partition.marge + 6) + "px";
+  if (svg) boite.style.width = (Number(svg.getAttribute("width")) + 6) + "px";
   return p;
 }
 
@@ -72,8 +73,8 @@ export function dessineSolution(conteneur, rCopie, rOriginal, temps) {
     const colonne = element("div", "paire");
     colonne.appendChild(element("span", "numero", "m. " + (i + 1)));
     conteneur.appendChild(colonne);
-    const haut = mesureSeule(colonne, copie[i], "copie", "Votre copie, mesure " + (i + 1));
-    mesureSeule(colonne, original[i], "original", "L'original, mesure " + (i + 1));
+    const haut = mesureSeule(colonne, copie[i], copie[i - 1], "copie", "Votre copie, mesure " + (i + 1));
+    mesureSeule(colonne, original[i], original[i - 1], "original", "L'original, mesure " + (i + 1));
     if (haut === null) continue;
     const de = function (l) { return l.filter(function (s) { return s.mesure === i; }).map(function (s) { return { mesure: 0, element: s.element }; }); };
     haut.surligne(de(marques.justes), [], "juste");

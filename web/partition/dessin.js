@@ -13,9 +13,11 @@ import { VexFlow } from "./vexflow.js";
 import { metsEnPage } from "./mise_en_page.js";
 
 // rappels: { note(mesure, element), barre(mesure), marque(rapport),
-// numero(mesure) } for clicks.
-export function Partition(conteneur, rappels) {
+// numero(mesure) } for clicks; largeur: the lines' width, where it is not
+// the panel's (a measure drawn alone, at its own width: Infinity).
+export function Partition(conteneur, rappels, largeur) {
   this.conteneur = conteneur;
+  this.largeurFixe = largeur;
   this.mesures = [];
   this.cles = [];             // by measure, made when its line is shown
   this.dessins = new Map();   // key -> line's div, drawn
@@ -23,6 +25,7 @@ export function Partition(conteneur, rappels) {
   this.montres = new Map();   // measure index -> its group, in the document
   this.page = { lignes: [], places: [], hauteur: 0 };
   this.surlignages = {};      // class -> { signes, mesures }
+  this.lieeAuDebut = false;   // the first measure ends a tie from one not drawn here
   this.rapports = [];
   this.enAttente = null;      // the frame that draws the lines still waiting, if asked for
   this.debutDuBudget = null;  // when this task began drawing lines
@@ -45,7 +48,7 @@ export function Partition(conteneur, rappels) {
       partition.afficheVisibles();
     });
   });
-  if (typeof ResizeObserver !== "undefined")
+  if (typeof ResizeObserver !== "undefined" && largeur === undefined)
     new ResizeObserver(function () {
       const largeur = partition.vue && partition.vue.largeur;
       partition.regarde();
@@ -84,8 +87,10 @@ function clic(ev, rappels) {
   ev.stopPropagation();
 }
 
-Partition.prototype.dessine = function (mesures) {
+// lieeAuDebut: the first measure ends a tie from one not drawn here.
+Partition.prototype.dessine = function (mesures, lieeAuDebut = false) {
   this.mesures = mesures;
+  this.lieeAuDebut = lieeAuDebut;
   this.cles = new Array(mesures.length);
   this.place();
   this.afficheVisibles();
@@ -98,15 +103,22 @@ Partition.prototype.dessine = function (mesures) {
 
 // The lines, as wide as the panel.
 Partition.prototype.place = function () {
-  this.page = metsEnPage(this.mesures, this.vu().largeur - 4);
+  this.page = metsEnPage(this.mesures, this.largeurFixe !== undefined ? this.largeurFixe : this.vu().largeur - 4);
   this.etendue.style.height = this.page.hauteur + "px";
 };
 
-// Whether line l starts with the end of a tie from the line before.
+// Whether line l starts with the end of a tie from the line before (the
+// first line: from a measure not drawn here, as dessine was told).
 Partition.prototype.lieeAvant = function (l) {
-  const p = this.mesures[this.page.lignes[l].premier - 1];
-  return p !== undefined && p.elements.length > 0 && p.elements[p.elements.length - 1].lie;
+  const premier = this.page.lignes[l].premier;
+  if (premier === 0) return this.lieeAuDebut;
+  return finitParUneLiaison(this.mesures[premier - 1]);
 };
+
+// Whether measure m (if any) ends on a note tied to the next.
+export function finitParUneLiaison(m) {
+  return m !== undefined && m.elements.length > 0 && m.elements[m.elements.length - 1].lie;
+}
 
 // The key of line l's drawing: what it depends on (its measures, their
 // places, its scale, a tie into it).
@@ -263,9 +275,7 @@ Partition.prototype.lignesEntieres = function (largeur) {
   const page = metsEnPage(this.mesures, largeur);
   const mesures = this.mesures;
   return page.lignes.map(function (ligne) {
-    const p = mesures[ligne.premier - 1];
-    const liee = p !== undefined && p.elements.length > 0 && p.elements[p.elements.length - 1].lie;
-    const div = dessineLigne(VexFlow, mesures, ligne, page.places, liee);
+    const div = dessineLigne(VexFlow, mesures, ligne, page.places, finitParUneLiaison(mesures[ligne.premier - 1]));
     return { svg: div.querySelector("svg"), largeur: Math.min(largeur, ligne.largeur), hauteur: ligne.hauteur };
   });
 };

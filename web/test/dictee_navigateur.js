@@ -138,6 +138,12 @@ async function principal(navigateur) {
     [".copie", ".original"].map((c) => p.querySelectorAll(c + " .signe").length).join("/")));
   verifie(solution.join(" ") === "4/4 4/5", "the solution drawn under the copy, measure above measure", solution);
   verifie(await page.$$eval("#dictee-mesures-solution .copie .signe.faux", (g) => g.length) === 1, "the wrong note marked there too");
+  const coupees = await page.$$eval("#dictee-mesures-solution .mesure-seule", (boites) => boites.filter((b) => {
+    const svg = b.querySelector("svg");
+    return svg && (svg.getBoundingClientRect().right > b.getBoundingClientRect().right || svg.viewBox.baseVal?.width > svg.getBoundingClientRect().width + 1);
+  }).length);
+  verifie(coupees === 0, "each measure of the solution whole in its box, at its size", coupees);
+  if (process.env.CAPTURE_SOLUTION) await (await page.$("#dictee-mesures-solution")).screenshot({ path: process.env.CAPTURE_SOLUTION });
 
   // The copy sent back: the teacher's page grades it as it was handed in.
   await page.click("#dictee-partage");
