@@ -6,7 +6,8 @@
 // keyup, click and blur events. A key typed inside a block is the browser's,
 // read back after it; what would break the blocks (a line end, a paste, a
 // deletion across blocks) is the editor's own, and so is the undo history.
-import { coupe, depuisDom, ecritBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
+import { aAnnuler, aRetablir, ecart, memorise, oublie } from "./editeur_historique.js";
+import { coupe, depuisDom, litTout, ecritBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
 
 const el = document.getElementById("texte");
 let blocs = [];         // { el, texte, taille, i } in order; the text is their texts joined by "\n"
@@ -15,7 +16,6 @@ let justes = 0;
 let valeur = "";        // the text, or null until read again after a change
 let gardee = [0, 0];    // the selection, kept while the editor has no focus
 let parSouris = false;  // the focus comes from a click, which places the caret itself
-const annulations = [], retablissements = [];
 const observateur = new MutationObserver(function () { reconcilie(); });
 
 function debut(i) {
@@ -162,34 +162,15 @@ function remplace(a, b, s, sorte, options) {
   if (o.muet !== true) el.dispatchEvent(new InputEvent("input", { bubbles: true, inputType: sorte, data: s }));
 }
 
-// An edit kept for undo; keys typed in a row are undone together.
-function memorise(e) {
-  const d = annulations[annulations.length - 1], maintenant = performance.now();
-  const suite = d !== undefined && maintenant - d.quand < 1500 && d.sorte === e.sorte;
-  if (suite && e.sorte === "insertText" && d.avant === "" && e.avant === "" && e.a === d.a + d.apres.length && !/\n/.test(e.apres)) {
-    d.apres += e.apres;
-  } else if (suite && /^delete/.test(e.sorte) && d.apres === "" && e.apres === "" && e.a + e.avant.length === d.a) {
-    d.a = e.a;
-    d.avant = e.avant + d.avant;
-  } else {
-    annulations.push(e);
-    if (annulations.length > 500) annulations.shift();
-  }
-  annulations[annulations.length - 1].quand = maintenant;
-  retablissements.length = 0;
-}
-
 function annule() {
-  const e = annulations.pop();
+  const e = aAnnuler();
   if (e === undefined) return;
-  retablissements.push(e);
   remplace(e.a, e.a + e.apres.length, e.avant, "historyUndo", { annule: true, selection: [e.a, e.a + e.avant.length] });
 }
 
 function retablit() {
-  const e = retablissements.pop();
+  const e = aRetablir();
   if (e === undefined) return;
-  annulations.push(e);
   remplace(e.a, e.a + e.avant.length, e.apres, "historyRedo", { annule: true });
 }
 
@@ -205,10 +186,7 @@ function reconcilie() {
   if (b === null || b === undefined || !el.contains(b.el)) { relitTout(); return; }
   const ancien = b.texte, nouveau = litBloc(b.el);
   if (nouveau === ancien) return;
-  let p = 0;
-  while (p < ancien.length && p < nouveau.length && ancien[p] === nouveau[p]) p++;
-  let f = 0;
-  while (f < ancien.length - p && f < nouveau.length - p && ancien[ancien.length - 1 - f] === nouveau[nouveau.length - 1 - f]) f++;
+  const [p, f] = ecart(ancien, nouveau);
   b.texte = nouveau;
   b.taille = taille(nouveau);
   b.el.style.containIntrinsicSize = tailleIntrinseque(b.taille);
@@ -225,30 +203,13 @@ function recoupe() {
 
 function relitTout() {
   const ancien = blocs.map(function (b) { return b.texte; }).join("\n");
-  const parties = [], departs = [];
-  let n = 0;
-  el.childNodes.forEach(function (c) {
-    departs.push(n);
-    const t = c.nodeType === Node.TEXT_NODE ? c.data.replace(/\n$/, "") : c.nodeName === "BR" ? "" : litBloc(c);
-    parties.push(t);
-    n += t.length + 1;
-  });
   const s = document.getSelection();
-  let curseur = null;
-  if (document.activeElement === el && s.rangeCount > 0 && el.contains(s.focusNode)) {
-    let c = s.focusNode;
-    while (c.parentNode !== el && c !== el) c = c.parentNode;
-    const k = c === el ? 0 : Array.prototype.indexOf.call(el.childNodes, c);
-    curseur = c === el ? (departs[s.focusOffset] ?? n - 1) : departs[k] + (c.nodeType === Node.TEXT_NODE ? s.focusOffset : depuisDom(c, s.focusNode, s.focusOffset));
-  }
-  const nouveau = parties.join("\n");
-  pose(nouveau);
-  let p = 0;
-  while (p < ancien.length && p < nouveau.length && ancien[p] === nouveau[p]) p++;
-  let f = 0;
-  while (f < ancien.length - p && f < nouveau.length - p && ancien[ancien.length - 1 - f] === nouveau[nouveau.length - 1 - f]) f++;
-  memorise({ a: p, avant: ancien.slice(p, ancien.length - f), apres: nouveau.slice(p, nouveau.length - f), sorte: "insertReplacementText" });
-  if (curseur !== null) selectionne(Math.min(curseur, nouveau.length), Math.min(curseur, nouveau.length), false);
+  const dedans = document.activeElement === el && s.rangeCount > 0 && el.contains(s.focusNode);
+  const lu = litTout(el, dedans ? s.focusNode : null, dedans ? s.focusOffset : 0);
+  pose(lu.texte);
+  const [p, f] = ecart(ancien, lu.texte);
+  memorise({ a: p, avant: ancien.slice(p, ancien.length - f), apres: lu.texte.slice(p, lu.texte.length - f), sorte: "insertReplacementText" });
+  if (lu.curseur !== null) selectionne(lu.curseur, lu.curseur, false);
 }
 
 // ----- the browser's edits: let through inside a block, else made here
@@ -328,8 +289,7 @@ function proprietes() {
     set: function (v) {
       const t = String(v).replace(/\r\n?/g, "\n");
       pose(t);
-      annulations.length = 0;
-      retablissements.length = 0;
+      oublie();
       selectionne(t.length, t.length, false);
     },
   });

@@ -117,3 +117,24 @@ export function depuisDom(div, noeud, decalage) {
   });
   return Math.min(k, litBloc(div).length);
 }
+
+// The text of an editor whatever the browser made of its elements, and the
+// offset in it of a place (node, offset), or null if node is null.
+export function litTout(racine, noeud, decalage) {
+  const parties = [], departs = [];
+  let n = 0;
+  racine.childNodes.forEach(function (c) {
+    departs.push(n);
+    const t = c.nodeType === Node.TEXT_NODE ? c.data.replace(/\n$/, "") : c.nodeName === "BR" ? "" : litBloc(c);
+    parties.push(t);
+    n += t.length + 1;
+  });
+  const texte = parties.join("\n");
+  if (noeud === null) return { texte: texte, curseur: null };
+  if (noeud === racine) return { texte: texte, curseur: Math.min(texte.length, departs[decalage] ?? texte.length) };
+  let c = noeud;
+  while (c.parentNode !== racine) c = c.parentNode;
+  const k = departs[Array.prototype.indexOf.call(racine.childNodes, c)];
+  const dedans = c.nodeType === Node.TEXT_NODE ? decalage : depuisDom(c, noeud, decalage);
+  return { texte: texte, curseur: Math.min(texte.length, k + dedans) };
+}
