@@ -54,13 +54,15 @@ export function marqueTexte() {
 
 let defilementPrevu = false;
 
-// A block as tall as the lines of the blocks left and as wide as the widest.
+// A block as tall as the lines of the blocks left and as wide as the
+// widest, and more by the room the text's scroll bars take from its view, so
+// that the mirror scrolls as far as the text.
 function placeDuReste(reste) {
   let lignes = 0, largeur = 0;
   reste.forEach(function (b) { lignes += b.taille.lignes; largeur = Math.max(largeur, b.taille.largeur); });
   const bloc = element("div", "reste");
-  bloc.style.height = lignes + "lh";
-  bloc.style.width = largeur + "ch";
+  bloc.style.height = "calc(" + lignes + "lh + 40px)";
+  bloc.style.width = "calc(" + largeur + "ch + 40px)";
   return bloc;
 }
 
