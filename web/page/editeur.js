@@ -7,7 +7,7 @@
 // read back after it; what would break the blocks (a line end, a paste, a
 // deletion across blocks) is the editor's own, and so is the undo history.
 import { aAnnuler, aRetablir, ecart, memorise, oublie } from "./editeur_historique.js";
-import { coupe, depuisDom, litTout, ecritBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
+import { coupe, depuisDom, litTout, ecritBloc, montreCurseur, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
 
 const el = document.getElementById("texte");
 let blocs = [];         // { el, texte, taille, i } in order; the text is their texts joined by "\n"
@@ -110,25 +110,7 @@ function selectionne(a, b, montre) {
   if (document.activeElement !== el) return;
   const p = versPlace(a), q = versPlace(b);
   document.getSelection().setBaseAndExtent(p.noeud, p.decalage, q.noeud, q.decalage);
-  if (montre) montreCurseur();
-}
-
-// The editor scrolled so that the caret stands in view.
-function montreCurseur() {
-  const s = document.getSelection();
-  if (s.rangeCount === 0) return;
-  const r = document.createRange();
-  r.setStart(s.focusNode, s.focusOffset);
-  const rects = r.getClientRects();
-  const rect = rects.length > 0 ? rects[0] : r.getBoundingClientRect();
-  if (rect.height === 0) return;
-  const cadre = el.getBoundingClientRect(), marge = 12;
-  const haut = rect.top - cadre.top - el.clientTop, bas = rect.bottom - cadre.top - el.clientTop;
-  if (haut < 0) el.scrollTop += haut;
-  else if (bas > el.clientHeight) el.scrollTop += bas - el.clientHeight;
-  const x = rect.left - cadre.left - el.clientLeft;
-  if (x < marge) el.scrollLeft += x - marge;
-  else if (x > el.clientWidth - marge) el.scrollLeft += x - el.clientWidth + marge;
+  if (montre) montreCurseur(el);
 }
 
 // ----- edits
@@ -177,13 +159,22 @@ function retablit() {
 // What the browser changed by itself (a key typed in a block, a text
 // composed, an editing command), read back: one block read again, or, for
 // anything else, the whole text, its blocks made anew.
-function reconcilie() {
+function reconcilie(e) {
   const notes = observateur.takeRecords();
   if (notes.length === 0) return;
   const touches = new Set();
   for (const n of notes) touches.add(n.target === el ? null : blocDuNoeud(n.target));
   const b = touches.size === 1 ? touches.values().next().value : null;
-  if (b === null || b === undefined || !el.contains(b.el)) { relitTout(); return; }
+  if (b === null || b === undefined || !el.contains(b.el)) {
+    // An editing command across blocks, which the browser gets wrong
+    // where they are not laid out: undone, and made here over the
+    // selection it was given.
+    if (e !== undefined && /^(insert|delete)/.test(e.inputType) && !/Composition|Drop|Drag/.test(e.inputType)) {
+      pose(blocs.map(function (x) { return x.texte; }).join("\n"));
+      edite(e, gardee, true);
+    } else relitTout();
+    return;
+  }
   const ancien = b.texte, nouveau = litBloc(b.el);
   if (nouveau === ancien) return;
   const [p, f] = ecart(ancien, nouveau);
@@ -192,7 +183,7 @@ function reconcilie() {
   b.el.style.containIntrinsicSize = tailleIntrinseque(b.taille);
   change(b.i);
   memorise({ a: debut(b.i) + p, avant: ancien.slice(p, ancien.length - f), apres: nouveau.slice(p, nouveau.length - f), sorte: "insertText" });
-  if (tropGrand(nouveau)) recoupe();
+  if (tropGrand(nouveau) && coupe(nouveau).length > 1) recoupe();
 }
 
 function recoupe() {
@@ -228,19 +219,24 @@ function avantEdition(e) {
   const t = e.inputType;
   if (/Composition/.test(t)) return;
   e.preventDefault();
-  if (t === "historyUndo") { annule(); return; }
-  if (t === "historyRedo") { retablit(); return; }
-  if (/^format/.test(t)) return;
-  let [a, b] = bornes(e);
+  if (t === "historyUndo") annule();
+  else if (t === "historyRedo") retablit();
+  else if (!/^format/.test(t)) edite(e, bornes(e), false);
+}
+
+// The edit e over the characters [a, b] made here; muet: as part of the
+// browser's own, which tells the page itself.
+function edite(e, [a, b], muet) {
+  const t = e.inputType;
   if (/^delete/.test(t) && a === b) {
-    if (/Backward$/.test(t)) a = Math.max(0, a - (a > 1 && /[\uDC00-\uDFFF]/.test(lit()[a - 1]) ? 2 : 1));
-    else b = Math.min(longueur(), b + (/[\uD800-\uDBFF]/.test(lit()[b] || "") ? 2 : 1));
+    if (/Backward$/.test(t)) a = Math.max(0, a - (a > 1 && /[\uDC00-\uDFFF]/.test(texteEntre(a - 1, a)) ? 2 : 1));
+    else b = Math.min(longueur(), b + (/[\uD800-\uDBFF]/.test(texteEntre(b, b + 1)) ? 2 : 1));
     if (a === b) return;
   }
   let s = "";
   if (t === "insertParagraph" || t === "insertLineBreak") s = "\n";
   else if (/^insert/.test(t)) s = e.data !== null ? e.data : e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
-  remplace(a, b, s.replace(/\r\n?/g, "\n"), t);
+  remplace(a, b, s.replace(/\r\n?/g, "\n"), t, { muet: muet });
 }
 
 function relie() {
@@ -252,7 +248,7 @@ function relie() {
     }
     avantEdition(e);
   });
-  el.addEventListener("input", function () { reconcilie(); });
+  el.addEventListener("input", function (e) { reconcilie(e); });
   el.addEventListener("keydown", function (e) {
     if (!(e.ctrlKey || e.metaKey) || e.altKey) return;
     const k = e.key.toLowerCase();
@@ -269,7 +265,7 @@ function relie() {
       if (sorte === "cut") remplace(a, b, "", "deleteByCut");
     });
   });
-  el.addEventListener("mousedown", function () { parSouris = true; });
+  el.addEventListener("mousedown", function () { parSouris = document.activeElement !== el; });
   // Focused otherwise than by a click: the selection comes back where it was.
   el.addEventListener("focus", function () {
     if (!parSouris) selectionne(gardee[0], gardee[1], false);

@@ -2,8 +2,8 @@
 // element each, which the browser lays out only when they come near the
 // view. A line end between two blocks is the boundary itself; inside a block
 // it is a "\n" of its text. Here: cutting a text into blocks, writing and
-// reading a block's element, and mapping an offset in a block to a place in
-// its element and back.
+// reading a block's element, mapping an offset in a block to a place in its
+// element and back, and the caret brought into view.
 
 const lignesParBloc = 200;
 const caracteresParBloc = 16384;  // a block of long lines closes sooner
@@ -137,4 +137,22 @@ export function litTout(racine, noeud, decalage) {
   const k = departs[Array.prototype.indexOf.call(racine.childNodes, c)];
   const dedans = c.nodeType === Node.TEXT_NODE ? decalage : depuisDom(c, noeud, decalage);
   return { texte: texte, curseur: Math.min(texte.length, k + dedans) };
+}
+
+// An editor scrolled so that the caret stands in view.
+export function montreCurseur(el) {
+  const s = document.getSelection();
+  if (s.rangeCount === 0) return;
+  const r = document.createRange();
+  r.setStart(s.focusNode, s.focusOffset);
+  const rects = r.getClientRects();
+  const rect = rects.length > 0 ? rects[0] : r.getBoundingClientRect();
+  if (rect.height === 0) return;
+  const cadre = el.getBoundingClientRect(), marge = 12;
+  const haut = rect.top - cadre.top - el.clientTop, bas = rect.bottom - cadre.top - el.clientTop;
+  if (haut < 0) el.scrollTop += haut;
+  else if (bas > el.clientHeight) el.scrollTop += bas - el.clientHeight;
+  const x = rect.left - cadre.left - el.clientLeft;
+  if (x < marge) el.scrollLeft += x - marge;
+  else if (x > el.clientWidth - marge) el.scrollLeft += x - el.clientWidth + marge;
 }

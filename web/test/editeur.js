@@ -1,8 +1,8 @@
 // The text's editor in a real browser: what the page needs of it as of a
 // text area (its value and selection across its blocks of lines), Enter and
 // Backspace at a block's edge, a long paste cut into blocks, undo and redo of
-// a palette insert, and the marks drawn exactly over their characters, deep
-// in a long text and far along a line.
+// a palette insert over several blocks, and the marks drawn exactly over
+// their characters, deep in a long text and far along a line.
 //   node editeur.js SITE_DIR NODE_MODULES chrome|firefox EXECUTABLE
 "use strict";
 const path = require("path");
@@ -74,14 +74,16 @@ async function principal(navigateur) {
   const plusLong = await page.$eval("#texte", (t) => Math.max(...[...t.children].map((b) => b.textContent.split("\n").length)));
   verifie(e.v === "!" + colle + " |" && e.a === 1 + colle.length && e.blocs >= 15 && plusLong <= 400, "a long paste is cut into blocks", [e.blocs, plusLong]);
 
-  // The palette's insert is undone and redone.
-  await page.$eval("#texte", (t) => { t.value = "! ! |"; t.dispatchEvent(new Event("input", { bubbles: true })); t.focus(); t.setSelectionRange(2, 2); });
+  // The palette's insert, over a selection across blocks, is undone and redone.
+  await page.$eval("#texte", (t, x) => { t.value = x; t.dispatchEvent(new Event("input", { bubbles: true })); t.focus(); t.setSelectionRange(5, 5000); }, texte);
   await page.click('#palette button[data-signe="["]');
+  const insere = (await etat(page)).v;
   await page.focus("#texte");
   await touche(page, "z", "Control");
-  const defait = (await etat(page)).v;
+  const defait = await etat(page);
   await touche(page, "y", "Control");
-  verifie(defait === "! ! |" && (await etat(page)).v === "! [! |", "the palette's insert is undone and redone", defait);
+  verifie(insere === texte.slice(0, 5) + "[" + texte.slice(5000) && defait.v === texte && defait.a === 5 && defait.b === 5000 &&
+          (await etat(page)).v === insere, "the palette's insert over several blocks is undone and redone", insere.slice(0, 20));
 
   // The marks stand over their characters: a fault 700 lines down, and one
   // after a tab far along a line, each selected from its report.
