@@ -6,6 +6,7 @@
 // keyup, click and blur events. A key typed inside a block is the browser's,
 // read back after it; what would break the blocks (a line end, a paste, a
 // deletion across blocks) is the editor's own, and so is the undo history.
+import { interfaceDeZone } from "./editeur_zone.js";
 import { aAnnuler, aRetablir, ecart, memorise, oublie } from "./editeur_historique.js";
 import { coupe, depuisDom, litTout, ecritBloc, montreCurseur, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
 
@@ -110,7 +111,16 @@ function selectionne(a, b, montre) {
   if (document.activeElement !== el) return;
   const p = versPlace(a), q = versPlace(b);
   document.getSelection().setBaseAndExtent(p.noeud, p.decalage, q.noeud, q.decalage);
-  if (montre) montreCurseur(el);
+  if (montre) montreCurseur(el, ligneDe(b));
+}
+
+// The line of offset c, counted from 0.
+function ligneDe(c) {
+  const i = blocDe(c), t = blocs[i].texte, k = c - debut(i);
+  let n = 0;
+  for (let j = 0; j < i; j++) n += blocs[j].taille.lignes;
+  for (let p = t.indexOf("\n"); p >= 0 && p < k; p = t.indexOf("\n", p + 1)) n++;
+  return n;
 }
 
 // ----- edits
@@ -251,6 +261,15 @@ function relie() {
   el.addEventListener("input", function (e) { reconcilie(e); });
   el.addEventListener("keydown", function (e) {
     if (!(e.ctrlKey || e.metaKey) || e.altKey) return;
+    // The text's ends reached here: the browser's own move stops at the
+    // first block not laid out.
+    if (e.key === "Home" || e.key === "End") {
+      e.preventDefault();
+      const s = selectionDom() || gardee, fin = e.key === "End" ? longueur() : 0;
+      if (e.shiftKey) selectionne(Math.min(s[0], fin), Math.max(s[1], fin), true);
+      else selectionne(fin, fin, true);
+      return;
+    }
     const k = e.key.toLowerCase();
     if (k === "z" && !e.shiftKey) { e.preventDefault(); annule(); }
     else if (k === "y" || (k === "z" && e.shiftKey)) { e.preventDefault(); retablit(); }
@@ -278,34 +297,15 @@ function relie() {
   });
 }
 
-function proprietes() {
-  Object.defineProperty(el, "value", {
-    configurable: true,
-    get: lit,
-    set: function (v) {
-      const t = String(v).replace(/\r\n?/g, "\n");
-      pose(t);
-      oublie();
-      selectionne(t.length, t.length, false);
-    },
-  });
-  Object.defineProperty(el, "selectionStart", { configurable: true, get: function () { return selection()[0]; } });
-  Object.defineProperty(el, "selectionEnd", { configurable: true, get: function () { return selection()[1]; } });
-  el.setSelectionRange = function (a, b) {
-    selectionne(a, b === undefined ? a : b, true);
-    setTimeout(function () { el.dispatchEvent(new Event("select", { bubbles: true })); }, 0);
-  };
-  el.select = function () { el.setSelectionRange(0, longueur()); };
-  el.setRangeText = function (s, a, b, mode) {
-    const [x, y] = a === undefined ? selection() : [a, b];
-    remplace(x, y, String(s), "insertReplacementText", { muet: true, selection: mode === "end" ? null : mode === "select" ? [x, x + s.length] : [x, x] });
-  };
-}
-
 pose("");
 observateur.observe(el, { childList: true, characterData: true, subtree: true });
 relie();
-proprietes();
+interfaceDeZone(el, {
+  lit: lit, selection: selection, longueur: longueur,
+  pose: function (t) { pose(t); oublie(); selectionne(t.length, t.length, false); },
+  selectionne: function (a, b) { selectionne(a, b, true); },
+  remplace: function (a, b, s, selection) { remplace(a, b, s, "insertReplacementText", { muet: true, selection: selection }); },
+});
 
 // The blocks as they stand, for the mirror of the text's marks: each one's
 // text and the size it takes before it is laid out.

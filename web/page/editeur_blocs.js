@@ -139,20 +139,23 @@ export function litTout(racine, noeud, decalage) {
   return { texte: texte, curseur: Math.min(texte.length, k + dedans) };
 }
 
-// An editor scrolled so that the caret stands in view.
-export function montreCurseur(el) {
+// An editor scrolled so that the caret stands in view; ligne: the caret's
+// line, for a caret on an empty line, which has no box to measure.
+export function montreCurseur(el, ligne) {
   const s = document.getSelection();
   if (s.rangeCount === 0) return;
   const r = document.createRange();
   r.setStart(s.focusNode, s.focusOffset);
   const rects = r.getClientRects();
   const rect = rects.length > 0 ? rects[0] : r.getBoundingClientRect();
-  if (rect.height === 0) return;
-  const cadre = el.getBoundingClientRect(), marge = 12;
-  const haut = rect.top - cadre.top - el.clientTop, bas = rect.bottom - cadre.top - el.clientTop;
+  const cadre = el.getBoundingClientRect(), marge = 12, style = getComputedStyle(el);
+  const vide = rect.height === 0;
+  const hauteur = parseFloat(style.lineHeight);
+  const haut = vide ? parseFloat(style.paddingTop) + ligne * hauteur - el.scrollTop : rect.top - cadre.top - el.clientTop;
+  const bas = vide ? haut + hauteur : rect.bottom - cadre.top - el.clientTop;
   if (haut < 0) el.scrollTop += haut;
   else if (bas > el.clientHeight) el.scrollTop += bas - el.clientHeight;
-  const x = rect.left - cadre.left - el.clientLeft;
+  const x = vide ? parseFloat(style.paddingLeft) - el.scrollLeft : rect.left - cadre.left - el.clientLeft;
   if (x < marge) el.scrollLeft += x - marge;
   else if (x > el.clientWidth - marge) el.scrollLeft += x - el.clientWidth + marge;
 }

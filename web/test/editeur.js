@@ -73,6 +73,11 @@ async function principal(navigateur) {
   e = await etat(page);
   const plusLong = await page.$eval("#texte", (t) => Math.max(...[...t.children].map((b) => b.textContent.split("\n").length)));
   verifie(e.v === "!" + colle + " |" && e.a === 1 + colle.length && e.blocs >= 15 && plusLong <= 400, "a long paste is cut into blocks", [e.blocs, plusLong]);
+  await touche(page, "Home", "Control");
+  const debut = (await etat(page)).a;
+  await touche(page, "End", "Control");
+  e = await etat(page);
+  verifie(debut === 0 && e.a === e.v.length, "Ctrl+Home and Ctrl+End reach the text's ends past blocks not laid out", [debut, e.a]);
 
   // The palette's insert, over a selection across blocks, is undone and redone.
   await page.$eval("#texte", (t, x) => { t.value = x; t.dispatchEvent(new Event("input", { bubbles: true })); t.focus(); t.setSelectionRange(5, 5000); }, texte);
