@@ -193,13 +193,11 @@ function reconcilie(e) {
   b.el.style.containIntrinsicSize = tailleIntrinseque(b.taille);
   change(b.i);
   memorise({ a: debut(b.i) + p, avant: ancien.slice(p, ancien.length - f), apres: nouveau.slice(p, nouveau.length - f), sorte: "insertText" });
-  if (tropGrand(nouveau) && coupe(nouveau).length > 1) recoupe();
-}
-
-function recoupe() {
-  const s = document.activeElement === el ? selectionDom() : null;
-  pose(lit());
-  if (s !== null) selectionne(s[0], s[1], false);
+  // Grown too long (a text composed of many lines): cut again at once.
+  if (tropGrand(nouveau) && coupe(nouveau).length > 1) {
+    const d = debut(b.i);
+    remplace(d, d + nouveau.length, nouveau, "insertText", { annule: true, muet: true, selection: selection().slice() });
+  }
 }
 
 function relitTout() {
