@@ -257,6 +257,11 @@ function relie() {
     avantEdition(e);
   });
   el.addEventListener("input", function (e) { reconcilie(e); });
+  // A text composed over a selection across blocks: the selection goes first.
+  el.addEventListener("compositionstart", function () {
+    const [a, b] = selection();
+    if (blocDe(a) !== blocDe(b)) remplace(a, b, "", "deleteContentBackward");
+  });
   el.addEventListener("keydown", function (e) {
     if (!(e.ctrlKey || e.metaKey) || e.altKey) return;
     // The text's ends reached here: the browser's own move stops at the
