@@ -8,7 +8,7 @@
 // deletion across blocks) is the editor's own, and so is the undo history.
 import { interfaceDeZone } from "./editeur_zone.js";
 import { aAnnuler, aRetablir, ecart, memorise, oublie } from "./editeur_historique.js";
-import { coupe, depuisDom, litTout, ecritBloc, montreCurseur, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
+import { coupe, depuisDom, litTout, ecritBloc, montreCurseur, retoucheBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
 
 const el = document.getElementById("texte");
 let blocs = [];         // { el, texte, taille, i } in order; the text is their texts joined by "\n"
@@ -135,8 +135,9 @@ function remplace(a, b, s, sorte, options) {
   const texte = blocs[i].texte.slice(0, a - di) + s + blocs[j].texte.slice(b - dj);
   const parties = tropGrand(texte) ? coupe(texte) : [texte];
   const premier = blocs[i];
+  premier.taille = (i === j && parties.length === 1 && retoucheBloc(premier.el, premier.texte, texte, a - di, b - a, s)) ||
+    ecritBloc(premier.el, parties[0]);
   premier.texte = parties[0];
-  premier.taille = ecritBloc(premier.el, parties[0]);
   const nouveaux = parties.slice(1).map(nouveauBloc);
   for (let k = i + 1; k <= j; k++) blocs[k].el.remove();
   if (nouveaux.length > 0) {

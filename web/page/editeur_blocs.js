@@ -59,6 +59,21 @@ export function ecritBloc(div, texte) {
   return t;
 }
 
+// A block's element holding one text node, patched in place: n characters
+// at k replaced by s, texte the block's text after it; so that the browser
+// lays out again no more than it must. Null where the element is otherwise.
+export function retoucheBloc(div, ancien, texte, k, n, s) {
+  const t = div.firstChild;
+  if (t === null || t.nodeType !== Node.TEXT_NODE || t.nextSibling !== null || t.length - ancien.length > 1 || t.length < ancien.length) return null;
+  t.replaceData(k, n, s);
+  const voulu = texte.length + (texte === "" || texte.endsWith("\n") ? 1 : 0);
+  if (t.length > voulu) t.deleteData(voulu, t.length - voulu);
+  else if (t.length < voulu) t.appendData("\n");
+  const mesure = taille(texte);
+  div.style.containIntrinsicSize = tailleIntrinseque(mesure);
+  return mesure;
+}
+
 export function nouveauBloc(texte) {
   const div = document.createElement("div");
   return { el: div, texte: texte, taille: ecritBloc(div, texte) };
