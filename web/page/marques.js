@@ -1,9 +1,11 @@
-// The text's marks: a mirror behind the text area holds the same text, each
-// report's extent marked in its colour, and follows its scrolling. The text
-// past the last mark is not laid out a second time: a block as large as it
-// stands in for it, so that a long text with its marks near the start (or
-// none) costs the mirror next to nothing.
+// The text's marks: a mirror behind the text holds the same text, each
+// report's extent marked in its colour, and follows its scrolling. It is cut
+// into the editor's blocks, each laid out, like the editor's, only near the
+// view, so that both take the same room everywhere; past the last mark, one
+// block as large as the rest of the text stands in for it.
 import { $, element, etat, resultatCourant } from "./commun.js";
+import { blocsDuTexte } from "./editeur.js";
+import { tailleIntrinseque } from "./editeur_blocs.js";
 
 // The mirror made again, in one pass over the starts and ends sorted.
 export function marqueTexte() {
@@ -13,24 +15,34 @@ export function marqueTexte() {
   const texte = etat.dernier.texte;
   const fragment = document.createDocumentFragment();
   const ouvertes = new Set();
-  let position = 0;
+  const blocs = blocsDuTexte();
+  const liste = evenements(etat.dernier);
+  let position = 0, k = 0, i = 0, bloc = null;
   const morceau = function (jusque) {
     if (jusque <= position) return;
     const bout = texte.slice(position, jusque);
-    fragment.appendChild(ouvertes.size === 0 ? document.createTextNode(bout) : marque(bout, ouvertes));
+    bloc.appendChild(ouvertes.size === 0 ? document.createTextNode(bout) : marque(bout, ouvertes));
     position = jusque;
   };
-  for (const [p, sorte, z] of evenements(etat.dernier)) {
-    morceau(p);
-    if (sorte === 0) ouvertes.delete(z);
-    else if (sorte === 2) ouvertes.add(z);
-    else fragment.appendChild(element("span", "point " + z.classe + (z.i === etat.actif ? " actif" : "")));
+  for (; i < blocs.length && k < liste.length; i++) {
+    bloc = fragment.appendChild(element("div"));
+    bloc.style.containIntrinsicSize = tailleIntrinseque(blocs[i].taille);
+    const fin = position + blocs[i].texte.length;
+    for (; k < liste.length && liste[k][0] <= fin; k++) {
+      const [p, sorte, z] = liste[k];
+      morceau(p);
+      if (sorte === 0) ouvertes.delete(z);
+      else if (sorte === 2) ouvertes.add(z);
+      else bloc.appendChild(element("span", "point " + z.classe + (z.i === etat.actif ? " actif" : "")));
+    }
+    morceau(fin);
+    // A line end between two blocks, marked: a blank at the end of its line.
+    // An empty last line is shown as the editor shows it: one more line end.
+    if (ouvertes.size > 0) bloc.appendChild(marque(" ", ouvertes));
+    else if (blocs[i].texte === "" || blocs[i].texte.endsWith("\n")) bloc.appendChild(document.createTextNode("\n"));
+    position = fin + 1;
   }
-  // The rest of the marked line, then the place of the others.
-  const finDeLigne = texte.indexOf("\n", position);
-  morceau(finDeLigne < 0 ? texte.length : finDeLigne);
-  fragment.appendChild(document.createTextNode("\u200b"));
-  fragment.appendChild(placeDuReste(texte, position));
+  fragment.appendChild(placeDuReste(blocs.slice(i)));
   miroir.appendChild(fragment);
   // Scrolled as the text before the next frame, which lays the mirror out
   // anyway: reading the scroll here would lay it out once more.
@@ -42,19 +54,15 @@ export function marqueTexte() {
 
 let defilementPrevu = false;
 
-// A block as tall as the lines of texte after position (a line's height
-// each, the text area does not wrap) and as wide as the longest (a tab
-// counted at its widest), so that the mirror scrolls as far as the text.
-function placeDuReste(texte, position) {
-  let lignes = 0, largeur = 0, colonne = 0;
-  for (let i = position; i < texte.length; i++) {
-    const c = texte.charCodeAt(i);
-    if (c === 10) { lignes++; colonne = 0; } else { colonne += c === 9 ? 8 : 1; if (colonne > largeur) largeur = colonne; }
-  }
-  const bloc = element("span", "reste");
-  bloc.style.display = "block";
-  bloc.style.height = lignes + "lh";
-  bloc.style.width = largeur + "ch";
+// A block as tall as the lines of the blocks left and as wide as the
+// widest, and more by the room the text's scroll bars take from its view, so
+// that the mirror scrolls as far as the text.
+function placeDuReste(reste) {
+  let lignes = 0, largeur = 0;
+  reste.forEach(function (b) { lignes += b.taille.lignes; largeur = Math.max(largeur, b.taille.largeur); });
+  const bloc = element("div", "reste");
+  bloc.style.height = "calc(" + lignes + "lh + 40px)";
+  bloc.style.width = "calc(" + largeur + "ch + 40px)";
   return bloc;
 }
 

@@ -3,6 +3,7 @@
 // the characters it is about, the listing, the score). The page keeps no
 // rule of the checker and reads none of its output: the raw streams are
 // only shown.
+import "./editeur.js";
 import { PanneauPartition } from "../partition/panneau.js";
 import { montreBrut, telechargeFlux, copie } from "./brut.js";
 import { demande, demarreClient, limite } from "./client.js";
