@@ -112,7 +112,7 @@ class Pistes final : public Auditeur {
   void passage(const Passage& p) override {
     debut_passage_ = p.debut;
     // The meter at the start and wherever the measures played change it.
-    const Metre& m = piece_.mesures[static_cast<std::size_t>(p.mesure)].metre;
+    const Metre& m = piece_.metre_de(piece_.mesures[static_cast<std::size_t>(p.mesure)]);
     if (!m.connu() || m.numerateur <= 0) return;
     if (avant_ != nullptr && avant_->numerateur == m.numerateur && avant_->denominateur == m.denominateur) return;
     avant_ = &m;

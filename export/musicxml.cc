@@ -95,7 +95,7 @@ class Ecrivain {
     // A score has a measure at least: a text with no value, an empty one.
     if (piece_.mesures.empty()) {
       x_ += "<measure number=\"1\">\n";
-      attributs(MesureLue{}, true);
+      attributs(true, false, Metre{});
       tempo();
       x_ += "</measure>\n";
     }
@@ -152,8 +152,9 @@ class Ecrivain {
 
   int64_t en_divisions(Fraction quads) const { return Fraction(quads.num, quads.den * 16).arrondi(divisions_); }
 
-  void attributs(const MesureLue& m, bool premiere) {
-    const bool metre = m.montre_metre && m.metre.connu();
+  // The first measure's attributes, and a time signature where one stands.
+  void attributs(bool premiere, bool signature, const Metre& m) {
+    const bool metre = signature && m.connu();
     if (!premiere && !metre) return;
     x_ += "<attributes>";
     if (premiere) {
@@ -163,12 +164,12 @@ class Ecrivain {
     }
     if (metre) {
       x_ += "<time";
-      if (m.metre.symbole == 'C') x_ += " symbol=\"common\"";
-      if (m.metre.symbole == 'c') x_ += " symbol=\"cut\"";
+      if (m.symbole == 'C') x_ += " symbol=\"common\"";
+      if (m.symbole == 'c') x_ += " symbol=\"cut\"";
       x_ += "><beats>";
-      x_.nombre(m.metre.numerateur);
+      x_.nombre(m.numerateur);
       x_ += "</beats><beat-type>";
-      x_.nombre(m.metre.denominateur);
+      x_.nombre(m.denominateur);
       x_ += "</beat-type></time>";
     }
     if (premiere)
@@ -240,7 +241,7 @@ class Ecrivain {
   void poutres(const MesureLue& m) {
     const auto& es = m.elements;
     poutres_.assign(es.size(), Poutres{});
-    const int64_t longueur = std::max<int32_t>(1, m.metre.poutre());
+    const int64_t longueur = std::max<int32_t>(1, piece_.metre_de(m).poutre());
     const auto battue = [&](const Element& e) { return e.debut.num / (e.debut.den * longueur); };
     for (std::size_t a = 0; a < es.size();) {
       std::size_t b = a;
@@ -359,7 +360,7 @@ class Ecrivain {
     x_ += "<measure number=\"";
     x_.nombre(m.numero);
     x_ += "\">\n";
-    attributs(m, i == 0);
+    attributs(i == 0, m.montre_metre, piece_.metre_de(m));
     barre_gauche(m);
     if (i == 0) tempo();
     if (!m.ecart.empty()) mots(m.ecart, couleur_faute);
