@@ -3,8 +3,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <string_view>
 
@@ -116,6 +120,15 @@ int lit_exportations(int argc, const char* const* argv, Exportations& e, std::st
     return -1;
   }
   return i - 1;
+}
+
+void prepare_les_exportations() {
+#if defined(__GLIBC__)
+  // Blocks up to the largest size the allocator takes from its heap come
+  // from it, and what is freed at its top stays there.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, INT_MAX);
+#endif
 }
 
 bool ecrit_exportations(const Exportations& e, const Recueil& recueil) {

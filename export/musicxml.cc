@@ -21,8 +21,8 @@ constexpr const char* couleur_conseil = "#2F5D8A";
 
 const char* couleur_de(Nature nature) { return nature == Nature::conseil ? couleur_conseil : couleur_faute; }
 
-// A note value's name, from its plain value in quads.
-const char* type_de(int32_t base) {
+// A note value's name, from its plain value in quads (empty for none).
+std::string_view type_de(int32_t base) {
   switch (base) {
     case 64: return "whole";
     case 32: return "half";
@@ -31,7 +31,7 @@ const char* type_de(int32_t base) {
     case 4: return "16th";
     case 2: return "32nd";
     case 1: return "64th";
-    default: return nullptr;
+    default: return {};
   }
 }
 
@@ -48,10 +48,12 @@ class Bloc {
  public:
   explicit Bloc(const std::function<void(std::string_view)>& vers) : octets_(new char[taille]), vers_(vers) {}
 
-  // Constant text, its length known where it is written.
+  // Constant text, its length known where it is written: a few moves.
   template <std::size_t N>
   void operator+=(const char (&texte)[N]) {
-    ajoute(texte, N - 1);
+    if (taille - n_ < N - 1) return ajoute(texte, N - 1);
+    std::memcpy(&octets_[n_], texte, N - 1);
+    n_ += N - 1;
   }
   void operator+=(std::string_view texte) { ajoute(texte.data(), texte.size()); }
   void operator+=(char c) {
@@ -296,7 +298,7 @@ class Ecrivain {
     if (arrivee) x_ += "<tie type=\"stop\"/>";
     if (depart) x_ += "<tie type=\"start\"/>";
     if (!e.silence) x_ += "<instrument id=\"P1-I1\"/>";
-    if (const char* type = type_de(e.base)) {
+    if (const std::string_view type = type_de(e.base); !type.empty()) {
       x_ += "<type>";
       x_ += type;
       x_ += "</type>";
@@ -411,8 +413,10 @@ int64_t divisions_de(const Piece& piece) {
   for (const MesureLue& m : piece.mesures)
     for (const Element& e : m.elements) {
       // Its onset and its length in quarter notes (16 quads), in lowest terms.
-      for (const Fraction f : {e.debut * Fraction(1, 16), e.duree * Fraction(1, 16)}) {
-        d = std::lcm(d, f.den);
+      for (const Fraction& quads : {e.debut, e.duree}) {
+        const int64_t den = Fraction(quads.num, quads.den * 16).den;
+        if (d % den == 0) continue;
+        d = std::lcm(d, den);
         if (d > divisions_au_plus) return divisions_au_plus;
       }
     }
