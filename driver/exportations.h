@@ -22,11 +22,11 @@ struct Exportations {
 // for standard error (Latin-1).
 int lit_exportations(int argc, const char* const* argv, Exportations& e, std::string& refus);
 
-// Called before the run whose records are exported: the memory that run
-// frees (its map of the text, its notes) stays in the process, where the
-// piece and the exports take it again, rather than going back to the system
-// and each of its pages being mapped anew (the largest cost of an export on
-// a virtual machine).
+// Called before the run whose records are exported. Mapping memory is the
+// largest cost of an export (on a virtual machine, some 10 microseconds a
+// page): what that run frees (its map of the text, its notes) stays in the
+// process, where the piece and the exports take it again, and the heap its
+// records will take is asked for in huge pages.
 void prepare_les_exportations();
 
 // Writes the exports from the records of a text checked (the caller runs
