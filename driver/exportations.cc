@@ -10,7 +10,6 @@
 #endif
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -136,23 +135,25 @@ void prepare_les_exportations() {
   mallopt(M_TRIM_THRESHOLD, INT_MAX);
 #if defined(MADV_HUGEPAGE)
   // The heap the records of a text in a file will take (some 300 bytes for
-  // each byte of text, room reserved but never written included), asked for
-  // in huge pages: one fault for 2 MiB instead of 512. It is taken from the
-  // allocator and given back at once: nothing is written in it, and the
-  // advice stays on the addresses, which the records then take. Where huge
-  // pages are off it is advice unheeded.
+  // each byte of text, room reserved but never written included), taken
+  // from the system at once and asked for in huge pages: one fault for
+  // 2 MiB instead of 512. A block larger than the heap holds makes it grow by
+  // that much; given back at once, it leaves the heap grown, untouched but
+  // for its first page, and the advice on its addresses, which the records
+  // then take. Where huge pages are off the advice is unheeded.
   struct stat s {};
   if (::fstat(0, &s) != 0 || !S_ISREG(s.st_mode)) return;
-  constexpr std::size_t bloc = std::size_t{16} << 20, page = std::size_t{2} << 20;
-  std::array<void*, 16> blocs{};
-  const std::size_t voulus = std::min(blocs.size(), static_cast<std::size_t>(s.st_size) * 300 / bloc + 1);
-  std::size_t pris = 0;
-  for (; pris < voulus && (blocs[pris] = std::malloc(bloc)) != nullptr; ++pris) {
-    const auto debut = (reinterpret_cast<std::uintptr_t>(blocs[pris]) + page - 1) & ~(page - 1);
-    const auto fin = (reinterpret_cast<std::uintptr_t>(blocs[pris]) + bloc) & ~(page - 1);
-    ::madvise(reinterpret_cast<void*>(debut), fin - debut, MADV_HUGEPAGE);
-  }
-  while (pris > 0) std::free(blocs[--pris]);
+  const std::size_t voulu = std::min(static_cast<std::size_t>(s.st_size), std::size_t{1} << 20) * 300;
+  mallopt(M_TOP_PAD, static_cast<int>(voulu));
+  void* const amorce = std::malloc(std::size_t{1} << 20);
+  const auto debut = reinterpret_cast<std::uintptr_t>(amorce);
+  std::free(amorce);
+  mallopt(M_TOP_PAD, 128 << 10);  // its usual value
+  const auto fin = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  // The heap's top, as expected (not a block the allocator had to map).
+  if (amorce != nullptr && debut < fin && fin - debut <= voulu + (std::size_t{4} << 20))
+    ::madvise(reinterpret_cast<void*>((debut + page) & ~(page - 1)), fin - ((debut + page) & ~(page - 1)), MADV_HUGEPAGE);
 #endif
 #endif
 }
