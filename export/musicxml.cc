@@ -72,16 +72,21 @@ class Bloc {
  private:
   static constexpr std::size_t taille = std::size_t{1} << 16;
 
+  // What fits in the block, which is handed on, and the rest in the next.
   void ajoute(const char* texte, std::size_t n) {
-    if (taille - n_ < n) {
+    while (taille - n_ < n) {
+      const std::size_t place = taille - n_;
+      std::memcpy(&octets_[n_], texte, place);
+      n_ = taille;
       livre();
-      if (n > taille) return vers_(std::string_view(texte, n));
+      texte += place;
+      n -= place;
     }
     std::memcpy(&octets_[n_], texte, n);
     n_ += n;
   }
 
-  std::unique_ptr<char[]> octets_;  // on the heap: a page's stack is small
+  std::unique_ptr<char[]> octets_;  // on the heap: the web page's stack is small
   std::size_t n_ = 0;
   const std::function<void(std::string_view)>& vers_;
 };
