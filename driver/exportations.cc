@@ -143,6 +143,7 @@ void prepare_les_exportations() {
   // then take. Where huge pages are off the advice is unheeded.
   struct stat s {};
   if (::fstat(0, &s) != 0 || !S_ISREG(s.st_mode)) return;
+  // Addresses only, 300 MiB at most: a page is mapped when first written.
   const std::size_t voulu = std::min(static_cast<std::size_t>(s.st_size), std::size_t{1} << 20) * 300;
   mallopt(M_TOP_PAD, static_cast<int>(voulu));
   void* const amorce = std::malloc(std::size_t{1} << 20);
