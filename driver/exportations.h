@@ -22,6 +22,13 @@ struct Exportations {
 // for standard error (Latin-1).
 int lit_exportations(int argc, const char* const* argv, Exportations& e, std::string& refus);
 
+// Called before the run whose records are exported. Mapping memory is the
+// largest cost of an export (on a virtual machine, some 10 microseconds a
+// page): what that run frees (its map of the text, its notes) stays in the
+// process, where the piece and the exports take it again, and the heap its
+// records will take is asked for in huge pages.
+void prepare_les_exportations();
+
 // Writes the exports from the records of a text checked (the caller runs
 // none for a word refused or --help). False when a file could not be
 // written: the reason is then on standard error.

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   const bool analyse = lit_ligne_de_commande(n, mots.data()).demande == LigneDeCommande::Demande::analyse;
   if (!exportations.demandees() || !analyse) return execute_console(n, mots.data());
   if (exportations.sur_la_sortie()) flux_sortie_ecartee();
+  prepare_les_exportations();
   Recueil recueil;
   const int statut = execute_console(n, mots.data(), recueil);
   return ecrit_exportations(exportations, recueil) ? statut : 1;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 #include "export/midi.h"
 #include "export/musicxml.h"
 #include "tests/support/recueil.h"
@@ -16,6 +20,26 @@ TEST(Export, DivisionsHoldEveryValueWithinTheirBound) {
   std::string touffu;
   for (int i = 0; i < 6; ++i) touffu += "(qqqqq)5 (qqqqqqq)7 (ttt)3 (fffffff)7 ";
   EXPECT_LE(divisions_de(lis_piece(recueil_de(touffu + "||", {}))), 100800);
+}
+
+// A long score is handed on in blocks of 64 KiB at most as it is made, never
+// held whole, and its blocks make the whole score.
+TEST(Export, ALongScoreIsHandedOnInBoundedBlocks) {
+  std::string texte;
+  for (int i = 0; i < 2000; ++i) texte += "[[ ([[[)3 !_! ! |";
+  const Recueil r = recueil_de(texte + "||", {"4", "4"});
+  const Piece p = lis_piece(r);
+  std::string score;
+  std::size_t blocs = 0, plus_grand = 0;
+  ecrit_musicxml(p, r, 60, [&](std::string_view bloc) {
+    ++blocs;
+    plus_grand = std::max(plus_grand, bloc.size());
+    score += bloc;
+  });
+  EXPECT_GT(blocs, 4u);
+  EXPECT_LE(plus_grand, std::size_t{1} << 16);
+  EXPECT_TRUE(score.ends_with("</measure>\n</part>\n</score-partwise>\n"));
+  EXPECT_NE(score.find("<measure number=\"2000\">"), std::string::npos);
 }
 
 // The MIDI file plays repeats, holds a tie over the bar, and ends with the

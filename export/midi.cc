@@ -1,6 +1,7 @@
 #include "export/midi.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -27,6 +28,9 @@ int64_t ticks(Fraction quads) { return quads.arrondi(ticks_par_quad); }
 // never go back in time: a note ends no earlier than the one before it).
 class Piste {
  public:
+  // Room for octets bytes, so that a long track is not copied as it grows.
+  void prevoit(std::size_t octets) { corps_.reserve(octets); }
+
   void meta(int64_t tick, uint8_t type, std::initializer_list<uint8_t> donnees) {
     eteint_avant(tick, false);
     evenement(tick, {0xFF, type, static_cast<uint8_t>(donnees.size())});
@@ -68,18 +72,18 @@ class Piste {
     uint8_t touche;
   };
 
-  void delta(int64_t t) {
-    uint64_t v = static_cast<uint64_t>(t - avant_);
-    avant_ = t;
-    char octets[10];
-    int n = 0;
-    octets[n++] = static_cast<char>(v & 0x7F);
-    while ((v >>= 7) != 0) octets[n++] = static_cast<char>(0x80 | (v & 0x7F));
-    while (n > 0) corps_ += octets[--n];
-  }
+  void delta(int64_t t) { evenement(t, {}); }
+  // The time since the event before, as a variable-length number (seven
+  // bits a byte, most significant first), then the event's bytes.
   void evenement(int64_t tick, std::initializer_list<uint8_t> octets) {
-    delta(tick);
-    for (const uint8_t b : octets) corps_ += static_cast<char>(b);
+    uint64_t v = static_cast<uint64_t>(tick - avant_);
+    avant_ = tick;
+    char texte[16];  // ten bytes of time at most, three of event
+    std::size_t debut = 10, fin = 10;
+    texte[--debut] = static_cast<char>(v & 0x7F);
+    while ((v >>= 7) != 0) texte[--debut] = static_cast<char>(0x80 | (v & 0x7F));
+    for (const uint8_t b : octets) texte[fin++] = static_cast<char>(b);
+    corps_.append(texte + debut, fin - debut);
   }
   // The notes' ends before tick (at it too, when inclus).
   void eteint_avant(int64_t tick, bool inclus) {
@@ -112,7 +116,7 @@ class Pistes final : public Auditeur {
   void passage(const Passage& p) override {
     debut_passage_ = p.debut;
     // The meter at the start and wherever the measures played change it.
-    const Metre& m = piece_.mesures[static_cast<std::size_t>(p.mesure)].metre;
+    const Metre& m = piece_.metre_de(piece_.mesures[static_cast<std::size_t>(p.mesure)]);
     if (!m.connu() || m.numerateur <= 0) return;
     if (avant_ != nullptr && avant_->numerateur == m.numerateur && avant_->denominateur == m.denominateur) return;
     avant_ = &m;
@@ -166,9 +170,21 @@ class Pistes final : public Auditeur {
 
 void ecrit_midi(const Piece& piece, int tempo, const std::function<void(std::string_view)>& vers) {
   const std::vector<Tour> ordre = ordre_de_lecture(piece);
+  // The piece's end, and room for what each track may hold: a note's two
+  // events, a measure's time signature, a beat's two clicks, fourteen bytes
+  // at most each (times of four bytes), so that neither is copied as it grows.
   Fraction fin;
-  for (const Tour& t : ordre) fin += piece.mesures[static_cast<std::size_t>(t.mesure)].duree;
+  std::size_t elements = 0, battues = 0;
+  for (const Tour& t : ordre) {
+    const MesureLue& m = piece.mesures[static_cast<std::size_t>(t.mesure)];
+    fin += m.duree;
+    elements += m.elements.size();
+    const int64_t temps = std::max<int64_t>(1, piece.metre_de(m).valTps);
+    battues += 1 + static_cast<std::size_t>(std::max<int64_t>(0, m.duree.num / (m.duree.den * temps)));
+  }
   Pistes f(piece, fin);
+  f.rythme.prevoit(64 + 14 * (elements + ordre.size()));
+  f.metronome.prevoit(64 + 14 * battues);
   f.rythme.nom("Rythme");
   const uint32_t microsecondes = 60000000u / static_cast<uint32_t>(std::max(1, tempo));
   f.rythme.meta(0, 0x51,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -19,8 +21,8 @@ constexpr const char* couleur_conseil = "#2F5D8A";
 
 const char* couleur_de(Nature nature) { return nature == Nature::conseil ? couleur_conseil : couleur_faute; }
 
-// A note value's name, from its plain value in quads.
-const char* type_de(int32_t base) {
+// A note value's name, from its plain value in quads (empty for none).
+std::string_view type_de(int32_t base) {
   switch (base) {
     case 64: return "whole";
     case 32: return "half";
@@ -29,7 +31,7 @@ const char* type_de(int32_t base) {
     case 4: return "16th";
     case 2: return "32nd";
     case 1: return "64th";
-    default: return nullptr;
+    default: return {};
   }
 }
 
@@ -40,26 +42,72 @@ int crochets(int32_t base) {
   return n;
 }
 
+// The text as it is made, in blocks handed on as each one fills: a long
+// score is never held whole, and each piece of it is copied once.
+class Bloc {
+ public:
+  explicit Bloc(const std::function<void(std::string_view)>& vers) : octets_(new char[taille]), vers_(vers) {}
+
+  // Constant text, its length known where it is written: a few moves.
+  template <std::size_t N>
+  void operator+=(const char (&texte)[N]) {
+    if (taille - n_ < N - 1) return ajoute(texte, N - 1);
+    std::memcpy(&octets_[n_], texte, N - 1);
+    n_ += N - 1;
+  }
+  void operator+=(std::string_view texte) { ajoute(texte.data(), texte.size()); }
+  void operator+=(char c) {
+    if (n_ == taille) livre();
+    octets_[n_++] = c;
+  }
+  void nombre(int64_t n) {
+    if (taille - n_ < 20) livre();
+    n_ = static_cast<std::size_t>(std::to_chars(&octets_[n_], &octets_[taille], n).ptr - &octets_[0]);
+  }
+  void livre() {
+    if (n_ > 0) vers_(std::string_view(&octets_[0], n_));
+    n_ = 0;
+  }
+
+ private:
+  static constexpr std::size_t taille = std::size_t{1} << 16;
+
+  // What fits in the block, which is handed on, and the rest in the next.
+  void ajoute(const char* texte, std::size_t n) {
+    while (taille - n_ < n) {
+      const std::size_t place = taille - n_;
+      std::memcpy(&octets_[n_], texte, place);
+      n_ = taille;
+      livre();
+      texte += place;
+      n -= place;
+    }
+    std::memcpy(&octets_[n_], texte, n);
+    n_ += n;
+  }
+
+  std::unique_ptr<char[]> octets_;  // on the heap: the web page's stack is small
+  std::size_t n_ = 0;
+  const std::function<void(std::string_view)>& vers_;
+};
+
 class Ecrivain {
  public:
   Ecrivain(const Piece& piece, const Recueil& recueil, int tempo, const std::function<void(std::string_view)>& vers)
-      : piece_(piece), recueil_(recueil), tempo_(tempo), divisions_(divisions_de(piece)), vers_(vers) {}
+      : piece_(piece), recueil_(recueil), tempo_(tempo), divisions_(divisions_de(piece)), x_(vers) {}
 
   void ecrit() {
     entete();
-    for (std::size_t i = 0; i < piece_.mesures.size(); ++i) {
-      mesure(i);
-      if (x_.size() >= 1 << 16) livre();
-    }
+    for (std::size_t i = 0; i < piece_.mesures.size(); ++i) mesure(i);
     // A score has a measure at least: a text with no value, an empty one.
     if (piece_.mesures.empty()) {
-      x_ += "    <measure number=\"1\">\n";
-      attributs(MesureLue{}, true);
+      x_ += "<measure number=\"1\">\n";
+      attributs(true, false, Metre{});
       tempo();
-      x_ += "    </measure>\n";
+      x_ += "</measure>\n";
     }
-    x_ += "  </part>\n</score-partwise>\n";
-    livre();
+    x_ += "</part>\n</score-partwise>\n";
+    x_.livre();
   }
 
  private:
@@ -84,33 +132,18 @@ class Ecrivain {
       }
     }
   }
-  void nombre(int64_t n) {
-    char chiffres[24];
-    x_.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr);
-  }
-  void livre() {
-    vers_(x_);
-    x_.clear();
-  }
-
   void entete() {
     x_ +=
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
         "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 3.1 Partwise//EN\" "
         "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
         "<score-partwise version=\"3.1\">\n"
-        "  <identification>\n    <encoding>\n      <software>rythme</software>\n    </encoding>\n  </identification>\n"
-        "  <part-list>\n"
-        "    <score-part id=\"P1\">\n"
-        "      <part-name>Rythme</part-name>\n"
-        "      <score-instrument id=\"P1-I1\">\n        <instrument-name>Caisse claire</instrument-name>\n"
-        "      </score-instrument>\n"
-        "      <midi-instrument id=\"P1-I1\">\n"
-        "        <midi-channel>10</midi-channel>\n        <midi-unpitched>39</midi-unpitched>\n"
-        "      </midi-instrument>\n"
-        "    </score-part>\n"
-        "  </part-list>\n"
-        "  <part id=\"P1\">\n";
+        "<identification><encoding><software>rythme</software></encoding></identification>\n"
+        "<part-list><score-part id=\"P1\"><part-name>Rythme</part-name>"
+        "<score-instrument id=\"P1-I1\"><instrument-name>Caisse claire</instrument-name></score-instrument>"
+        "<midi-instrument id=\"P1-I1\"><midi-channel>10</midi-channel><midi-unpitched>39</midi-unpitched>"
+        "</midi-instrument></score-part></part-list>\n"
+        "<part id=\"P1\">\n";
   }
 
   // A tie ends on the next element written after a tied note, when it is a
@@ -124,63 +157,63 @@ class Ecrivain {
   }
   static bool lie(const Element* e) { return e != nullptr && e->lie && !e->silence; }
 
-  int64_t en_divisions(Fraction quads) const { return (quads * Fraction(divisions_, 16)).arrondi(1); }
+  int64_t en_divisions(Fraction quads) const { return Fraction(quads.num, quads.den * 16).arrondi(divisions_); }
 
-  void attributs(const MesureLue& m, bool premiere) {
-    const bool metre = m.montre_metre && m.metre.connu();
+  // The first measure's attributes, and a time signature where one stands.
+  void attributs(bool premiere, bool signature, const Metre& m) {
+    const bool metre = signature && m.connu();
     if (!premiere && !metre) return;
-    x_ += "      <attributes>\n";
+    x_ += "<attributes>";
     if (premiere) {
-      x_ += "        <divisions>";
-      nombre(divisions_);
-      x_ += "</divisions>\n        <key><fifths>0</fifths></key>\n";
+      x_ += "<divisions>";
+      x_.nombre(divisions_);
+      x_ += "</divisions><key><fifths>0</fifths></key>";
     }
     if (metre) {
-      x_ += "        <time";
-      if (m.metre.symbole == 'C') x_ += " symbol=\"common\"";
-      if (m.metre.symbole == 'c') x_ += " symbol=\"cut\"";
+      x_ += "<time";
+      if (m.symbole == 'C') x_ += " symbol=\"common\"";
+      if (m.symbole == 'c') x_ += " symbol=\"cut\"";
       x_ += "><beats>";
-      nombre(m.metre.numerateur);
+      x_.nombre(m.numerateur);
       x_ += "</beats><beat-type>";
-      nombre(m.metre.denominateur);
-      x_ += "</beat-type></time>\n";
+      x_.nombre(m.denominateur);
+      x_ += "</beat-type></time>";
     }
     if (premiere)
       x_ +=
-          "        <clef><sign>percussion</sign></clef>\n"
-          "        <staff-details><staff-lines>1</staff-lines></staff-details>\n";
-    x_ += "      </attributes>\n";
+"<clef><sign>percussion</sign></clef><staff-details><staff-lines>1</staff-lines></staff-details>";
+    x_ += "</attributes>\n";
   }
 
   void mots(std::string_view texte_lu, const char* couleur) {
-    x_ += "      <direction placement=\"above\">\n        <direction-type><words color=\"";
+    x_ += "<direction placement=\"above\"><direction-type><words color=\"";
     x_ += couleur;
     x_ += "\">";
     texte(texte_lu);
-    x_ += "</words></direction-type>\n      </direction>\n";
+    x_ += "</words></direction-type></direction>\n";
   }
 
   void tempo() {
-    x_ += "      <direction placement=\"above\">\n        <direction-type><metronome><beat-unit>quarter</beat-unit><per-minute>";
-    nombre(tempo_);
-    x_ += "</per-minute></metronome></direction-type>\n        <sound tempo=\"";
-    nombre(tempo_);
-    x_ += "\"/>\n      </direction>\n";
+    x_ += "<direction placement=\"above\"><direction-type><metronome><beat-unit>quarter</beat-unit><per-minute>";
+    x_.nombre(tempo_);
+    x_ += "</per-minute></metronome></direction-type><sound tempo=\"";
+    x_.nombre(tempo_);
+    x_ += "\"/></direction>\n";
   }
 
   void barre_gauche(const MesureLue& m) {
     if (!m.debut_reprise && !m.volta.commence) return;
-    x_ += "      <barline location=\"left\">\n";
-    x_ += m.debut_reprise ? "        <bar-style>heavy-light</bar-style>\n" : "        <bar-style>regular</bar-style>\n";
+    x_ += "<barline location=\"left\">";
+    x_ += m.debut_reprise ? "<bar-style>heavy-light</bar-style>" : "<bar-style>regular</bar-style>";
     if (m.volta.commence) {
-      x_ += "        <ending number=\"";
-      nombre(m.volta.numero);
+      x_ += "<ending number=\"";
+      x_.nombre(m.volta.numero);
       x_ += "\" type=\"start\">";
-      nombre(m.volta.numero);
-      x_ += ".</ending>\n";
+      x_.nombre(m.volta.numero);
+      x_ += ".</ending>";
     }
-    if (m.debut_reprise) x_ += "        <repeat direction=\"forward\"/>\n";
-    x_ += "      </barline>\n";
+    if (m.debut_reprise) x_ += "<repeat direction=\"forward\"/>";
+    x_ += "</barline>\n";
   }
 
   void barre_droite(const MesureLue& m) {
@@ -189,21 +222,21 @@ class Ecrivain {
       if (k.barre && (couleur == nullptr || k.nature != Nature::conseil)) couleur = couleur_de(k.nature);
     const bool epaisse = m.fin_reprise || m.barre == Barre::finale;
     if (!epaisse && !m.volta.termine && couleur == nullptr) return;
-    x_ += "      <barline location=\"right\">\n        <bar-style";
+    x_ += "<barline location=\"right\"><bar-style";
     if (couleur != nullptr) {
       x_ += " color=\"";
       x_ += couleur;
       x_ += '"';
     }
     x_ += epaisse ? ">light-heavy" : ">regular";
-    x_ += "</bar-style>\n";
+    x_ += "</bar-style>";
     if (m.volta.termine) {
-      x_ += "        <ending number=\"";
-      nombre(m.volta.numero);
-      x_ += m.volta.fermee ? "\" type=\"stop\"/>\n" : "\" type=\"discontinue\"/>\n";
+      x_ += "<ending number=\"";
+      x_.nombre(m.volta.numero);
+      x_ += m.volta.fermee ? "\" type=\"stop\"/>" : "\" type=\"discontinue\"/>";
     }
-    if (m.fin_reprise) x_ += "        <repeat direction=\"backward\"/>\n";
-    x_ += "      </barline>\n";
+    if (m.fin_reprise) x_ += "<repeat direction=\"backward\"/>";
+    x_ += "</barline>\n";
   }
 
   // Each element's beams, by beat (the compound beat where the meter
@@ -215,7 +248,7 @@ class Ecrivain {
   void poutres(const MesureLue& m) {
     const auto& es = m.elements;
     poutres_.assign(es.size(), Poutres{});
-    const int64_t longueur = std::max<int32_t>(1, m.metre.poutre());
+    const int64_t longueur = std::max<int32_t>(1, piece_.metre_de(m).poutre());
     const auto battue = [&](const Element& e) { return e.debut.num / (e.debut.den * longueur); };
     for (std::size_t a = 0; a < es.size();) {
       std::size_t b = a;
@@ -253,65 +286,66 @@ class Ecrivain {
     precedent_ = &e;
     const Groupe* g = e.groupe >= 0 ? &m.groupes[static_cast<std::size_t>(e.groupe)] : nullptr;
     if (g != nullptr && (g->dernier < 0 || g->somme <= 0 || g->valeur <= 0 || g->somme == g->valeur)) g = nullptr;
-    x_ += "      <note";
+    x_ += "<note";
     if (couleur != nullptr) {
       x_ += " color=\"";
       x_ += couleur;
       x_ += '"';
     }
-    x_ += ">\n";
-    x_ += e.silence ? "        <rest/>\n"
-                    : "        <unpitched><display-step>B</display-step><display-octave>4</display-octave></unpitched>\n";
-    x_ += "        <duration>";
-    nombre(duree);
-    x_ += "</duration>\n";
-    if (arrivee) x_ += "        <tie type=\"stop\"/>\n";
-    if (depart) x_ += "        <tie type=\"start\"/>\n";
-    if (!e.silence) x_ += "        <instrument id=\"P1-I1\"/>\n";
-    x_ += "        <voice>1</voice>\n";
-    if (const char* type = type_de(e.base)) {
-      x_ += "        <type>";
-      x_ += type;
-      x_ += "</type>\n";
+    // The note's pitch: where it is drawn, and what the instrument plays.
+    if (e.silence) {
+      x_ += "><rest/><duration>";
+    } else {
+      x_ += "><unpitched><display-step>B</display-step><display-octave>4</display-octave></unpitched><duration>";
     }
-    for (int32_t p = 0; p < e.points; ++p) x_ += "        <dot/>\n";
+    x_.nombre(duree);
+    x_ += "</duration>";
+    if (arrivee) x_ += "<tie type=\"stop\"/>";
+    if (depart) x_ += "<tie type=\"start\"/>";
+    if (!e.silence) x_ += "<instrument id=\"P1-I1\"/>";
+    if (const std::string_view type = type_de(e.base); !type.empty()) {
+      x_ += "<type>";
+      x_ += type;
+      x_ += "</type>";
+    }
+    for (int32_t p = 0; p < e.points; ++p) x_ += "<dot/>";
     if (g != nullptr) {
       const int32_t d = std::gcd(g->somme, g->valeur);
-      x_ += "        <time-modification><actual-notes>";
-      nombre(g->somme / d);
+      x_ += "<time-modification><actual-notes>";
+      x_.nombre(g->somme / d);
       x_ += "</actual-notes><normal-notes>";
-      nombre(g->valeur / d);
-      x_ += "</normal-notes></time-modification>\n";
+      x_.nombre(g->valeur / d);
+      x_ += "</normal-notes></time-modification>";
     }
-    if (!e.silence) x_ += "        <stem>up</stem>\n";
+    if (!e.silence) x_ += "<stem>up</stem>";
     for (int n = 0; n < poutre.nombre; ++n) {
-      x_ += "        <beam number=\"";
-      nombre(n + 1);
+      x_ += "<beam number=\"";
+      x_.nombre(n + 1);
       x_ += "\">";
       x_ += poutre.niveaux[static_cast<std::size_t>(n)];
-      x_ += "</beam>\n";
+      x_ += "</beam>";
     }
     const bool premier = g != nullptr && g->premier == static_cast<int32_t>(k);
     const bool dernier = g != nullptr && g->dernier == static_cast<int32_t>(k);
     if (arrivee || depart || premier || dernier) {
-      x_ += "        <notations>\n";
-      if (arrivee) x_ += "          <tied type=\"stop\"/>\n";
-      if (depart) x_ += "          <tied type=\"start\"/>\n";
+      x_ += "<notations>";
+      if (arrivee) x_ += "<tied type=\"stop\"/>";
+      if (depart) x_ += "<tied type=\"start\"/>";
       if (premier) {
         const int32_t d = std::gcd(g->somme, g->valeur);
-        x_ += "          <tuplet type=\"start\" bracket=\"yes\"";
+        x_ += "<tuplet type=\"start\" bracket=\"yes\"";
         if (g->genre > 0 && g->genre != g->somme / d) {
           x_ += "><tuplet-actual><tuplet-number>";
-          nombre(g->genre);
-          x_ += "</tuplet-number></tuplet-actual></tuplet>\n";
+          x_.nombre(g->genre);
+          x_ += "</tuplet-number></tuplet-actual></tuplet>";
         } else {
-          x_ += "/>\n";
+          x_ += "/>";
         }
       }
-      if (dernier) x_ += "          <tuplet type=\"stop\"/>\n";
-      x_ += "        </notations>\n";
+      if (dernier) x_ += "<tuplet type=\"stop\"/>";
+      x_ += "</notations>";
     }
-    x_ += "      </note>\n";
+    x_ += "</note>\n";
   }
 
   // A report's words on one line.
@@ -330,10 +364,10 @@ class Ecrivain {
 
   void mesure(std::size_t i) {
     const MesureLue& m = piece_.mesures[i];
-    x_ += "    <measure number=\"";
-    nombre(m.numero);
+    x_ += "<measure number=\"";
+    x_.nombre(m.numero);
     x_ += "\">\n";
-    attributs(m, i == 0);
+    attributs(i == 0, m.montre_metre, piece_.metre_de(m));
     barre_gauche(m);
     if (i == 0) tempo();
     if (!m.ecart.empty()) mots(m.ecart, couleur_faute);
@@ -362,20 +396,19 @@ class Ecrivain {
     }
     avant_.clear();
     barre_droite(m);
-    x_ += "    </measure>\n";
+    x_ += "</measure>\n";
   }
 
   const Piece& piece_;
   const Recueil& recueil_;
   const int tempo_;
   const int64_t divisions_;
-  const std::function<void(std::string_view)>& vers_;
   const Element* precedent_ = nullptr;  // the element written before, in the piece
   // The measure's: each element's colour (null for none) and beams.
   std::vector<const char*> couleurs_;
   std::vector<Poutres> poutres_;
   std::vector<std::pair<int32_t, const Marque*>> avant_;  // the reports' words, before their first element
-  std::string x_;
+  Bloc x_;
 };
 
 }  // namespace
@@ -385,8 +418,10 @@ int64_t divisions_de(const Piece& piece) {
   for (const MesureLue& m : piece.mesures)
     for (const Element& e : m.elements) {
       // Its onset and its length in quarter notes (16 quads), in lowest terms.
-      for (const Fraction f : {e.debut * Fraction(1, 16), e.duree * Fraction(1, 16)}) {
-        d = std::lcm(d, f.den);
+      for (const Fraction& quads : {e.debut, e.duree}) {
+        const int64_t den = Fraction(quads.num, quads.den * 16).den;
+        if (d % den == 0) continue;
+        d = std::lcm(d, den);
         if (d > divisions_au_plus) return divisions_au_plus;
       }
     }

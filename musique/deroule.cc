@@ -85,7 +85,7 @@ Fraction ecoute(const Piece& piece, const std::vector<Tour>& ordre, Auditeur& au
       }
     }
     // The beats the measure lasts, at least one.
-    const Metre& metre = m.metre;
+    const Metre& metre = piece.metre_de(m);
     const std::size_t forts = metre.forts.size();
     int32_t temps = 0;
     for (Fraction b; temps == 0 || b < m.duree; b += Fraction(metre.valTps)) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -24,10 +23,20 @@ bool ferme_la_mesure(SigneLu s) {
   return s == SigneLu::barre || s == SigneLu::barre_liee || s == SigneLu::double_barre || s == SigneLu::fin_reprise;
 }
 
+// A meter change written before a measure: its numbers and symbol.
+struct Changement {
+  std::size_t mesure;  // the measure's index
+  int32_t numerateur;
+  int32_t denominateur;
+  char symbole;        // 'C', 'c' or 0, as Metre has it
+};
+
 class Lecteur {
  public:
   // signes: all the signs, which lis is given one after the other.
   Lecteur(Piece& piece, const std::vector<Signe>& signes) : piece_(piece), fin_(signes.data() + signes.size()) {}
+
+  std::vector<Changement> changements;  // in the measures' order
 
   void lis(const Signe& s) {
     switch (s.lu.signe) {
@@ -77,9 +86,9 @@ class Lecteur {
     if (attente_.changement) {
       const Lecture& c = attente_.changement->lu;
       m.changement = attente_.changement->octets;
-      m.metre.numerateur = c.base;
-      m.metre.denominateur = c.valeur;
-      if (c.genre == 'C') m.metre.symbole = c.valeur == 2 ? 'c' : 'C';
+      const char symbole = c.genre != 'C' ? 0 : c.valeur == 2 ? 'c' : 'C';
+      if (m.changement.fin > m.changement.debut || c.valeur > 0)
+        changements.push_back({piece_.mesures.size(), c.base, c.valeur, symbole});
     }
     m.octets = {attente_.premier != nullptr ? attente_.premier->octets.debut : s.octets.debut, s.octets.fin};
     // Its elements: the values counted in it from here to its bar.
@@ -106,8 +115,8 @@ class Lecteur {
       m.groupes.push_back({static_cast<int32_t>(m.elements.size()), -1, 0, 0, 0, s.octets});
       return;
     }
-    m.elements.push_back({s.lu.silence, s.lu.base, s.lu.points, s.lu.valeur, Fraction(s.lu.valeur), m.duree,
-                          s.lu.lie, s.temps, groupe_, s.octets});
+    m.elements.push_back({s.lu.silence, s.lu.lie, static_cast<int8_t>(s.lu.base), static_cast<int8_t>(s.lu.points),
+                          s.lu.valeur, s.temps, groupe_, Fraction(s.lu.valeur), m.duree, s.octets});
     m.duree += Fraction(s.lu.valeur);
   }
 
@@ -202,44 +211,51 @@ Index index_par_numero(const std::vector<Mesure>& mesures) {
 
 // The meter of each measure, as the checker listed it; a measure it did not
 // list (the text ended inside it) keeps the one before. A time signature
-// stands where a meter is first known and where the text changes it.
-void fixe_les_metres(Piece& piece, const Recueil& recueil) {
+// stands where a meter is first known and where the text changes it. Runs
+// of measures in one meter share it.
+void fixe_les_metres(Piece& piece, const Recueil& recueil, const std::vector<Changement>& changements) {
   const Index listees = index_par_numero(recueil.mesures);
-  std::optional<Metre> precedent;
-  for (MesureLue& m : piece.mesures) {
-    const Metre ecrit = m.metre;  // the change written before it, if any
-    const bool change = m.changement.fin > m.changement.debut || ecrit.denominateur > 0;
+  piece.metres.assign(1, Metre{});
+  piece.metres[0].forts = {true, false, true, false};
+  auto changement = changements.begin();
+  Metre lu;  // the meter listed for the measure in hand (its table reused)
+  for (std::size_t i = 0; i < piece.mesures.size(); ++i) {
+    MesureLue& m = piece.mesures[i];
+    // The change written before it, if any.
+    const bool change = changement != changements.end() && changement->mesure == i;
+    const char symbole = change ? changement->symbole : 0;
+    if (change) ++changement;
     const int32_t l = listees.cherche(m.numero);
-    std::optional<Metre> metre;
+    bool liste = false;
     if (l >= 0) {
       m.listee = l;
       const MesureListee& info = recueil.mesures[static_cast<std::size_t>(l)];
       m.ecart = info.ecart;
       if (info.denominateur > 0 && !info.temps.empty()) {
-        Metre t;
-        t.numerateur = info.numerateur;
-        t.denominateur = info.denominateur;
-        t.valTps = info.valTps;
-        t.nbrTps = static_cast<int32_t>(info.temps.size());
-        t.ennaire = info.ennaire > 0 ? info.ennaire : 2;
-        t.compose = info.compose;
-        t.forts.reserve(info.temps.size());
-        for (const TempsListe& b : info.temps) t.forts.push_back(b.fort);
-        metre = std::move(t);
+        liste = true;
+        lu.numerateur = info.numerateur;
+        lu.denominateur = info.denominateur;
+        lu.valTps = info.valTps;
+        lu.nbrTps = static_cast<int32_t>(info.temps.size());
+        lu.ennaire = info.ennaire > 0 ? info.ennaire : 2;
+        lu.compose = info.compose;
+        lu.forts.clear();
+        for (const TempsListe& b : info.temps) lu.forts.push_back(b.fort);
       }
     }
-    if (!metre && precedent) metre = precedent;
-    if (metre) {
-      metre->symbole = change ? ecrit.symbole : precedent ? precedent->symbole : 0;
-      const bool autre = !precedent || precedent->numerateur != metre->numerateur ||
-                         precedent->denominateur != metre->denominateur || precedent->symbole != metre->symbole;
-      m.metre = *metre;
-      m.montre_metre = metre->numerateur > 0 && (change || autre);
-      precedent = std::move(metre);
-    } else {
-      m.metre = Metre{};
-      m.metre.forts = {true, false, true, false};
+    const bool connu = piece.metres.size() > 1;  // a meter was known before it
+    const Metre& precedent = piece.metres.back();
+    if (!liste && !connu) {
+      m.metre = 0;
+      continue;
     }
+    if (!liste) lu = precedent;
+    lu.symbole = change ? symbole : connu ? precedent.symbole : 0;
+    const bool autre = !connu || precedent.numerateur != lu.numerateur || precedent.denominateur != lu.denominateur ||
+                       precedent.symbole != lu.symbole;
+    m.montre_metre = lu.numerateur > 0 && (change || autre);
+    if (!connu || !(lu == precedent)) piece.metres.push_back(lu);
+    m.metre = static_cast<int32_t>(piece.metres.size()) - 1;
   }
 }
 
@@ -332,13 +348,11 @@ void marque_les_rapports(Piece& piece, const Recueil& recueil) {
 
 Piece lis_piece(const Recueil& recueil) {
   Piece piece;
-  {
-    piece.mesures.reserve(recueil.mesures.size() + 1);
-    Lecteur lecteur(piece, recueil.signes);
-    for (const Signe& s : recueil.signes) lecteur.lis(s);
-  }
+  piece.mesures.reserve(recueil.mesures.size() + 1);
+  Lecteur lecteur(piece, recueil.signes);
+  for (const Signe& s : recueil.signes) lecteur.lis(s);
   piece.incomplete = recueil.signes_omis > 0;
-  fixe_les_metres(piece, recueil);
+  fixe_les_metres(piece, recueil, lecteur.changements);
   fixe_les_voltas(piece);
   marque_les_rapports(piece, recueil);
   return piece;

@@ -16,17 +16,17 @@
 #include "musique/fraction.h"
 #include "recueil/recueil.h"
 
-// A note or a rest.
+// A note or a rest (a long piece holds many: its fields are packed).
 struct Element {
   bool silence;      // a rest
-  int32_t base;      // its plain value in quads: 64 whole ... 1 sixty-fourth
-  int32_t points;    // its dots, 0 to 2
-  int32_t ecrite;    // its value with its dots
-  Fraction duree;    // what it lasts: its value, scaled by its group
-  Fraction debut;    // when it starts, from the start of its measure
   bool lie;          // tied to the next note
+  int8_t base;       // its plain value in quads: 64 whole ... 1 sixty-fourth
+  int8_t points;     // its dots, 0 to 2
+  int32_t ecrite;    // its value with its dots
   int32_t temps;     // the beat it was counted in, from 1
   int32_t groupe;    // its tuplet in the measure's groupes, or -1
+  Fraction duree;    // what it lasts: its value, scaled by its group
+  Fraction debut;    // when it starts, from the start of its measure
   Octets octets;     // its characters
 };
 
@@ -85,15 +85,15 @@ struct Marque {
 struct MesureLue {
   int32_t numero;                  // as the checker counted it
   int32_t listee = -1;             // its index in the records' measures, -1 if it was not listed
-  std::vector<Element> elements;
-  std::vector<Groupe> groupes;
-  Metre metre;                     // the meter it is counted in
+  int32_t metre = 0;               // the meter it is counted in, in the piece's metres
   bool montre_metre = false;       // a time signature stands at its start
-  Octets changement;               // the meter change written before it, if any
   bool debut_reprise = false;      // "|:" before it
   bool fin_reprise = false;        // ":|" after it
-  Volta volta;
   Barre barre = Barre::aucune;
+  Volta volta;
+  std::vector<Element> elements;
+  std::vector<Groupe> groupes;
+  Octets changement;               // the meter change written before it, if any
   Octets octets_barre;             // the bar's characters (empty when none was written)
   Octets octets;                   // from its first sign (repeat sign, ending, meter change) to its bar
   Fraction duree;                  // what its elements last together
@@ -103,7 +103,13 @@ struct MesureLue {
 
 struct Piece {
   std::vector<MesureLue> mesures;
+  // The meters the measures are counted in, each run of measures in one
+  // meter sharing one. The first is the meter of measures counted before
+  // any is known: four beats of a quarter, strong and weak by turns.
+  std::vector<Metre> metres;
   bool incomplete = false;  // the records left signs out: the piece stops there
+
+  const Metre& metre_de(const MesureLue& m) const { return metres[static_cast<std::size_t>(m.metre)]; }
 };
 
 // The piece the records describe.

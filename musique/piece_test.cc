@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/recueil.h"
 
 namespace {
@@ -50,10 +52,10 @@ TEST(Piece, ATimeSignatureOnlyWhereTheMeterIsSetOrChanged) {
   const char symboles[] = {'C', 'C', 0, 0, 'c', 'c'};
   for (std::size_t i = 0; i < 6; ++i) {
     EXPECT_EQ(p.mesures[i].montre_metre, montres[i]) << i;
-    EXPECT_EQ(p.mesures[i].metre.symbole, symboles[i]) << i;
+    EXPECT_EQ(p.metre_de(p.mesures[i]).symbole, symboles[i]) << i;
   }
-  EXPECT_EQ(p.mesures[2].metre.numerateur, 3);
-  EXPECT_EQ(p.mesures[2].metre.valTps, 48);
+  EXPECT_EQ(p.metre_de(p.mesures[2]).numerateur, 3);
+  EXPECT_EQ(p.metre_de(p.mesures[2]).valTps, 48);
 }
 
 // A fault is drawn on the note it is about.
@@ -71,9 +73,12 @@ TEST(Piece, AReportMarksTheNotesItIsAbout) {
 
 // Sixes counted in eighths are beamed by three.
 TEST(Piece, ACompoundMeterCountedInSubBeatsIsBeamedByItsCompoundBeat) {
-  EXPECT_EQ(piece_de("[[[ [[[ |", {"6", "8", "1"}).mesures[0].metre.poutre(), 24);
-  EXPECT_EQ(piece_de("[[[[[[ |", {"6", "8"}).mesures[0].metre.poutre(), 24);
-  EXPECT_EQ(piece_de("! ! ! ! |").mesures[0].metre.poutre(), 16);
+  for (const auto& [texte, mots, poutre] : {std::tuple<const char*, std::vector<std::string>, int32_t>{"[[[ [[[ |", {"6", "8", "1"}, 24},
+                                             {"[[[[[[ |", {"6", "8"}, 24},
+                                             {"! ! ! ! |", {"4", "4"}, 16}}) {
+    const Piece p = piece_de(texte, mots);
+    EXPECT_EQ(p.metre_de(p.mesures[0]).poutre(), poutre) << texte;
+  }
 }
 
 }  // namespace
