@@ -27,10 +27,11 @@ let suite = null;  // the rest of showing a result, due in a next task
 const pauseDuDessin = 200;  // ms: while keys come, the listing and the score wait this long for the next result
 
 // A result shown in three tasks, so that none holds the page long: first
-// the verdict, the reports and the marks in the text; then the listing;
-// then the score. The last two wait while the user is typing for a short
-// pause in the results, so that a burst of keys redraws them once. A newer
-// result cancels what is not yet shown of this one.
+// the verdict, the reports and the marks in the text; then the listing and
+// the score's measures; then the score drawn. The last two wait while the
+// user is typing for a short pause in the results, so that a burst of keys
+// redraws them once. A newer result cancels what is not yet shown of this
+// one.
 function montre() {
   const r = etat.dernier;
   if (etat.actif >= r.rapports.length) etat.actif = -1;
@@ -45,6 +46,7 @@ function montre() {
   suite = setTimeout(function () {
     if (etat.dernier !== r) return;
     construitListing(r);
+    if (partition !== null) partition.prepare(r);
     suite = setTimeout(function () {
       suite = null;
       if (etat.dernier !== r) return;

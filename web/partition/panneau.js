@@ -20,6 +20,7 @@ export function PanneauPartition(o) {
   this.o = o;
   this.r = null;
   this.mesures = [];
+  this.preparees = null;  // { r, mesures }: the measures of an analysis about to be shown
   this.lecture = null;  // the playback: { contexte, programme, depart, planificateur, minuterie, image }
   this.partition = new Partition(o.partition, {
     note: function (i, k) {
@@ -46,12 +47,22 @@ export function PanneauPartition(o) {
   });
 }
 
+// The measures of analysis r, read from its records ahead of montre(r), so
+// that a long piece's reading and its drawing fall in different tasks.
+PanneauPartition.prototype.prepare = function (r) {
+  if (this.preparees !== null && this.preparees.r === r) return this.preparees.mesures;
+  const mesures = mesuresDeLaPartition(r);
+  marqueLesRapports(mesures, r.rapports);
+  this.preparees = { r: r, mesures: mesures };
+  return mesures;
+};
+
 // The score of a new analysis; the drawings of unchanged lines are kept.
 PanneauPartition.prototype.montre = function (r) {
   const debut = performance.now();
+  const mesures = this.prepare(r);
+  this.preparees = null;
   this.r = r;
-  const mesures = mesuresDeLaPartition(r);
-  marqueLesRapports(mesures, r.rapports);
   this.mesures = mesures;
   // Playing from a measure: still there, and named by its number now.
   if (this.depart !== null) this.fixeDepart(this.depart);
