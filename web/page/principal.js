@@ -24,12 +24,12 @@ let minuterieCalme = null;
 // ----- what is shown
 
 let suite = null;  // the rest of showing a result, due in a next task
-const pauseDuDessin = 200;  // ms: while keys come, the listing and the score wait this long for the next result
+const pauseDuDessin = 200;  // ms: while keys come, the listing and the score wait for a pause this long
 
 // A result shown in three tasks, so that none holds the page long: first
 // the verdict, the reports and the marks in the text; then the listing and
 // the score's measures; then the score drawn. The last two wait while the
-// user is typing for a short pause in the results, so that a burst of keys
+// user is typing for a short pause in the keys, so that a burst of keys
 // redraws them once. A newer result cancels what is not yet shown of this
 // one.
 function montre() {
@@ -43,8 +43,14 @@ function montre() {
   marqueTexte();
   montreBrut();
   clearTimeout(suite);
-  suite = setTimeout(function () {
+  const listing = function () {
     if (etat.dernier !== r) return;
+    // Keys still coming: their pause first.
+    const reste = etat.derniereFrappe + pauseDuDessin - performance.now();
+    if (reste > 0) {
+      suite = setTimeout(listing, reste);
+      return;
+    }
     construitListing(r);
     if (partition !== null) partition.prepare(r);
     suite = setTimeout(function () {
@@ -53,7 +59,8 @@ function montre() {
       if (partition !== null) partition.montre(r);
       document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
     }, 0);
-  }, performance.now() - etat.derniereFrappe < pauseDuDessin ? pauseDuDessin : 0);
+  };
+  suite = setTimeout(listing, 0);
 }
 
 function recu(r) {
