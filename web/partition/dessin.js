@@ -27,7 +27,7 @@ export function Partition(conteneur, rappels, largeur) {
   this.surlignages = {};      // class -> { signes, mesures }
   this.lieeAuDebut = false;   // the first measure ends a tie from one not drawn here
   this.rapports = [];
-  this.enAttente = null;      // the frame that draws the lines still waiting, if asked for
+  this.enAttente = null;      // the task that draws the lines still waiting, if asked for
   this.debutDuBudget = null;  // when this task began drawing lines
   this.etendue = document.createElement("div");
   this.etendue.className = "etendue";
@@ -45,7 +45,7 @@ export function Partition(conteneur, rappels, largeur) {
     requestAnimationFrame(function () {
       prevu = false;
       partition.regarde();
-      partition.afficheVisibles();
+      partition.afficheVisibles(false);
     });
   });
   if (typeof ResizeObserver !== "undefined" && largeur === undefined)
@@ -70,7 +70,7 @@ Partition.prototype.vu = function () {
 };
 
 Partition.tout = 60;  // measures: a piece this short is in the document whole, drawn at once
-Partition.budget = 8;  // ms of drawing in one task: the lines past it wait for the next frame
+Partition.budget = 8;  // ms of drawing in one task: the lines past it wait for a next task
 
 // One listener for the whole score: what was clicked is found by its classes.
 function clic(ev, rappels) {
@@ -179,15 +179,17 @@ Partition.prototype.visibles = function () {
 
 // Puts in the document the lines in view, or nearly, and takes out the rest.
 // A line not drawn yet is drawn while this task's budget lasts (a short
-// piece whole); the others stay blank until the next frame draws them.
-Partition.prototype.afficheVisibles = function () {
+// piece whole), unless dessine is false (a frame being made: its layout and
+// paint are enough for it); the others stay blank until a task of their own
+// draws them, apart from the frames.
+Partition.prototype.afficheVisibles = function (dessine = true) {
   const boite = this.conteneur;
   const [debut, fin] = this.visibles();
   const montrees = new Map(), montres = new Map();
   const entier = this.mesures.length <= Partition.tout;
   let attente = false;
   for (let l = debut; l < fin; l++) {
-    const div = this.dessinDe(l, entier || this.resteDuBudget());
+    const div = this.dessinDe(l, dessine && (entier || this.resteDuBudget()));
     if (div === null) {
       attente = true;
       continue;
@@ -204,10 +206,10 @@ Partition.prototype.afficheVisibles = function () {
   this.montres = montres;
   if (attente && this.enAttente === null) {
     const partition = this;
-    this.enAttente = requestAnimationFrame(function () {
+    this.enAttente = setTimeout(function () {
       partition.enAttente = null;
       partition.afficheVisibles();
-    });
+    }, 0);
   }
   // What is highlighted stays so on what comes into view.
   for (const classe in this.surlignages) {
