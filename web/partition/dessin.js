@@ -137,7 +137,8 @@ Partition.prototype.cleDe = function (l) {
 // task begins.
 Partition.prototype.resteDuBudget = function () {
   const maintenant = performance.now();
-  if (this.debutDuBudget === null) {
+  // A budget left open by a task whose end went unseen (its timer not yet run) is over.
+  if (this.debutDuBudget === null || maintenant - this.debutDuBudget > 4 * Partition.budget) {
     this.debutDuBudget = maintenant;
     const partition = this;
     setTimeout(function () { partition.debutDuBudget = null; }, 0);
@@ -187,13 +188,16 @@ Partition.prototype.afficheVisibles = function (dessine = true) {
   const [debut, fin] = this.visibles();
   const montrees = new Map(), montres = new Map();
   const entier = this.mesures.length <= Partition.tout;
-  let attente = false;
+  let attente = false, dessinees = 0;
   for (let l = debut; l < fin; l++) {
-    const div = this.dessinDe(l, dessine && (entier || this.resteDuBudget()));
+    const avant = this.dessins.size;
+    // Each call draws one line at least: the first it finds changed.
+    const div = this.dessinDe(l, dessine && (entier || dessinees === 0 || this.resteDuBudget()));
     if (div === null) {
       attente = true;
       continue;
     }
+    if (this.dessins.size !== avant) dessinees++;
     div.style.top = this.page.lignes[l].y + "px";
     if (div.parentNode !== boite) boite.appendChild(div);
     if (div.rapports !== this.rapports) this.titresDeLigne(div, l);
