@@ -143,7 +143,6 @@ async function principal(navigateur) {
     return svg && (svg.getBoundingClientRect().right > b.getBoundingClientRect().right || svg.viewBox.baseVal?.width > svg.getBoundingClientRect().width + 1);
   }).length);
   verifie(coupees === 0, "each measure of the solution whole in its box, at its size", coupees);
-  if (process.env.CAPTURE_SOLUTION) await (await page.$("#dictee-mesures-solution")).screenshot({ path: process.env.CAPTURE_SOLUTION });
 
   // The copy sent back: the teacher's page grades it as it was handed in.
   await page.click("#dictee-partage");
