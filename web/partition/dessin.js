@@ -27,7 +27,7 @@ export function Partition(conteneur, rappels, largeur) {
   this.surlignages = {};      // class -> { signes, mesures }
   this.lieeAuDebut = false;   // the first measure ends a tie from one not drawn here
   this.rapports = [];
-  this.enAttente = null;      // the task that draws the lines still waiting, if asked for
+  this.enAttente = null;      // the frame, then the task, that draws the lines still waiting, if asked for
   this.debutDuBudget = null;  // when this task began drawing lines
   this.etendue = document.createElement("div");
   this.etendue.className = "etendue";
@@ -37,6 +37,7 @@ export function Partition(conteneur, rappels, largeur) {
   // laid the page out (on a scroll, a resize), never by an edit's redraw,
   // which would make it lay the whole page out again there and then.
   this.vue = null;
+  this.defilementPrevu = false;  // the panel's scroll is to be written at the next frame
   const partition = this;
   let prevu = false;
   conteneur.addEventListener("scroll", function () {
@@ -87,13 +88,15 @@ function clic(ev, rappels) {
   ev.stopPropagation();
 }
 
-// lieeAuDebut: the first measure ends a tie from one not drawn here.
-Partition.prototype.dessine = function (mesures, lieeAuDebut = false) {
+// lieeAuDebut: the first measure ends a tie from one not drawn here;
+// suivie: the index of a measure to bring into view first, if any, so that
+// the lines are drawn once, where the panel will stand.
+Partition.prototype.dessine = function (mesures, lieeAuDebut = false, suivie = -1) {
   this.mesures = mesures;
   this.lieeAuDebut = lieeAuDebut;
   this.cles = new Array(mesures.length);
   this.place();
-  this.afficheVisibles();
+  if (suivie < 0 || !this.defile(suivie)) this.afficheVisibles();
   // Drawings not shown now are dropped.
   const gardees = new Set();
   this.montrees.forEach(function (div) { gardees.add(div.cle); });
@@ -209,11 +212,15 @@ Partition.prototype.afficheVisibles = function (dessine = true) {
   this.montrees = montrees;
   this.montres = montres;
   if (attente && this.enAttente === null) {
+    // After the next frame: each frame lays out and paints only the lines
+    // one task drew.
     const partition = this;
-    this.enAttente = setTimeout(function () {
-      partition.enAttente = null;
-      partition.afficheVisibles();
-    }, 0);
+    this.enAttente = requestAnimationFrame(function () {
+      partition.enAttente = setTimeout(function () {
+        partition.enAttente = null;
+        partition.afficheVisibles();
+      }, 0);
+    });
   }
   // What is highlighted stays so on what comes into view.
   for (const classe in this.surlignages) {
@@ -258,20 +265,35 @@ Partition.prototype.appliqueSurlignage = function (signes, mesures, classe) {
 
 // Scrolls the score so that measure i is in view.
 Partition.prototype.montre = function (i) {
+  this.defile(i);
+};
+
+// Scrolls the score, as little as brings measure i's line into view, and
+// shows the lines there; false if it was in view already. The panel's
+// scroll is written at the next frame, which lays the page out anyway:
+// written now, it would make the browser lay out there and then all that
+// was just drawn.
+Partition.prototype.defile = function (i) {
   const place = this.page.places[i];
-  if (!place) return;
+  if (!place) return false;
   const ligne = this.page.lignes[place.ligne];
   const vue = this.vu();
-  // As little as brings its line into view.
   let haut = vue.haut;
   if (ligne.y < haut) haut = ligne.y - 4;
   else if (ligne.y + ligne.hauteur > haut + vue.hauteur) haut = Math.min(ligne.y - 4, ligne.y + ligne.hauteur - vue.hauteur + 4);
   haut = Math.max(0, Math.min(haut, this.page.hauteur - vue.hauteur));
-  if (haut !== vue.haut) {
-    this.conteneur.scrollTop = haut;
-    vue.haut = haut;
-    this.afficheVisibles();
+  if (haut === vue.haut) return false;
+  vue.haut = haut;
+  if (!this.defilementPrevu) {
+    this.defilementPrevu = true;
+    const partition = this;
+    requestAnimationFrame(function () {
+      partition.defilementPrevu = false;
+      if (partition.vue !== null) partition.conteneur.scrollTop = partition.vue.haut;
+    });
   }
+  this.afficheVisibles();
+  return true;
 };
 
 // The whole score as drawings of its lines, none of them in the document

@@ -66,7 +66,9 @@ PanneauPartition.prototype.montre = function (r) {
   this.mesures = mesures;
   // Playing from a measure: still there, and named by its number now.
   if (this.depart !== null) this.fixeDepart(this.depart);
-  this.partition.dessine(mesures);
+  // Drawn where the caret's measure will be in view.
+  const s = r.texte === this.o.texte.value ? this.signeAuCurseur() : null;
+  this.partition.dessine(mesures, false, s ? s.mesure : -1);
   this.partition.titres(r.rapports);
   // A text too long to be drawn whole is drawn up to where its signs stop.
   const limite = this.o.limite;
@@ -104,14 +106,22 @@ PanneauPartition.prototype.suitLeCurseur = function () {
   const t = this.o.texte;
   const a = t.selectionStart, b = t.selectionEnd;
   if (a === b) {
-    let s = signeSous(this.mesures, a);
-    if (s === null && a > 0) s = signeSous(this.mesures, a - 1);
+    const s = this.signeAuCurseur();
     this.partition.surligne(s ? [s] : [], [], "actif");
     if (s) this.partition.montre(s.mesure);
     return;
   }
   const couvertes = this.couvertes(a, b);
   this.partition.surligne([], couvertes, "actif");
+};
+
+// The sign the caret stands on, or just after; null with a selection.
+PanneauPartition.prototype.signeAuCurseur = function () {
+  const t = this.o.texte;
+  const a = t.selectionStart;
+  if (a !== t.selectionEnd) return null;
+  const s = signeSous(this.mesures, a);
+  return s === null && a > 0 ? signeSous(this.mesures, a - 1) : s;
 };
 
 // The measures that characters [a, b) cover.
