@@ -26,9 +26,9 @@ let minuterieCalme = null;
 let suite = null;  // the rest of showing a result, due in a next task
 const pauseDuDessin = 200;  // ms: while keys come, the listing and the score wait for a pause this long
 
-// A result shown in three tasks, so that none holds the page long: first
-// the verdict, the reports and the marks in the text; then the listing and
-// the score's measures; then the score drawn. The last two wait while the
+// A result shown in four tasks, so that none holds the page long: first
+// the verdict, the reports and the marks in the text; then the listing; the
+// score's measures; the score drawn. The last three wait while the
 // user is typing for a short pause in the keys, so that a burst of keys
 // redraws them once. A newer result cancels what is not yet shown of this
 // one.
@@ -52,12 +52,19 @@ function montre() {
       return;
     }
     construitListing(r);
-    if (partition !== null) partition.prepare(r);
+    puis(function () { if (partition !== null) partition.prepare(r); },
+         function () {
+           if (partition !== null) partition.montre(r);
+           document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+         });
+  };
+  // Each step in a task of its own, while r is still the result to show.
+  const puis = function (...etapes) {
     suite = setTimeout(function () {
       suite = null;
       if (etat.dernier !== r) return;
-      if (partition !== null) partition.montre(r);
-      document.dispatchEvent(new CustomEvent("rythme-analyse", { detail: r }));
+      etapes[0]();
+      if (etapes.length > 1) puis(...etapes.slice(1));
     }, 0);
   };
   suite = setTimeout(listing, 0);
