@@ -74,14 +74,26 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
       suites_.back().fin = i + 1;
   }
   std::stable_sort(suites_.begin(), suites_.end(), [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; });
+  // Lines count from 1, and every line up to the last is there, with runs or none.
+  const Ligne derniere = suites_.back().ligne;
+  premieres_.reserve(static_cast<std::size_t>(derniere) + 2);
+  premieres_.push_back(0);  // line 0, which no byte stands on
+  for (std::size_t i = 0; i < suites_.size(); ++i)
+    while (static_cast<Ligne>(premieres_.size()) <= suites_[i].ligne) premieres_.push_back(i);
+  premieres_.push_back(suites_.size());  // past the last line
+}
+
+std::size_t CarteDuTexte::premiere_suite(Ligne ligne) const {
+  if (ligne < 1) return 0;
+  if (ligne >= static_cast<Ligne>(premieres_.size())) return suites_.size();
+  return premieres_[static_cast<std::size_t>(ligne)];
 }
 
 // Calls visite(suite) for each run of the line, in the order of the bytes.
 template <typename Visite>
 void CarteDuTexte::sur_la_ligne(Ligne ligne, Visite visite) const {
-  auto i = std::lower_bound(suites_.begin(), suites_.end(), ligne,
-                            [](const Suite& s, Ligne l) { return s.ligne < l; });
-  for (; i != suites_.end() && i->ligne == ligne; ++i) visite(*i);
+  const std::size_t fin = premiere_suite(ligne + 1);
+  for (std::size_t i = premiere_suite(ligne); i < fin; ++i) visite(suites_[i]);
 }
 
 std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moins) const {
@@ -105,10 +117,8 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
     if (premier < depuis && depuis < s.fin) retiens(depuis);
   });
   // The next line that holds any byte.
-  const auto suivante = std::upper_bound(suites_.begin(), suites_.end(), p.ligne,
-                                         [](Ligne l, const Suite& s) { return l < s.ligne; });
-  if (suivante != suites_.end()) {
-    sur_la_ligne(suivante->ligne, [&](const Suite& s) {
+  if (const std::size_t suivante = premiere_suite(p.ligne + 1); suivante < suites_.size()) {
+    sur_la_ligne(suites_[suivante].ligne, [&](const Suite& s) {
       retiens(s.debut);
       if (s.debut < depuis && depuis < s.fin) retiens(depuis);
     });

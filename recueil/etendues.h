@@ -52,7 +52,8 @@ class CarteDuTexte {
  private:
   // Bytes [debut, fin) on one line whose columns never go down; sorted by
   // line, then by byte. A position is looked for by a binary search in the
-  // runs of its line (one, unless the line goes back on itself).
+  // runs of its line (one, unless the line goes back on itself), which the
+  // index by line finds at once.
   struct Suite {
     Ligne ligne;
     std::size_t debut;
@@ -61,6 +62,8 @@ class CarteDuTexte {
 
   template <typename Visite>
   void sur_la_ligne(Ligne ligne, Visite visite) const;
+  // The first run on the line or after it.
+  std::size_t premiere_suite(Ligne ligne) const;
   std::size_t cherche(Point cible, std::string_view jeton, std::size_t depuis) const;
   // The first byte from `depuis` (or failing that from the start) whose
   // position is past `p` (au_moins: at `p` or past it).
@@ -69,4 +72,7 @@ class CarteDuTexte {
   std::string_view texte_;
   std::vector<Point> points_;
   std::vector<Suite> suites_;
+  // premieres_[l]: the first run on line l or after it, for the lines from 1
+  // to the last (a vertical tab skips three lines at most: a few per byte).
+  std::vector<std::size_t> premieres_;
 };
