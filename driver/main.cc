@@ -9,6 +9,7 @@
 #include "driver/exportations.h"
 #include "io/flux.h"
 #include "io/source.h"
+#include "musique/piece.h"
 
 namespace {
 void livre_tout_a_la_fin() { flux_termine(); }
@@ -42,7 +43,10 @@ int main(int argc, char** argv) {
   if (!exportations.demandees() || !analyse) return execute_console(n, mots.data());
   if (exportations.sur_la_sortie()) flux_sortie_ecartee();
   prepare_les_exportations();
-  Recueil recueil;
-  const int statut = execute_console(n, mots.data(), recueil);
-  return ecrit_exportations(exportations, recueil) ? statut : 1;
+  // The records and the piece they make are left to the system when the
+  // process ends: freeing their many blocks one by one would only take time.
+  static Recueil* const recueil = new Recueil;
+  const int statut = execute_console(n, mots.data(), *recueil);
+  static const Piece* const piece = new Piece(lis_piece(*recueil));
+  return ecrit_exportations(exportations, *recueil, *piece) ? statut : 1;
 }
