@@ -32,9 +32,6 @@ class CarteDuTexte {
  public:
   explicit CarteDuTexte(std::string_view texte);
 
-  // points()[i] is the position of byte i, points()[n] the one after the text.
-  const std::vector<Point>& points() const { return points_; }
-
   // The bytes a report covers: it starts at `debut` and reaches `lignes` line
   // breaks further, `largeur` columns on its last line (0 or less: a point).
   // A position can stand for several bytes (after a carriage return, a
@@ -70,7 +67,9 @@ class CarteDuTexte {
   std::size_t premier_passe(Point p, std::size_t depuis, bool au_moins) const;
 
   std::string_view texte_;
-  std::vector<Point> points_;
+  // Byte i's column (the one after the text's last byte at the end); its
+  // line is its run's.
+  std::vector<Colonne> colonnes_;
   std::vector<Suite> suites_;
   // premieres_[l]: the first run on line l or after it, for the lines from 1
   // to the last (a vertical tab skips three lines at most: a few per byte).
