@@ -157,7 +157,14 @@ class Ecrivain {
   }
   static bool lie(const Element* e) { return e != nullptr && e->lie && !e->silence; }
 
-  int64_t en_divisions(Fraction quads) const { return Fraction(quads.num, quads.den * 16).arrondi(divisions_); }
+  // An instant or a length in quads (16 to the quarter note) as divisions,
+  // rounded as Fraction::arrondi rounds: for a whole number of quads, the
+  // most common by far, by a shift.
+  int64_t en_divisions(Fraction quads) const {
+    if (quads.den == 1 && quads.num >= 0 && quads.num < Fraction::petit && divisions_ < Fraction::petit)
+      return (2 * quads.num * divisions_ + 16) / 32;
+    return Fraction(quads.num, quads.den * 16).arrondi(divisions_);
+  }
 
   // The first measure's attributes, and a time signature where one stands.
   void attributs(bool premiere, bool signature, const Metre& m) {
