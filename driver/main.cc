@@ -48,5 +48,9 @@ int main(int argc, char** argv) {
   static Recueil* const recueil = new Recueil;
   const int statut = execute_console(n, mots.data(), *recueil);
   static const Piece* const piece = new Piece(lis_piece(*recueil));
+  // The exports read the piece and the reports: the room the signs and the
+  // measures listed took goes to them.
+  std::vector<Signe>().swap(recueil->signes);
+  std::vector<MesureListee>().swap(recueil->mesures);
   return ecrit_exportations(exportations, *recueil, *piece) ? statut : 1;
 }

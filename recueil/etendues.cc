@@ -25,6 +25,7 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   const Position gardee = p;
   p = Position{};
   colonnes_.reserve(texte.size() + 1);
+  suites_.reserve(static_cast<std::size_t>(std::count(texte.begin(), texte.end(), '\n')) + 1);  // a line a run, mostly
   // Each byte at its place: its column, and its line in the run it extends or starts.
   const auto place = [this](Ligne ligne, Colonne colonne) {
     const std::size_t i = colonnes_.size();
@@ -75,7 +76,9 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   }
   place(p.numeroLigne, p.numeroColonne);
   p = gardee;
-  std::stable_sort(suites_.begin(), suites_.end(), [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; });
+  // In order already unless the numbering starts again (a form feed after a bar).
+  const auto par_ligne = [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; };
+  if (!std::is_sorted(suites_.begin(), suites_.end(), par_ligne)) std::stable_sort(suites_.begin(), suites_.end(), par_ligne);
   // Lines count from 1, and every line up to the last is there, with runs or none.
   const Ligne derniere = suites_.back().ligne;
   premieres_.reserve(static_cast<std::size_t>(derniere) + 2);
