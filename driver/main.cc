@@ -13,6 +13,11 @@
 
 namespace {
 void livre_tout_a_la_fin() { flux_termine(); }
+
+// What the exports are written from, left to the system when the process
+// ends: freeing its many blocks one by one would only take time.
+Recueil* recueil_exporte = nullptr;
+const Piece* piece_exportee = nullptr;
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,14 +48,13 @@ int main(int argc, char** argv) {
   if (!exportations.demandees() || !analyse) return execute_console(n, mots.data());
   if (exportations.sur_la_sortie()) flux_sortie_ecartee();
   prepare_les_exportations();
-  // The records and the piece they make are left to the system when the
-  // process ends: freeing their many blocks one by one would only take time.
-  static Recueil* const recueil = new Recueil;
-  const int statut = execute_console(n, mots.data(), *recueil);
-  static const Piece* const piece = new Piece(lis_piece(*recueil));
+  recueil_exporte = new Recueil;
+  Recueil& recueil = *recueil_exporte;
+  const int statut = execute_console(n, mots.data(), recueil);
+  piece_exportee = new Piece(lis_piece(recueil));
   // The exports read the piece and the reports: the room the signs and the
   // measures listed took goes to them.
-  std::vector<Signe>().swap(recueil->signes);
-  std::vector<MesureListee>().swap(recueil->mesures);
-  return ecrit_exportations(exportations, *recueil, *piece) ? statut : 1;
+  std::vector<Signe>().swap(recueil.signes);
+  std::vector<MesureListee>().swap(recueil.mesures);
+  return ecrit_exportations(exportations, recueil, *piece_exportee) ? statut : 1;
 }

@@ -88,10 +88,9 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   premieres_.push_back(suites_.size());  // past the last line
 }
 
+// Before line 1, the first run; past the last line, none (the last entry).
 std::size_t CarteDuTexte::premiere_suite(Ligne ligne) const {
-  if (ligne < 1) return 0;
-  if (ligne >= static_cast<Ligne>(premieres_.size())) return suites_.size();
-  return premieres_[static_cast<std::size_t>(ligne)];
+  return premieres_[static_cast<std::size_t>(std::clamp<Ligne>(ligne, 0, static_cast<Ligne>(premieres_.size()) - 1))];
 }
 
 // Calls visite(suite) for each run of the line, in the order of the bytes.
@@ -119,7 +118,8 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
     if (premier < depuis && depuis < s.fin) retiens(depuis);
   });
   // The next line that holds any byte.
-  if (const std::size_t suivante = premiere_suite(p.ligne + 1); suivante < suites_.size()) {
+  const std::size_t suivante = premiere_suite(p.ligne + 1);
+  if (suivante < suites_.size()) {
     sur_la_ligne(suites_[suivante].ligne, [&](const Suite& s) {
       retiens(s.debut);
       if (s.debut < depuis && depuis < s.fin) retiens(depuis);
