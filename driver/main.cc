@@ -17,7 +17,7 @@ void livre_tout_a_la_fin() { flux_termine(); }
 // What the exports are written from, left to the system when the process
 // ends: freeing its many blocks one by one would only take time.
 Recueil* recueil_exporte = nullptr;
-const Piece* piece_exportee = nullptr;
+Piece* piece_exportee = nullptr;
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
   recueil_exporte = new Recueil;
   Recueil& recueil = *recueil_exporte;
   const int statut = execute_console(n, mots.data(), recueil);
-  piece_exportee = new Piece(lis_piece(recueil));
+  piece_exportee = new Piece;
+  *piece_exportee = lis_piece(recueil);
   // The exports read the piece and the reports: the room the signs and the
   // measures listed took goes to them.
   std::vector<Signe>().swap(recueil.signes);

@@ -137,7 +137,6 @@ void note_mesure(int32_t total) {
     Ecriture e{metre};
     ecrit_metre(e);
     mesure.metre.assign(metre, e.fin);
-    if (const char* graphie = graphie_de_valeur(etat.metre.valTps)) mesure.graphie = graphie;
   }
   if (!metre_inconnu()) {
     const MetreEcrit ecrit = metre_ecrit();
@@ -145,6 +144,7 @@ void note_mesure(int32_t total) {
     mesure.denominateur = ecrit.denominateur;  // known whenever a meter is
     mesure.ecart = ecart_en_mots(total, etat.metre.nbrTps * etat.metre.valTps);
   }
+  if (const char* graphie = graphie_de_valeur(etat.metre.valTps)) mesure.graphie = graphie;
   Point debut = n.fin_du_dernier_temps;
   for (int32_t i = 0; i < m.nt; ++i) {
     const Temps& t = *m.tabTemps[static_cast<std::size_t>(i)];

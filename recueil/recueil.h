@@ -74,7 +74,7 @@ struct Limites {
   std::size_t rapports = SIZE_MAX;
   std::size_t signes = SIZE_MAX;
   bool octets_des_temps = true;  // false: each TempsListe::octets stays empty
-  bool textes = true;            // false: MesureListee::metre and graphie, and each TempsListe::texte, stay empty
+  bool textes = true;            // false: MesureListee::metre and each TempsListe::texte stay empty
 };
 
 struct Recueil {
