@@ -159,8 +159,7 @@ void prepare_les_exportations() {
 #endif
 }
 
-bool ecrit_exportations(const Exportations& e, const Recueil& recueil) {
-  const Piece piece = lis_piece(recueil);
+bool ecrit_exportations(const Exportations& e, const Recueil& recueil, const Piece& piece) {
   bool ecrits = true;
   if (!e.musicxml.empty()) {
     Fichier f(e.musicxml);

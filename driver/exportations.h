@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "musique/piece.h"
 #include "recueil/recueil.h"
 
 struct Exportations {
@@ -29,7 +30,9 @@ int lit_exportations(int argc, const char* const* argv, Exportations& e, std::st
 // records will take is asked for in huge pages.
 void prepare_les_exportations();
 
-// Writes the exports from the records of a text checked (the caller runs
-// none for a word refused or --help). False when a file could not be
-// written: the reason is then on standard error.
-bool ecrit_exportations(const Exportations& e, const Recueil& recueil);
+// Writes the exports from the records of a text checked and the piece they
+// make (lis_piece; the caller runs none for a word refused or --help). Of
+// the records only the reports are read (the console hands them on without
+// their signs and measures listed, once the piece is read). False when a
+// file could not be written: the reason is then on standard error.
+bool ecrit_exportations(const Exportations& e, const Recueil& recueil, const Piece& piece);

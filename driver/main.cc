@@ -9,9 +9,15 @@
 #include "driver/exportations.h"
 #include "io/flux.h"
 #include "io/source.h"
+#include "musique/piece.h"
 
 namespace {
 void livre_tout_a_la_fin() { flux_termine(); }
+
+// What the exports are written from, left to the system when the process
+// ends: freeing its many blocks one by one would only take time.
+Recueil* recueil_exporte = nullptr;
+Piece* piece_exportee = nullptr;
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,7 +48,14 @@ int main(int argc, char** argv) {
   if (!exportations.demandees() || !analyse) return execute_console(n, mots.data());
   if (exportations.sur_la_sortie()) flux_sortie_ecartee();
   prepare_les_exportations();
-  Recueil recueil;
+  recueil_exporte = new Recueil;
+  Recueil& recueil = *recueil_exporte;
   const int statut = execute_console(n, mots.data(), recueil);
-  return ecrit_exportations(exportations, recueil) ? statut : 1;
+  piece_exportee = new Piece;
+  *piece_exportee = lis_piece(recueil);
+  // The exports read the piece and the reports: the room the signs and the
+  // measures listed took goes to them.
+  std::vector<Signe>().swap(recueil.signes);
+  std::vector<MesureListee>().swap(recueil.mesures);
+  return ecrit_exportations(exportations, recueil, *piece_exportee) ? statut : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <memory>
@@ -157,7 +158,14 @@ class Ecrivain {
   }
   static bool lie(const Element* e) { return e != nullptr && e->lie && !e->silence; }
 
-  int64_t en_divisions(Fraction quads) const { return Fraction(quads.num, quads.den * 16).arrondi(divisions_); }
+  // An instant or a length in quads (16 to the quarter note) as divisions,
+  // rounded as Fraction::arrondi rounds: for a whole number of quads, the
+  // most common by far, by a shift.
+  int64_t en_divisions(Fraction quads) const {
+    if (quads.den == 1 && quads.num >= 0 && quads.num < Fraction::petit && divisions_ < Fraction::petit)
+      return (2 * quads.num * divisions_ + 16) / 32;
+    return Fraction(quads.num, quads.den * 16).arrondi(divisions_);
+  }
 
   // The first measure's attributes, and a time signature where one stands.
   void attributs(bool premiere, bool signature, const Metre& m) {
@@ -253,8 +261,9 @@ class Ecrivain {
     for (std::size_t a = 0; a < es.size();) {
       std::size_t b = a;
       if (!es[a].silence && crochets(es[a].base) > 0) {
+        const int64_t sa_battue = battue(es[a]);
         while (b + 1 < es.size() && !es[b + 1].silence && crochets(es[b + 1].base) > 0 &&
-               battue(es[b + 1]) == battue(es[a]) && es[b + 1].groupe == es[a].groupe)
+               battue(es[b + 1]) == sa_battue && es[b + 1].groupe == es[a].groupe)
           ++b;
       }
       if (b > a) {
@@ -419,8 +428,15 @@ int64_t divisions_de(const Piece& piece) {
     for (const Element& e : m.elements) {
       // Its onset and its length in quarter notes (16 quads), in lowest terms.
       for (const Fraction& quads : {e.debut, e.duree}) {
-        const int64_t den = Fraction(quads.num, quads.den * 16).den;
-        if (d % den == 0) continue;
+        int64_t den;
+        if (quads.den == 1) {
+          // A whole number of quads: a power of two, 16 at most.
+          den = int64_t{16} >> std::min(std::countr_zero(static_cast<uint64_t>(quads.num)), 4);
+          if ((d & (den - 1)) == 0) continue;
+        } else {
+          den = Fraction(quads.num, quads.den * 16).den;
+          if (d % den == 0) continue;
+        }
         d = std::lcm(d, den);
         if (d > divisions_au_plus) return divisions_au_plus;
       }

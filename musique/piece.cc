@@ -188,14 +188,24 @@ class Lecteur {
 };
 
 // Measures by their numbers: where one number stands several times (each
-// analysis of a run counts from 1), the first.
+// analysis of a run counts from 1), the first. Numbers looked for in order
+// are found where the one before was, without a search.
 class Index {
  public:
-  int32_t cherche(int32_t numero) const {
-    const auto i = std::lower_bound(paires_.begin(), paires_.end(), std::pair<int32_t, int32_t>{numero, INT32_MIN});
-    return i != paires_.end() && i->first == numero ? i->second : -1;
+  int32_t cherche(int32_t numero) {
+    std::size_t i = suivant_;
+    if (i >= paires_.size() || paires_[i].first != numero || (i > 0 && paires_[i - 1].first == numero))
+      i = static_cast<std::size_t>(
+          std::lower_bound(paires_.begin(), paires_.end(), std::pair<int32_t, int32_t>{numero, INT32_MIN}) -
+          paires_.begin());
+    if (i == paires_.size() || paires_[i].first != numero) return -1;
+    suivant_ = i + 1;
+    return paires_[i].second;
   }
   std::vector<std::pair<int32_t, int32_t>> paires_;  // number and index, in order
+
+ private:
+  std::size_t suivant_ = 0;  // past the last one found
 };
 
 template <typename Mesure>
@@ -214,7 +224,7 @@ Index index_par_numero(const std::vector<Mesure>& mesures) {
 // stands where a meter is first known and where the text changes it. Runs
 // of measures in one meter share it.
 void fixe_les_metres(Piece& piece, const Recueil& recueil, const std::vector<Changement>& changements) {
-  const Index listees = index_par_numero(recueil.mesures);
+  Index listees = index_par_numero(recueil.mesures);
   piece.metres.assign(1, Metre{});
   piece.metres[0].forts = {true, false, true, false};
   auto changement = changements.begin();
@@ -314,7 +324,7 @@ std::size_t premiere_vers(const std::vector<std::size_t>& jusqua, std::size_t o)
 
 void marque_les_rapports(Piece& piece, const Recueil& recueil) {
   if (recueil.rapports.empty()) return;
-  const Index par_numero = index_par_numero(piece.mesures);
+  Index par_numero = index_par_numero(piece.mesures);
   const std::vector<std::size_t> jusqua = portees(piece);
   for (std::size_t r = 0; r < recueil.rapports.size(); ++r) {
     const Rapport& rapport = recueil.rapports[r];

@@ -132,10 +132,12 @@ void note_mesure(int32_t total) {
   const EtatMesure& m = etat.mesure;
   MesureListee mesure{m.numeroMesure - 1, {}, {}, total, {}, 0, 0, etat.metre.valTps, etat.metre.ennaire,
                       etat.metre.composée != 0, {}};
-  char metre[4 * Ecriture::chiffres_entier_max];
-  Ecriture e{metre};
-  ecrit_metre(e);
-  mesure.metre.assign(metre, e.fin);
+  if (n.limites.textes) {
+    char metre[4 * Ecriture::chiffres_entier_max];
+    Ecriture e{metre};
+    ecrit_metre(e);
+    mesure.metre.assign(metre, e.fin);
+  }
   if (!metre_inconnu()) {
     const MetreEcrit ecrit = metre_ecrit();
     if (ecrit.numerateurConnu) mesure.numerateur = ecrit.numerateur;
@@ -149,7 +151,7 @@ void note_mesure(int32_t total) {
     const auto slot = static_cast<std::size_t>(i);
     const Point fin = slot < n.fins_des_temps.size() ? n.fins_des_temps[slot] : debut;
     if (i == 0) mesure.temps.reserve(static_cast<std::size_t>(m.nt));
-    mesure.temps.push_back({t.graphie, t.valeur, temps_fort(i), {}});
+    mesure.temps.push_back({n.limites.textes ? t.graphie : std::string(), t.valeur, temps_fort(i), {}});
     if (n.limites.octets_des_temps) n.places_des_temps.emplace_back(debut, fin);
     debut = fin;
   }

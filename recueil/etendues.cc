@@ -24,14 +24,24 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
   Position& p = etat.position;
   const Position gardee = p;
   p = Position{};
-  points_.reserve(texte.size() + 1);
+  colonnes_.reserve(texte.size() + 1);
+  suites_.reserve(static_cast<std::size_t>(std::count(texte.begin(), texte.end(), '\n')) + 1);  // a line a run, mostly
+  // Each byte at its place: its column, and its line in the run it extends or starts.
+  const auto place = [this](Ligne ligne, Colonne colonne) {
+    const std::size_t i = colonnes_.size();
+    if (i == 0 || ligne != suites_.back().ligne || colonne < colonnes_.back())
+      suites_.push_back({ligne, i, i + 1});
+    else
+      suites_.back().fin = i + 1;
+    colonnes_.push_back(colonne);
+  };
   bool apres_barre = false;  // only blanks since the last bar
   // A byte order mark at the start is skipped: its bytes stand where the text starts.
   const std::size_t marque = longueur_marque_d_ordre(reinterpret_cast<const unsigned char*>(texte.data()), texte.size());
-  points_.insert(points_.end(), marque, Point{});
+  for (std::size_t i = 0; i < marque; ++i) place(Point{}.ligne, Point{}.colonne);
   for (const char c : texte.substr(marque)) {
     const unsigned char octet = static_cast<unsigned char>(c);
-    points_.push_back({p.numeroLigne, p.numeroColonne});
+    place(p.numeroLigne, p.numeroColonne);
     fixe_etendue(0, 0);
     switch (octet) {
       case '\b':
@@ -64,56 +74,58 @@ CarteDuTexte::CarteDuTexte(std::string_view texte) : texte_(texte) {
     else if (!blanc(octet))
       apres_barre = false;
   }
-  points_.push_back({p.numeroLigne, p.numeroColonne});
+  place(p.numeroLigne, p.numeroColonne);
   p = gardee;
+  // In order already unless the numbering starts again (a form feed after a bar).
+  const auto par_ligne = [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; };
+  if (!std::is_sorted(suites_.begin(), suites_.end(), par_ligne)) std::stable_sort(suites_.begin(), suites_.end(), par_ligne);
+  // Lines count from 1, and every line up to the last is there, with runs or none.
+  const Ligne derniere = suites_.back().ligne;
+  premieres_.reserve(static_cast<std::size_t>(derniere) + 2);
+  premieres_.push_back(0);  // line 0, which no byte stands on
+  for (std::size_t i = 0; i < suites_.size(); ++i)
+    while (static_cast<Ligne>(premieres_.size()) <= suites_[i].ligne) premieres_.push_back(i);
+  premieres_.push_back(suites_.size());  // past the last line
+}
 
-  for (std::size_t i = 0; i < points_.size(); ++i) {
-    if (i == 0 || points_[i].ligne != points_[i - 1].ligne || points_[i].colonne < points_[i - 1].colonne)
-      suites_.push_back({points_[i].ligne, i, i + 1});
-    else
-      suites_.back().fin = i + 1;
-  }
-  std::stable_sort(suites_.begin(), suites_.end(), [](const Suite& a, const Suite& b) { return a.ligne < b.ligne; });
+// Before line 1, the first run; past the last line, none (the last entry).
+std::size_t CarteDuTexte::premiere_suite(Ligne ligne) const {
+  return premieres_[static_cast<std::size_t>(std::clamp<Ligne>(ligne, 0, static_cast<Ligne>(premieres_.size()) - 1))];
 }
 
 // Calls visite(suite) for each run of the line, in the order of the bytes.
 template <typename Visite>
 void CarteDuTexte::sur_la_ligne(Ligne ligne, Visite visite) const {
-  auto i = std::lower_bound(suites_.begin(), suites_.end(), ligne,
-                            [](const Suite& s, Ligne l) { return s.ligne < l; });
-  for (; i != suites_.end() && i->ligne == ligne; ++i) visite(*i);
+  const std::size_t fin = premiere_suite(ligne + 1);
+  for (std::size_t i = premiere_suite(ligne); i < fin; ++i) visite(suites_[i]);
 }
 
 std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moins) const {
-  std::size_t apres = points_.size();  // the first from depuis
-  std::size_t avant = points_.size();  // the first of all
+  std::size_t apres = colonnes_.size();  // the first from depuis
+  std::size_t avant = colonnes_.size();  // the first of all
   const auto retiens = [&](std::size_t i) {
     if (i >= depuis) apres = std::min(apres, i);
     avant = std::min(avant, i);
   };
   sur_la_ligne(p.ligne, [&](const Suite& s) {
-    const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
-    const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
-    const auto i = au_moins ? std::lower_bound(debut, fin, p.colonne,
-                                               [](const Point& a, Colonne c) { return a.colonne < c; })
-                            : std::upper_bound(debut, fin, p.colonne,
-                                               [](Colonne c, const Point& a) { return c < a.colonne; });
+    const auto debut = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.debut);
+    const auto fin = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.fin);
+    const auto i = au_moins ? std::lower_bound(debut, fin, p.colonne) : std::upper_bound(debut, fin, p.colonne);
     if (i == fin) return;
-    const auto premier = static_cast<std::size_t>(i - points_.begin());
+    const auto premier = static_cast<std::size_t>(i - colonnes_.begin());
     // Within a run the bytes past p go on to its end: the first from depuis.
     retiens(premier);
     if (premier < depuis && depuis < s.fin) retiens(depuis);
   });
   // The next line that holds any byte.
-  const auto suivante = std::upper_bound(suites_.begin(), suites_.end(), p.ligne,
-                                         [](Ligne l, const Suite& s) { return l < s.ligne; });
-  if (suivante != suites_.end()) {
-    sur_la_ligne(suivante->ligne, [&](const Suite& s) {
+  const std::size_t suivante = premiere_suite(p.ligne + 1);
+  if (suivante < suites_.size()) {
+    sur_la_ligne(suites_[suivante].ligne, [&](const Suite& s) {
       retiens(s.debut);
       if (s.debut < depuis && depuis < s.fin) retiens(depuis);
     });
   }
-  return apres < points_.size() ? apres : avant;
+  return apres < colonnes_.size() ? apres : avant;
 }
 
 // The boundary at the point: one where the text holds the token, from
@@ -121,19 +133,17 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
 // from the start. With none at the point, the last boundary before the first
 // one past it (the byte that covers it, such as a tab).
 std::size_t CarteDuTexte::cherche(Point cible, std::string_view jeton, std::size_t depuis) const {
-  depuis = std::min(depuis, points_.size() - 1);
+  depuis = std::min(depuis, colonnes_.size() - 1);
   // The bytes at the point, in order: a few.
   std::array<std::size_t, 4 * essais_du_jeton> octets_ici;
   const auto ici = octets_ici.begin();
   auto ici_fin = ici;
   sur_la_ligne(cible.ligne, [&](const Suite& s) {
-    const auto debut = points_.begin() + static_cast<std::ptrdiff_t>(s.debut);
-    const auto fin = points_.begin() + static_cast<std::ptrdiff_t>(s.fin);
-    const auto [a, b] = std::equal_range(debut, fin, cible, [](const Point& x, const Point& y) {
-      return x.colonne < y.colonne;
-    });
+    const auto debut = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.debut);
+    const auto fin = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.fin);
+    const auto [a, b] = std::equal_range(debut, fin, cible.colonne);
     for (auto i = a; i != b && ici_fin != octets_ici.end(); ++i)
-      *ici_fin++ = static_cast<std::size_t>(i - points_.begin());
+      *ici_fin++ = static_cast<std::size_t>(i - colonnes_.begin());
   });
   if (ici_fin != ici) {
     const auto debut_depuis = std::lower_bound(ici, ici_fin, depuis);
@@ -146,13 +156,13 @@ std::size_t CarteDuTexte::cherche(Point cible, std::string_view jeton, std::size
     return debut_depuis != ici_fin ? *debut_depuis : *ici;
   }
   const std::size_t i = premier_passe(cible, depuis, false);
-  if (i >= points_.size()) return points_.size() - 1;
+  if (i >= colonnes_.size()) return colonnes_.size() - 1;
   return i == 0 ? 0 : i - 1;
 }
 
 std::size_t CarteDuTexte::octet_de_fin(Point p, std::size_t depuis) const {
   const std::size_t i = premier_passe(p, depuis, true);
-  return i >= points_.size() || i < depuis ? points_.size() - 1 : i;
+  return i >= colonnes_.size() || i < depuis ? colonnes_.size() - 1 : i;
 }
 
 Octets CarteDuTexte::octets_du_rapport(Point debut, Ligne lignes, Colonne largeur, std::string_view jeton,
@@ -170,6 +180,6 @@ Octets CarteDuTexte::octets_du_rapport(Point debut, Ligne lignes, Colonne largeu
   }
   // The end is reached, or passed inside a byte that covers several columns.
   r.fin = std::max(r.debut + 1, octet_de_fin(fin, r.debut + 1));
-  r.fin = std::min(r.fin, points_.size() - 1);
+  r.fin = std::min(r.fin, colonnes_.size() - 1);
   return r;
 }

@@ -32,9 +32,6 @@ class CarteDuTexte {
  public:
   explicit CarteDuTexte(std::string_view texte);
 
-  // points()[i] is the position of byte i, points()[n] the one after the text.
-  const std::vector<Point>& points() const { return points_; }
-
   // The bytes a report covers: it starts at `debut` and reaches `lignes` line
   // breaks further, `largeur` columns on its last line (0 or less: a point).
   // A position can stand for several bytes (after a carriage return, a
@@ -52,7 +49,8 @@ class CarteDuTexte {
  private:
   // Bytes [debut, fin) on one line whose columns never go down; sorted by
   // line, then by byte. A position is looked for by a binary search in the
-  // runs of its line (one, unless the line goes back on itself).
+  // runs of its line (one, unless the line goes back on itself), which the
+  // index by line finds at once.
   struct Suite {
     Ligne ligne;
     std::size_t debut;
@@ -61,12 +59,19 @@ class CarteDuTexte {
 
   template <typename Visite>
   void sur_la_ligne(Ligne ligne, Visite visite) const;
+  // The first run on the line or after it.
+  std::size_t premiere_suite(Ligne ligne) const;
   std::size_t cherche(Point cible, std::string_view jeton, std::size_t depuis) const;
   // The first byte from `depuis` (or failing that from the start) whose
   // position is past `p` (au_moins: at `p` or past it).
   std::size_t premier_passe(Point p, std::size_t depuis, bool au_moins) const;
 
   std::string_view texte_;
-  std::vector<Point> points_;
+  // Byte i's column (the one after the text's last byte at the end); its
+  // line is its run's.
+  std::vector<Colonne> colonnes_;
   std::vector<Suite> suites_;
+  // premieres_[l]: the first run on line l or after it, for the lines from 1
+  // to the last (a vertical tab skips three lines at most: a few per byte).
+  std::vector<std::size_t> premieres_;
 };

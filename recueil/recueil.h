@@ -68,11 +68,13 @@ struct Signe {
 
 // How many reports and signs the records keep (the others are counted): a
 // page lists what a person can read; an export takes them all. The beats'
-// bytes are found for a page, which shows them; exports never read them.
+// bytes and the listing's texts are kept for a page, which shows them;
+// exports never read them.
 struct Limites {
   std::size_t rapports = SIZE_MAX;
   std::size_t signes = SIZE_MAX;
   bool octets_des_temps = true;  // false: each TempsListe::octets stays empty
+  bool textes = true;            // false: MesureListee::metre and each TempsListe::texte stay empty
 };
 
 struct Recueil {
