@@ -45,7 +45,8 @@ export function Partition(conteneur, rappels, largeur) {
     prevu = true;
     requestAnimationFrame(function () {
       prevu = false;
-      partition.regarde();
+      // A scroll of ours still to be written stands.
+      if (!partition.defilementPrevu) partition.regarde();
       partition.afficheVisibles(false);
     });
   });
@@ -96,7 +97,7 @@ Partition.prototype.dessine = function (mesures, lieeAuDebut = false, suivie = -
   this.lieeAuDebut = lieeAuDebut;
   this.cles = new Array(mesures.length);
   this.place();
-  if (suivie < 0 || !this.defile(suivie)) this.afficheVisibles();
+  if (suivie < 0 || !this.montre(suivie)) this.afficheVisibles();
   // Drawings not shown now are dropped.
   const gardees = new Set();
   this.montrees.forEach(function (div) { gardees.add(div.cle); });
@@ -263,17 +264,12 @@ Partition.prototype.appliqueSurlignage = function (signes, mesures, classe) {
   mesures.forEach(function (i) { const g = montres.get(i); if (g) g.classList.add(classe); });
 };
 
-// Scrolls the score so that measure i is in view.
-Partition.prototype.montre = function (i) {
-  this.defile(i);
-};
-
 // Scrolls the score, as little as brings measure i's line into view, and
 // shows the lines there; false if it was in view already. The panel's
 // scroll is written at the next frame, which lays the page out anyway:
 // written now, it would make the browser lay out there and then all that
 // was just drawn.
-Partition.prototype.defile = function (i) {
+Partition.prototype.montre = function (i) {
   const place = this.page.places[i];
   if (!place) return false;
   const ligne = this.page.lignes[place.ligne];
