@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
   // run starts with nothing of this one still to write back.
   fsync(sortie);
   if (erreurs != sortie) fsync(erreurs);
-  std::printf("%.3f %ld %d %.3f\n", duree.count(), usage_fils.ru_maxrss,
+  std::printf("%.6f %ld %d %.6f\n", duree.count(), usage_fils.ru_maxrss,
               WIFEXITED(statut) ? WEXITSTATUS(statut) : -1, secondes(usage_fils) + secondes(usage_lecteur));
   return 0;
 }
