@@ -15,7 +15,7 @@ bool blanc(unsigned char octet) {
 
 // Checking the token where a position stands several times over is bounded:
 // a text that goes back on itself thousands of times keeps its reports
-// linear, at the price of taking the first byte.
+// linear, at the price of taking the first byte from the previous report's.
 constexpr int essais_du_jeton = 64;
 
 }  // namespace
@@ -134,26 +134,29 @@ std::size_t CarteDuTexte::premier_passe(Point p, std::size_t depuis, bool au_moi
 // one past it (the byte that covers it, such as a tab).
 std::size_t CarteDuTexte::cherche(Point cible, std::string_view jeton, std::size_t depuis) const {
   depuis = std::min(depuis, colonnes_.size() - 1);
-  // The bytes at the point, in order: a few.
-  std::array<std::size_t, 4 * essais_du_jeton> octets_ici;
-  const auto ici = octets_ici.begin();
-  auto ici_fin = ici;
+  // The bytes at the point, in order, as many as will be tried: those from
+  // `depuis`, and those before it, however many the place holds.
+  std::array<std::size_t, essais_du_jeton> des_depuis;
+  std::array<std::size_t, 2 * essais_du_jeton> d_avant;
+  std::size_t n_depuis = 0, n_avant = 0;
   sur_la_ligne(cible.ligne, [&](const Suite& s) {
     const auto debut = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.debut);
     const auto fin = colonnes_.begin() + static_cast<std::ptrdiff_t>(s.fin);
     const auto [a, b] = std::equal_range(debut, fin, cible.colonne);
-    for (auto i = a; i != b && ici_fin != octets_ici.end(); ++i)
-      *ici_fin++ = static_cast<std::size_t>(i - colonnes_.begin());
+    // Bytes [premier, dernier), one after the other.
+    const auto premier = static_cast<std::size_t>(a - colonnes_.begin());
+    const auto dernier = static_cast<std::size_t>(b - colonnes_.begin());
+    for (std::size_t o = premier; o < std::min(dernier, depuis) && n_avant < d_avant.size(); ++o) d_avant[n_avant++] = o;
+    for (std::size_t o = std::max(premier, depuis); o < dernier && n_depuis < des_depuis.size(); ++o)
+      des_depuis[n_depuis++] = o;
   });
-  if (ici_fin != ici) {
-    const auto debut_depuis = std::lower_bound(ici, ici_fin, depuis);
+  if (n_depuis + n_avant > 0) {
     const auto y_est = [&](std::size_t i) { return !jeton.empty() && texte_.substr(i).starts_with(jeton); };
-    int essais = 0;
-    for (auto i = debut_depuis; i != ici_fin && essais < essais_du_jeton; ++i, ++essais)
-      if (y_est(*i)) return *i;
-    for (auto i = ici; i != debut_depuis && essais < 2 * essais_du_jeton; ++i, ++essais)
-      if (y_est(*i)) return *i;
-    return debut_depuis != ici_fin ? *debut_depuis : *ici;
+    for (std::size_t k = 0; k < n_depuis; ++k)
+      if (y_est(des_depuis[k])) return des_depuis[k];
+    for (std::size_t k = 0; k < n_avant && k + n_depuis < d_avant.size(); ++k)
+      if (y_est(d_avant[k])) return d_avant[k];
+    return n_depuis > 0 ? des_depuis[0] : d_avant[0];
   }
   const std::size_t i = premier_passe(cible, depuis, false);
   if (i >= colonnes_.size()) return colonnes_.size() - 1;
