@@ -193,11 +193,19 @@ class Ecrivain {
     x_ += "</attributes>\n";
   }
 
-  void mots(std::string_view texte_lu, const char* couleur) {
-    x_ += "<direction placement=\"above\"><direction-type><words color=\"";
+  // Words over the staff (the measure's gap) or under it (a report), on
+  // lines that "\n" separates.
+  void mots(std::string_view texte_lu, const char* couleur, bool dessous = false) {
+    x_ += dessous ? "<direction placement=\"below\">" : "<direction placement=\"above\">";
+    x_ += "<direction-type><words color=\"";
     x_ += couleur;
     x_ += "\">";
-    texte(texte_lu);
+    for (std::size_t debut = 0; debut <= texte_lu.size();) {
+      const std::size_t fin = std::min(texte_lu.find('\n', debut), texte_lu.size());
+      if (debut > 0) x_ += "&#10;";
+      texte(texte_lu.substr(debut, fin - debut));
+      debut = fin + 1;
+    }
     x_ += "</words></direction-type></direction>\n";
   }
 
@@ -301,11 +309,12 @@ class Ecrivain {
       x_ += couleur;
       x_ += '"';
     }
-    // The note's pitch: where it is drawn, and what the instrument plays.
+    // Where the note is drawn: on the staff's one line, which stands where a
+    // percussion clef's bottom line does (E4); a B4 would float two ledger lines above it.
     if (e.silence) {
       x_ += "><rest/><duration>";
     } else {
-      x_ += "><unpitched><display-step>B</display-step><display-octave>4</display-octave></unpitched><duration>";
+      x_ += "><unpitched><display-step>E</display-step><display-octave>4</display-octave></unpitched><duration>";
     }
     x_.nombre(duree);
     x_ += "</duration>";
@@ -357,18 +366,41 @@ class Ecrivain {
     x_ += "</note>\n";
   }
 
-  // A report's words on one line.
-  static std::string en_une_ligne(const std::string& message) {
-    std::string ligne;
-    for (const char c : message) {
-      if (c == '\n' || c == '\t') {
-        if (!ligne.empty() && ligne.back() != ' ') ligne += ' ';
-      } else {
-        ligne += c;
+  // A report's words as a score holds them: its lines joined, then cut again
+  // between words into lines of a few words, so that words written near a
+  // system's end still stand on the page.
+  static std::string en_lignes(const std::string& message) {
+    constexpr std::size_t largeur = 40;
+    std::string lignes;
+    std::size_t debut_ligne = 0;
+    std::size_t i = 0;
+    while (i < message.size()) {
+      // The next word, from the blanks and line breaks before it.
+      while (i < message.size() && (message[i] == ' ' || message[i] == '\n' || message[i] == '\t')) ++i;
+      std::size_t fin = i;
+      while (fin < message.size() && message[fin] != ' ' && message[fin] != '\n' && message[fin] != '\t') ++fin;
+      if (fin == i) break;
+      if (lignes.size() > debut_ligne) {
+        if (lignes.size() - debut_ligne + 1 + (fin - i) > largeur) {
+          lignes += '\n';
+          debut_ligne = lignes.size();
+        } else {
+          lignes += ' ';
+        }
       }
+      lignes.append(message, i, fin - i);
+      i = fin;
     }
-    while (!ligne.empty() && ligne.back() == ' ') ligne.pop_back();
-    return ligne;
+    return lignes;
+  }
+
+  // A report's words under the staff, once a measure however often it is made there.
+  void mots_du_rapport(std::size_t rapport, Nature nature) {
+    const std::string& message = recueil_.rapports[rapport].message;
+    for (const std::string* dit : dits_)
+      if (*dit == message) return;
+    dits_.push_back(&message);
+    mots(en_lignes(message), couleur_de(nature), true);
   }
 
   void mesure(std::size_t i) {
@@ -389,7 +421,7 @@ class Ecrivain {
         if (c == nullptr || k.nature != Nature::conseil) c = couleur_de(k.nature);
       }
       if (k.elements.empty()) {
-        mots(en_une_ligne(recueil_.rapports[k.rapport].message), couleur_de(k.nature));
+        mots_du_rapport(k.rapport, k.nature);
       } else {
         avant_.emplace_back(k.elements.front(), &k);
       }
@@ -400,10 +432,11 @@ class Ecrivain {
     auto marque = avant_.begin();
     for (std::size_t k = 0; k < m.elements.size(); ++k) {
       for (; marque != avant_.end() && static_cast<std::size_t>(marque->first) == k; ++marque)
-        mots(en_une_ligne(recueil_.rapports[marque->second->rapport].message), couleur_de(marque->second->nature));
+        mots_du_rapport(marque->second->rapport, marque->second->nature);
       note(m, i, k, poutres_[k], couleurs_[k]);
     }
     avant_.clear();
+    dits_.clear();
     barre_droite(m);
     x_ += "</measure>\n";
   }
@@ -417,6 +450,7 @@ class Ecrivain {
   std::vector<const char*> couleurs_;
   std::vector<Poutres> poutres_;
   std::vector<std::pair<int32_t, const Marque*>> avant_;  // the reports' words, before their first element
+  std::vector<const std::string*> dits_;  // the reports' texts the measure has written
   Bloc x_;
 };
 

@@ -4,7 +4,7 @@
 // or changes the meter; repeats, endings, ties, tuplets and beams by beat are
 // written as such, measures keep the checker's numbers and what was written
 // (a measure short or over stays so), and every report drawn on the piece
-// colours its notes and stands above them in words. Written lean: each
+// colours its notes and stands under them in words. Written lean: each
 // child of a measure on a line of its own, without indentation, and no
 // element whose default is what it would say (a note's voice).
 #pragma once
