@@ -19,8 +19,9 @@ std::size_t taille_a_lire() {
 }  // namespace
 
 int execute_console(int argc, const char* const* argv, Recueil& recueil) {
-  // Recorded for the exports, which never read the beats' bytes nor the listing's texts.
-  Collecte collecte({.octets_des_temps = false, .textes = false}, taille_a_lire());
+  // Recorded for the exports, which never read the beats' bytes nor the
+  // listing's texts, and the signs' bytes only to draw the reports on them.
+  Collecte collecte({.octets_des_temps = false, .textes = false, .octets_des_signes = false}, taille_a_lire());
   LigneDeCommande ligne;
   const int statut = execute_console(argc, argv, &ligne);
   recueil = collecte.termine(

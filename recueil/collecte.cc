@@ -253,22 +253,30 @@ Recueil Collecte::termine(const FinDuRun& fin) {
   Notes& n = *notes_;
   Recueil& r = n.recueil;
   const std::string_view entree = n.garde_les_lus ? std::string_view(n.lus) : n.entree;
-  const CarteDuTexte carte(entree);
-  en_octets(carte, n.places_des_rapports, n.jetons, [&](std::size_t i) -> Octets& { return r.rapports[i].octets; });
-  en_octets(carte, n.places_des_signes, n.jetons, [&](std::size_t i) -> Octets& { return r.signes[i].octets; });
-  // A beat's bytes: from the end of the one before to the end of the token
-  // that ended it, without the blanks and bar lines before its first value.
-  std::size_t depuis = 0;
-  auto place = n.places_des_temps.begin();
-  for (MesureListee& m : r.mesures) {
-    if (place == n.places_des_temps.end()) break;  // not asked for
-    for (TempsListe& t : m.temps) {
-      const auto [de, a] = *place++;
-      std::size_t debut = std::min(carte.octet_de_fin(de, depuis), entree.size());
-      const std::size_t fin = std::max(debut, std::min(carte.octet_de_fin(a, debut), entree.size()));
-      while (debut < fin && blanc_ou_barre(entree[debut])) ++debut;
-      depuis = debut;
-      t.octets = {debut, fin};
+  const bool octets_des_signes =
+      n.limites.octets_des_signes || std::any_of(r.rapports.begin(), r.rapports.end(), [](const Rapport& x) {
+        return x.nature != Nature::renseignement;
+      });
+  // The text's map, for the bytes asked for (none, for an export of a text without a fault).
+  if (!r.rapports.empty() || octets_des_signes || n.limites.octets_des_temps) {
+    const CarteDuTexte carte(entree);
+    en_octets(carte, n.places_des_rapports, n.jetons, [&](std::size_t i) -> Octets& { return r.rapports[i].octets; });
+    if (octets_des_signes)
+      en_octets(carte, n.places_des_signes, n.jetons, [&](std::size_t i) -> Octets& { return r.signes[i].octets; });
+    // A beat's bytes: from the end of the one before to the end of the token
+    // that ended it, without the blanks and bar lines before its first value.
+    std::size_t depuis = 0;
+    auto place = n.places_des_temps.begin();
+    for (MesureListee& m : r.mesures) {
+      if (place == n.places_des_temps.end()) break;  // not asked for
+      for (TempsListe& t : m.temps) {
+        const auto [de, a] = *place++;
+        std::size_t debut = std::min(carte.octet_de_fin(de, depuis), entree.size());
+        const std::size_t fin = std::max(debut, std::min(carte.octet_de_fin(a, debut), entree.size()));
+        while (debut < fin && blanc_ou_barre(entree[debut])) ++debut;
+        depuis = debut;
+        t.octets = {debut, fin};
+      }
     }
   }
   r.mot_refuse = fin.mot_refuse;

@@ -112,8 +112,9 @@ TEST(Collecte, TheConsolesRecordsAreThoseOfTheRunInMemory) {
     EXPECT_EQ(r.erreur, lit(cas.path() / "stderr")) << nom;
     EXPECT_EQ(std::to_string(r.statut) + "\n", lit(cas.path() / "status")) << nom;
 
-    // Recorded for the exports: the beats' bytes and the listing's texts left out.
-    Collecte collecte(texte, {.octets_des_temps = false, .textes = false});
+    // Recorded for the exports: the beats' bytes and the listing's texts left out, and the
+    // signs' bytes unless a report needs them.
+    Collecte collecte(texte, {.octets_des_temps = false, .textes = false, .octets_des_signes = false});
     const Execution e = execute_en_memoire(mots, texte);
     EXPECT_EQ(en_texte(collecte.termine(e.fin())), en_texte(r.recueil)) << nom;
 

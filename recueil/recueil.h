@@ -75,6 +75,10 @@ struct Limites {
   std::size_t signes = SIZE_MAX;
   bool octets_des_temps = true;  // false: each TempsListe::octets stays empty
   bool textes = true;            // false: MesureListee::metre and each TempsListe::texte stay empty
+  // false: the signs' bytes are found only when a report is drawn on the
+  // signs (any but a note on the meter inferred); otherwise each
+  // Signe::octets stays empty, as no report needs them.
+  bool octets_des_signes = true;
 };
 
 struct Recueil {
