@@ -32,6 +32,8 @@ TEST(CarteDuTexte, APlaceOfSeveralBytesOrNoneGetsTheBytesItStandsFor) {
   const std::vector<Cas> cas = {
       {"overprinted: the token, looked for from the previous report", surfrappe, {1, 1}, 0, 1, "b", 150, {200, 201}},
       {"overprinted past the tries: the first byte", surfrappe, {1, 1}, 0, 1, "b", 0, {0, 1}},
+      {"overprinted, the token before the previous report", surfrappe, {1, 1}, 0, 1, "b", 202, {200, 201}},
+      {"overprinted, no such token: the first byte", surfrappe, {1, 1}, 0, 1, "x", 202, {0, 1}},
       {"overprinted hundreds of times: the token, from the previous report", trop, {1, 1}, 0, 1, "b", 599, {600, 601}},
       {"a backspace at column 1, then a line break", "!\b\b\n!", {2, 1}, 0, 1, "!", 0, {4, 5}},
       {"after a carriage return, over two lines", "ab\r!!\n!", {1, 2}, 1, 1, "!", 3, {4, 7}},
