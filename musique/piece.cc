@@ -328,7 +328,7 @@ void marque_les_rapports(Piece& piece, const Recueil& recueil) {
   const std::vector<std::size_t> jusqua = portees(piece);
   for (std::size_t r = 0; r < recueil.rapports.size(); ++r) {
     const Rapport& rapport = recueil.rapports[r];
-    if (rapport.nature == Nature::renseignement) continue;
+    if (!sur_les_signes(rapport.nature)) continue;
     const Octets& o = rapport.octets;
     bool place = false;
     for (std::size_t j = premiere_vers(jusqua, o.debut); j < piece.mesures.size() && !place; ++j) {

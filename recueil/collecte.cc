@@ -254,9 +254,8 @@ Recueil Collecte::termine(const FinDuRun& fin) {
   Recueil& r = n.recueil;
   const std::string_view entree = n.garde_les_lus ? std::string_view(n.lus) : n.entree;
   const bool octets_des_signes =
-      n.limites.octets_des_signes || std::any_of(r.rapports.begin(), r.rapports.end(), [](const Rapport& x) {
-        return x.nature != Nature::renseignement;
-      });
+      n.limites.octets_des_signes ||
+      std::any_of(r.rapports.begin(), r.rapports.end(), [](const Rapport& x) { return sur_les_signes(x.nature); });
   // The text's map, for the bytes asked for (none, for an export of a text without a fault).
   if (!r.rapports.empty() || octets_des_signes || n.limites.octets_des_temps) {
     const CarteDuTexte carte(entree);

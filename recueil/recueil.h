@@ -76,10 +76,14 @@ struct Limites {
   bool octets_des_temps = true;  // false: each TempsListe::octets stays empty
   bool textes = true;            // false: MesureListee::metre and each TempsListe::texte stay empty
   // false: the signs' bytes are found only when a report is drawn on the
-  // signs (any but a note on the meter inferred); otherwise each
-  // Signe::octets stays empty, as no report needs them.
+  // signs (see sur_les_signes); otherwise each Signe::octets stays empty, as
+  // no report needs them.
   bool octets_des_signes = true;
 };
+
+// Whether a report of this kind is drawn on the signs it is about: all are
+// but the notes for information (a meter inferred, a measure without one).
+inline bool sur_les_signes(Nature nature) { return nature != Nature::renseignement; }
 
 struct Recueil {
   std::vector<Rapport> rapports;  // in the order printed
