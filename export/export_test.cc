@@ -56,4 +56,20 @@ TEST(Export, MidiPlaysTheRepeatAndHoldsTheTie) {
   EXPECT_EQ(notes, 14u);  // 7 sounds a time through, twice
 }
 
+// A file's delta times take four bytes at most: a silence longer than that
+// (some 140,000 measures of rests) is cut by empty text events, and the
+// piece still ends where it should.
+TEST(Export, MidiCutsAWaitLongerThanItsNumbersHold) {
+  std::string texte = "! |";
+  for (int i = 0; i < 140000; ++i) texte += "- |";
+  const std::string f = en_midi(lis_piece(recueil_de(texte + "! ||", {"4", "4"})), 60);
+  const std::string vide("\xFF\xFF\xFF\x7F\xFF\x01\x00", 7);
+  const std::size_t coupure = f.find(vide);
+  ASSERT_NE(coupure, std::string::npos);
+  EXPECT_EQ(f.find(vide, coupure + 1), std::string::npos);  // one cut is enough
+  // After the cut, the rest of the wait (140,000 measures of 1,920 ticks, less
+  // 0x0FFFFFFF), then the last note.
+  EXPECT_EQ(f.substr(coupure + 7, 4), std::string("\x96\xA0\x01\x99", 4));
+}
+
 }  // namespace

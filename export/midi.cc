@@ -74,12 +74,16 @@ class Piste {
 
   void delta(int64_t t) { evenement(t, {}); }
   // The time since the event before, as a variable-length number (seven
-  // bits a byte, most significant first), then the event's bytes.
+  // bits a byte, most significant first), then the event's bytes. A file's
+  // numbers take four bytes at most: a longer wait (a silence of days) is
+  // cut by empty text events, which players pass over.
   void evenement(int64_t tick, std::initializer_list<uint8_t> octets) {
     uint64_t v = static_cast<uint64_t>(tick - avant_);
     avant_ = tick;
-    char texte[16];  // ten bytes of time at most, three of event
-    std::size_t debut = 10, fin = 10;
+    constexpr uint64_t plus_longue = 0x0FFFFFFF;
+    for (; v > plus_longue; v -= plus_longue) corps_.append("\xFF\xFF\xFF\x7F\xFF\x01\x00", 7);
+    char texte[8];  // four bytes of time at most, three of event
+    std::size_t debut = 4, fin = 4;
     texte[--debut] = static_cast<char>(v & 0x7F);
     while ((v >>= 7) != 0) texte[--debut] = static_cast<char>(0x80 | (v & 0x7F));
     for (const uint8_t b : octets) texte[fin++] = static_cast<char>(b);
