@@ -3,6 +3,14 @@
 // must end with status 0 or 1; a fatal message ends the run, not the fuzzer.
 // Its output must stay within a bound proportional to the text: a text that
 // makes the checker write more is a fault, found as a crash.
+//
+// The run is recorded as the page records it, and everything made from the
+// records runs too: the piece, its playback order and sounds, both exports,
+// and the text's dictation graded against itself. Each must hold what any
+// reader of it relies on: a MusicXML score an editor can parse (UTF-8, no
+// control character, entities whole, measures closed), a MIDI file whose
+// chunks and events can be walked to their ends, and a copy identical to its
+// original graded right on every beat.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +19,13 @@
 #include <string_view>
 #include <vector>
 
+#include "dictee/correction.h"
 #include "driver/execution.h"
+#include "export/midi.h"
+#include "export/musicxml.h"
+#include "musique/deroule.h"
+#include "musique/piece.h"
+#include "recueil/collecte.h"
 
 namespace {
 
@@ -40,13 +54,79 @@ std::vector<std::string> mots_de_commande(uint8_t choix, uint8_t a, uint8_t b) {
 constexpr std::size_t octets_par_octet = 2400;
 constexpr std::size_t octets_fixes = 4096;
 
+[[noreturn]] void faute(const char* quoi, std::size_t ou) {
+  std::fprintf(stderr, "%s (byte %zu)\n", quoi, ou);
+  std::abort();
+}
+
+// A score an XML parser takes: UTF-8 throughout, no control character but
+// tabs and line ends, every '&' an entity, as many measures closed as opened.
+void verifie_musicxml(std::string_view x) {
+  std::size_t ouvertes = 0, fermees = 0;
+  for (std::size_t i = 0; i < x.size();) {
+    const auto c = static_cast<unsigned char>(x[i]);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') faute("MusicXML: a control character", i);
+    if (c == '&') {
+      const std::size_t fin = x.find(';', i);
+      const std::string_view nom = x.substr(i + 1, fin == std::string_view::npos ? 0 : fin - i - 1);
+      const bool numerique = nom.size() > 1 && nom[0] == '#' &&
+                             nom.find_first_not_of("0123456789", 1) == std::string_view::npos;
+      if (!numerique && nom != "amp" && nom != "lt" && nom != "gt" && nom != "quot" && nom != "apos")
+        faute("MusicXML: an '&' that starts no entity", i);
+    }
+    if (x.substr(i).starts_with("<measure ")) ++ouvertes;
+    if (x.substr(i).starts_with("</measure>")) ++fermees;
+    std::size_t suite = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
+    if (suite == 9 || i + suite >= x.size() + (suite == 0)) faute("MusicXML: not UTF-8", i);
+    for (std::size_t k = 1; k <= suite; ++k)
+      if ((static_cast<unsigned char>(x[i + k]) & 0xC0) != 0x80) faute("MusicXML: not UTF-8", i);
+    i += suite + 1;
+  }
+  if (ouvertes != fermees || !x.ends_with("</score-partwise>\n")) faute("MusicXML: a measure left open", x.size());
+}
+
+// A Standard MIDI File of two tracks whose every event can be read to its
+// track's end-of-track event, which ends the chunk.
+void verifie_midi(std::string_view m) {
+  if (!m.starts_with(std::string_view("MThd\0\0\0\6\0\1\0\2", 12)) || m.size() < 14) faute("MIDI: header", 0);
+  std::size_t i = 14;
+  for (int piste = 0; piste < 2; ++piste) {
+    if (m.substr(i, 4) != "MTrk" || i + 8 > m.size()) faute("MIDI: no track", i);
+    const auto octet = [&m](std::size_t k) { return static_cast<unsigned char>(m[k]); };
+    const std::size_t longueur = std::size_t{octet(i + 4)} << 24 | std::size_t{octet(i + 5)} << 16 |
+                                 std::size_t{octet(i + 6)} << 8 | octet(i + 7);
+    const std::size_t fin = i + 8 + longueur;
+    if (fin > m.size()) faute("MIDI: a track past the file's end", i);
+    bool finie = false;
+    for (i += 8; i < fin && !finie;) {
+      for (int k = 0; i < fin && (octet(i) & 0x80) != 0; ++k, ++i)  // the delta time
+        if (k == 3) faute("MIDI: a delta time of more than 4 bytes", i);
+      if (++i >= fin) faute("MIDI: an event cut", i);
+      const unsigned char statut = octet(i);
+      if (statut == 0xFF) {
+        if (i + 2 >= fin) faute("MIDI: a meta event cut", i);
+        finie = octet(i + 1) == 0x2F;
+        i += 3 + octet(i + 2);  // every length written is below 128
+      } else if (statut >= 0x80 && statut < 0xF0) {
+        i += (statut & 0xE0) == 0xC0 ? 2 : 3;
+      } else {
+        faute("MIDI: an unknown event", i);
+      }
+    }
+    if (!finie || i != fin) faute("MIDI: a track not ended where its chunk ends", i);
+  }
+  if (i != m.size()) faute("MIDI: bytes after the tracks", i);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille) {
   if (taille < 3) return 0;
   const std::vector<std::string> mots = mots_de_commande(donnees[0], donnees[1], donnees[2]);
   const std::string_view entree(reinterpret_cast<const char*>(donnees + 3), taille - 3);
+  Collecte collecte(entree);
   const Execution r = execute_en_memoire(mots, entree);
+  const Recueil recueil = collecte.termine(r.fin());
   if (r.statut != 0 && r.statut != 1) std::abort();
   const std::size_t ecrits = r.sortie.size() + r.erreur.size();
   if (ecrits > octets_par_octet * entree.size() + octets_fixes) {
@@ -54,5 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
                  entree.size(), octets_par_octet, octets_fixes);
     std::abort();
   }
+  if (recueil.mot_refuse >= 0 || !recueil.fatal.empty()) return 0;
+  const Piece piece = lis_piece(recueil);
+  deroule(piece, ordre_de_lecture(piece));
+  verifie_musicxml(en_musicxml(piece, recueil, 1 + donnees[1] * 4));
+  verifie_midi(en_midi(piece, 1 + donnees[1] * 4));
+  const Correction c = corrige(recueil, recueil);
+  if (c.premier_faux != -1 || c.autre_graphie || c.justes != static_cast<int32_t>(c.temps.size()))
+    faute("a text graded against itself is not right", 0);
   return 0;
 }
