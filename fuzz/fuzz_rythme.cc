@@ -1,16 +1,17 @@
 // libFuzzer harness: one whole analysis per input, in-process. The first three
-// bytes choose the command-line words, the rest is standard input. Every run
+// bytes choose the command-line words (and the first, how the run is
+// recorded), the rest is standard input. Every run
 // must end with status 0 or 1; a fatal message ends the run, not the fuzzer.
 // Its output must stay within a bound proportional to the text: a text that
 // makes the checker write more is a fault, found as a crash.
 //
-// The run is recorded as the page records it, and everything made from the
-// records runs too: the piece, its playback order and sounds, both exports,
-// and the text's dictation graded against itself. Each must hold what any
-// reader of it relies on: a MusicXML score an editor can parse (UTF-8, no
-// control character, entities whole, measures closed), a MIDI file whose
-// chunks and events can be walked to their ends, and a copy identical to its
-// original graded right on every beat.
+// The run is recorded as the page or the console records it, and everything
+// made from the records runs too: the piece, its playback order and sounds,
+// both exports, and the text's dictation graded against itself. Each must
+// hold what any reader of it relies on: a MusicXML score an editor can parse
+// (UTF-8, no control character, entities whole, measures closed), a MIDI file
+// whose chunks and events can be walked to their ends, and a copy identical
+// to its original graded right on every beat.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -128,7 +129,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
   if (taille < 3) return 0;
   const std::vector<std::string> mots = mots_de_commande(donnees[0], donnees[1], donnees[2]);
   const std::string_view entree(reinterpret_cast<const char*>(donnees + 3), taille - 3);
-  Collecte collecte(entree);
+  // The records as each of their readers asks for them, chosen by the first
+  // byte's next two bits: all (the page's exports), the console's exports'
+  // (no listing's texts, no beats' bytes, the signs' bytes only when a report
+  // needs them), or the page's own, capped (here low, for short texts).
+  static const Limites limites[] = {
+      {},
+      {.octets_des_temps = false, .textes = false, .octets_des_signes = false},
+      {.rapports = 3, .signes = 40},
+      {.rapports = 0, .signes = 1},
+  };
+  Collecte collecte(entree, limites[donnees[0] >> 3 & 3]);
   const Execution r = execute_en_memoire(mots, entree);
   const Recueil recueil = collecte.termine(r.fin());
   if (r.statut != 0 && r.statut != 1) std::abort();
