@@ -118,8 +118,9 @@ function montreCorrection(rendue) {
   const zone = $("dictee-resultat");
   zone.textContent = "";
   const n = temps.length;
+  // Rounded down: a copy with a wrong beat never reads 100 %.
   const note = element("p", "note" + (c.justes === n ? " parfait" : ""),
-    "Note : " + c.justes + " temps justes sur " + n + " (" + Math.round(100 * c.justes / Math.max(1, n)) + " %).");
+    "Note : " + c.justes + " temps justes sur " + n + " (" + Math.floor(100 * c.justes / Math.max(1, n)) + " %).");
   zone.appendChild(note);
   if (c.autre_graphie)
     zone.appendChild(element("p", "graphie", "Tout sonne juste ; vous l'avez écrit autrement que l'original, " +
