@@ -19,8 +19,9 @@ class Fenetre {
     for (const Son& s : d.sons) fin_.push_back(plus_tard = std::max(plus_tard, s.debut + s.duree));
   }
 
-  // f(son) for every sound that starts before fin and ends at debut or later,
-  // in the order they start.
+  // f(son) for every sound that starts before fin and ends at debut or later
+  // (sounds follow one another: each starts where or after the one before
+  // ends), in the order they start.
   template <typename F>
   void parcourt(Fraction debut, Fraction fin, F f) {
     if (debut < avant_) premier_ = 0;

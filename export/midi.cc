@@ -76,13 +76,14 @@ class Piste {
   // The time since the event before, as a variable-length number (seven
   // bits a byte, most significant first), then the event's bytes. A file's
   // numbers take four bytes at most: a longer wait (a silence of days) is
-  // cut by empty text events, which players pass over.
+  // cut by empty text events, which players pass over. Events come in time
+  // (a wait below zero would be written as none).
   void evenement(int64_t tick, std::initializer_list<uint8_t> octets) {
-    uint64_t v = static_cast<uint64_t>(tick - avant_);
+    uint64_t v = tick > avant_ ? static_cast<uint64_t>(tick - avant_) : 0;
     avant_ = tick;
     constexpr uint64_t plus_longue = 0x0FFFFFFF;
     for (; v > plus_longue; v -= plus_longue) corps_.append("\xFF\xFF\xFF\x7F\xFF\x01\x00", 7);
-    char texte[8];  // four bytes of time at most, three of event
+    char texte[16];  // four bytes of time at most, then the event's (three at most)
     std::size_t debut = 4, fin = 4;
     texte[--debut] = static_cast<char>(v & 0x7F);
     while ((v >>= 7) != 0) texte[--debut] = static_cast<char>(0x80 | (v & 0x7F));
