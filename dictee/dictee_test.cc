@@ -36,6 +36,16 @@ TEST(Dictee, EachBeatIsGradedByWhatSounds) {
   EXPECT_EQ(justes(note("([[[)3 ! ! ! ||", "[[ ! ! ! ||")), "-+++");
   EXPECT_EQ(justes(note("! ! [[ ! ||", "! ! ! ! ||")), "++-+");
   EXPECT_EQ(justes(note("!_[ > ! ! ||", "!. [ ! ! ||")), "+-++");  // a rest against the note's end
+
+  // Far into a long text, a note held over four beats, and a wrong beat with
+  // the bytes of the copy's note in it.
+  std::string debut;
+  for (int i = 0; i < 49; ++i) debut += "! ! ! ! | ";
+  c = note(debut + "o | ! ! [[ ! ||", debut + "o | ! ! ! ! ||");
+  EXPECT_EQ(c.justes, 203);
+  EXPECT_EQ(c.premier_faux, 202);
+  EXPECT_EQ(c.temps[202].octets.debut, debut.size() + 8);
+  EXPECT_EQ(c.temps[202].octets.fin, debut.size() + 9);
 }
 
 // A student's measure that does not add up (the checker says so) does not
