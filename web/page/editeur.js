@@ -17,6 +17,7 @@ let justes = 0;
 let valeur = "";        // the text, or null until read again after a change
 let gardee = [0, 0];    // the selection, kept while the editor has no focus
 let parSouris = false;  // the focus comes from a click, which places the caret itself
+let attendue = null;    // the key the browser is typing in a block: { a, b, data }, where it must land
 const observateur = new MutationObserver(function () { reconcilie(); });
 
 function debut(i) {
@@ -187,7 +188,22 @@ function reconcilie(e) {
     return;
   }
   const ancien = b.texte, nouveau = litBloc(b.el);
+  const cle = attendue;
+  attendue = null;
   if (nouveau === ancien) return;
+  if (cle !== null && blocDe(cle.a) === b.i) {
+    // Now and then Chromium types a key at the block's start rather than at
+    // the caret (seen typing at a quick pace after the whole text was
+    // deleted): the key is written again here, where the caret was. The
+    // browser's own input event tells the page.
+    const d = debut(b.i);
+    if (nouveau !== ancien.slice(0, cle.a - d) + cle.data + ancien.slice(cle.b - d)) {
+      b.taille = ecritBloc(b.el, ancien);
+      observateur.takeRecords();
+      remplace(cle.a, cle.b, cle.data, "insertText", { muet: true });
+      return;
+    }
+  }
   const [p, f] = ecart(ancien, nouveau);
   b.texte = nouveau;
   b.taille = taille(nouveau);
@@ -250,14 +266,15 @@ function edite(e, [a, b], muet) {
 
 function relie() {
   el.addEventListener("beforeinput", function (e) {
+    attendue = null;
     // A key typed inside one block: the browser's own, which is fastest.
     if (e.inputType === "insertText" && e.data !== null && !/[\r\n]/.test(e.data)) {
       const [a, b] = bornes(e);
-      if (blocDe(a) === blocDe(b)) return;
+      if (blocDe(a) === blocDe(b)) { attendue = { a: a, b: b, data: e.data }; return; }
     }
     avantEdition(e);
   });
-  el.addEventListener("input", function (e) { reconcilie(e); });
+  el.addEventListener("input", function (e) { reconcilie(e); attendue = null; });
   // A text composed over a selection across blocks: the selection goes first.
   el.addEventListener("compositionstart", function () {
     const [a, b] = selection();

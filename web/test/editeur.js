@@ -1,5 +1,6 @@
-// The text's editor in a real browser: what the page needs of it as of a
-// text area (its value and selection across its blocks of lines), Enter and
+// The text's editor in a real browser: a piece typed key by key, what the
+// page needs of it as of a text area (its value and selection across its
+// blocks of lines), Enter and
 // Backspace at a block's edge, a long paste cut into blocks, undo and redo of
 // a palette insert over several blocks, and the marks drawn exactly over
 // their characters, deep in a long text and far along a line.
@@ -33,6 +34,20 @@ async function principal(navigateur) {
   await page.waitForFunction(() => document.getElementById("texte").value !== "", { timeout: 20000 });
   verifie(await page.$eval("#texte", (t) => [t.getAttribute("role"), t.getAttribute("aria-multiline"), t.spellcheck].join()) ===
           "textbox,true,false", "a labelled multi-line text box, spelling unchecked");
+
+  // A piece typed key by key at a quick typist's pace, as the page analyses
+  // and draws it between keys: every key lands at the caret (Chromium now
+  // and then typed one at the block's start).
+  await page.focus("#texte");
+  await touche(page, "KeyA", "Control");
+  await touche(page, "Backspace");
+  const piece = "|: ! [[ ([[[)3 ! | !. [ !_[ [ |1. d d :|2. o |\n6/8 !. [[[ | !. !. |\nC ! ! d | ! ! ! | d. ! ||";
+  for (const c of piece) {
+    await touche(page, c === "\n" ? "Enter" : c);
+    await new Promise((ok) => setTimeout(ok, 60));
+  }
+  const tape = await etat(page);
+  verifie(tape.v === piece && tape.a === piece.length, "a piece typed key by key is the piece, the caret at its end", tape.v);
 
   // The value and the selection, set and read back across blocks.
   const texte = lignes(1000, (i) => "! ! ! ! | " + i);
