@@ -8,7 +8,7 @@
 // deletion across blocks) is the editor's own, and so is the undo history.
 import { interfaceDeZone } from "./editeur_zone.js";
 import { aAnnuler, aRetablir, ecart, memorise, oublie } from "./editeur_historique.js";
-import { coupe, depuisDom, litTout, ecritBloc, montreCurseur, retoucheBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, tropGrand, versDom } from "./editeur_blocs.js";
+import { coupe, depuisDom, litTout, ecritBloc, ligneDansLesBlocs, montreCurseur, retoucheBloc, litBloc, nouveauBloc, taille, tailleIntrinseque, texteDesBlocs, tropGrand, versDom } from "./editeur_blocs.js";
 
 const el = document.getElementById("texte");
 let blocs = [];         // { el, texte, taille, i } in order; the text is their texts joined by "\n"
@@ -42,11 +42,7 @@ function blocDe(c) {
 
 function texteEntre(a, b) {
   const i = blocDe(a), j = blocDe(b);
-  if (i === j) return blocs[i].texte.slice(a - debut(i), b - debut(i));
-  const parties = [blocs[i].texte.slice(a - debut(i))];
-  for (let k = i + 1; k < j; k++) parties.push(blocs[k].texte);
-  parties.push(blocs[j].texte.slice(0, b - debut(j)));
-  return parties.join("\n");
+  return texteDesBlocs(blocs, i, a - debut(i), j, b - debut(j));
 }
 
 function lit() {
@@ -112,16 +108,7 @@ function selectionne(a, b, montre) {
   if (document.activeElement !== el) return;
   const p = versPlace(a), q = versPlace(b);
   document.getSelection().setBaseAndExtent(p.noeud, p.decalage, q.noeud, q.decalage);
-  if (montre) montreCurseur(el, ligneDe(b));
-}
-
-// The line of offset c, counted from 0.
-function ligneDe(c) {
-  const i = blocDe(c), t = blocs[i].texte, k = c - debut(i);
-  let n = 0;
-  for (let j = 0; j < i; j++) n += blocs[j].taille.lignes;
-  for (let p = t.indexOf("\n"); p >= 0 && p < k; p = t.indexOf("\n", p + 1)) n++;
-  return n;
+  if (montre) montreCurseur(el, ligneDansLesBlocs(blocs, blocDe(b), b - debut(blocDe(b))));
 }
 
 // ----- edits
@@ -188,21 +175,17 @@ function reconcilie(e) {
     return;
   }
   const ancien = b.texte, nouveau = litBloc(b.el);
-  const cle = attendue;
+  const cle = attendue, d = debut(b.i);
   attendue = null;
   if (nouveau === ancien) return;
-  if (cle !== null && blocDe(cle.a) === b.i) {
-    // Now and then Chromium types a key at the block's start rather than at
-    // the caret (seen typing at a quick pace after the whole text was
-    // deleted): the key is written again here, where the caret was. The
-    // browser's own input event tells the page.
-    const d = debut(b.i);
-    if (nouveau !== ancien.slice(0, cle.a - d) + cle.data + ancien.slice(cle.b - d)) {
-      b.taille = ecritBloc(b.el, ancien);
-      observateur.takeRecords();
-      remplace(cle.a, cle.b, cle.data, "insertText", { muet: true });
-      return;
-    }
+  // Now and then Chromium types a key at the block's start rather than at the
+  // caret (seen typing quickly after the whole text was deleted): the key is
+  // written again at the caret, and the browser's input event tells the page.
+  if (cle !== null && blocDe(cle.a) === b.i &&
+      nouveau !== ancien.slice(0, cle.a - d) + cle.data + ancien.slice(cle.b - d)) {
+    b.taille = ecritBloc(b.el, ancien);
+    observateur.takeRecords();
+    return remplace(cle.a, cle.b, cle.data, "insertText", { muet: true });
   }
   const [p, f] = ecart(ancien, nouveau);
   b.texte = nouveau;

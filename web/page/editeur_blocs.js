@@ -3,7 +3,8 @@
 // view. A line end between two blocks is the boundary itself; inside a block
 // it is a "\n" of its text. Here: cutting a text into blocks, writing and
 // reading a block's element, mapping an offset in a block to a place in its
-// element and back, and the caret brought into view.
+// element and back, the text and the lines across blocks, and the caret
+// brought into view.
 
 const lignesParBloc = 200;
 const caracteresParBloc = 16384;  // a block of long lines closes sooner
@@ -152,6 +153,25 @@ export function litTout(racine, noeud, decalage) {
   const k = departs[Array.prototype.indexOf.call(racine.childNodes, c)];
   const dedans = c.nodeType === Node.TEXT_NODE ? decalage : depuisDom(c, noeud, decalage);
   return { texte: texte, curseur: Math.min(texte.length, k + dedans) };
+}
+
+// The text from offset ka of the i-th of blocs ({ texte, taille } each) to
+// offset kb of the j-th.
+export function texteDesBlocs(blocs, i, ka, j, kb) {
+  if (i === j) return blocs[i].texte.slice(ka, kb);
+  const parties = [blocs[i].texte.slice(ka)];
+  for (let k = i + 1; k < j; k++) parties.push(blocs[k].texte);
+  parties.push(blocs[j].texte.slice(0, kb));
+  return parties.join("\n");
+}
+
+// The line, counted from 0, of offset k in the i-th of blocs.
+export function ligneDansLesBlocs(blocs, i, k) {
+  let n = 0;
+  for (let j = 0; j < i; j++) n += blocs[j].taille.lignes;
+  const t = blocs[i].texte;
+  for (let p = t.indexOf("\n"); p >= 0 && p < k; p = t.indexOf("\n", p + 1)) n++;
+  return n;
 }
 
 // An editor scrolled so that the caret stands in view; ligne: the caret's
