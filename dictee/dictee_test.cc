@@ -36,6 +36,7 @@ TEST(Dictee, EachBeatIsGradedByWhatSounds) {
   EXPECT_EQ(justes(note("([[[)3 ! ! ! ||", "[[ ! ! ! ||")), "-+++");
   EXPECT_EQ(justes(note("! ! [[ ! ||", "! ! ! ! ||")), "++-+");
   EXPECT_EQ(justes(note("!_[ > ! ! ||", "!. [ ! ! ||")), "+-++");  // a rest against the note's end
+  EXPECT_EQ(justes(note("!. [ ! ! ||", "[ ! [ ! ! ||")), "--++");  // a note under the beat's start, held or not
 
   // Far into a long text, a note held over four beats, and a wrong beat with
   // the bytes of the copy's note in it.

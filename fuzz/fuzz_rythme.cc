@@ -7,8 +7,8 @@
 //
 // The run is recorded as the page or the console records it, and everything
 // made from the records runs too: the piece, its playback order and sounds,
-// both exports, and the text's dictation graded against itself (which must
-// come out right). The exports must hold what any reader of them relies on: a
+// both exports, and the text's dictation graded against itself (run for the
+// sanitizers: both sides are made alike, so its grade cannot but be right). The exports must hold what any reader of them relies on: a
 // MusicXML score an editor can parse (UTF-8, no control character, entities
 // whole, measures closed), a MIDI file whose chunks and events can be walked
 // to their ends.
